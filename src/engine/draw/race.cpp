@@ -1,0 +1,65 @@
+#include "draw/race.h"
+
+#include "model/misccode.h"
+
+#include <algorithm>
+
+namespace bm {
+
+std::string Race::Name() const {
+    return Number < 0 ? std::string("R***") : PadText("R" + std::to_string(Number), 4);
+}
+
+std::string Race::TimeText() const { return ClockTimeText(Time); }
+
+void Race::WriteLine(std::ostream& out) const {
+    out << Index << ' ' << Number << ' ' << Time << ' ' << EventKey << " 2 " << Slots[0] << ' '
+        << Slots[1] << ' ' << Winner << " <" << CleanVerdict(Verdict) << ">\n";
+}
+
+Race Race::ParseLine(std::string_view line) {
+    // Reads blank-separated integers from the front of the line.
+    std::size_t pos = 0;
+    const auto nextInt = [&](bool& found) {
+        pos = line.find_first_not_of(" \t", pos);
+        found = pos != std::string_view::npos;
+        if (!found) {
+            pos = line.size();
+            return 0;
+        }
+        const std::size_t end = std::min(line.find_first_of(" \t", pos), line.size());
+        const int value = ReadInt(line.substr(pos, end - pos));
+        pos = end;
+        return value;
+    };
+    Race race;
+    bool found = true;
+    race.Index = nextInt(found);
+    race.Number = nextInt(found);
+    race.Time = nextInt(found);
+    race.EventKey = nextInt(found);
+    const int slotCount = nextInt(found);
+    for (int s = 0; s < slotCount && found; ++s) {
+        const int value = nextInt(found);
+        if (found && s < 2)
+            race.Slots[s] = value;
+    }
+    const std::string_view rest = line.substr(pos);
+    const std::size_t open = rest.find('<');
+    if (open != std::string_view::npos) {
+        race.Winner = ReadInt(rest);
+        const std::string_view after = rest.substr(open + 1);
+        race.Verdict = CleanVerdict(after.substr(0, after.find('>')));
+    }
+    return race;
+}
+
+std::string CleanVerdict(std::string_view verdict) {
+    std::string text = CleanText(verdict);
+    for (char& c : text)
+        if (c == '>')
+            c = ')';
+    return text;
+}
+
+} // namespace bm

@@ -1,0 +1,325 @@
+#include "model/boatmeet.h"
+
+#include "model/misccode.h"
+#include "model/settings.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace bm {
+
+const std::string& ProgramVersionText() {
+    static const std::string version = " 1.7.1   23/03/2008  ";
+    return version;
+}
+
+Boatmeet::Boatmeet() : Version(ProgramVersionText()) {}
+
+// --- Crews -----------------------------------------------------------------------
+
+Crew* Boatmeet::AddCrew(std::unique_ptr<Crew> crew) {
+    crew->Id = NextCrewId++;
+    Crew* added = crew.get();
+    Crews.push_back(std::move(crew));
+    crewIndex_[added->Id] = added;
+    return added;
+}
+
+void Boatmeet::DeleteCrew(Crew* crew) {
+    const int position = CrewPosition(crew);
+    if (position < 0)
+        return;
+    DrawOfEvent(crew->EventKey).RemoveCrew(crew->Id);
+    Crews.erase(Crews.begin() + position);
+    ReindexCrews();
+}
+
+Crew* Boatmeet::FindCrew(int id) {
+    return const_cast<Crew*>(static_cast<const Boatmeet*>(this)->FindCrew(id));
+}
+
+const Crew* Boatmeet::FindCrew(int id) const {
+    if (id < 1)
+        return nullptr;
+    const auto found = crewIndex_.find(id);
+    if (found != crewIndex_.end())
+        return found->second;
+    std::unique_ptr<Crew>& ghost = ghosts_[id];
+    if (!ghost) {
+        ghost = std::make_unique<Crew>(id);
+        ghost->Name = "Ghost Crew";
+    }
+    return ghost.get();
+}
+
+bool Boatmeet::HasCrew(int id) const { return crewIndex_.count(id) != 0; }
+
+void Boatmeet::ReindexCrews() {
+    crewIndex_.clear();
+    for (const auto& crew : Crews)
+        crewIndex_[crew->Id] = crew.get();
+}
+
+int Boatmeet::SortCrews() {
+    // Crew p belongs before crew q when p's event stands earlier in Events, or
+    // both have one event and p's club stands earlier in Clubs; keys a set lacks
+    // come after every key it holds.
+    constexpr int absent = INT_MAX;
+    struct Rank {
+        int event;
+        int eventKey;
+        int club;
+    };
+    const auto rank = [&](const Crew& crew) {
+        const int event = Events.IndexOfKey(crew.EventKey);
+        const int club = Clubs.IndexOfKey(crew.ClubKey);
+        return Rank{event < 0 ? absent : event, crew.EventKey, club < 0 ? absent : club};
+    };
+    const auto before = [](const Rank& p, const Rank& q) {
+        return (p.event < q.event && p.event != absent) ||
+               (p.eventKey == q.eventKey && p.club < q.club && p.club != absent);
+    };
+    std::vector<std::pair<Rank, std::unique_ptr<Crew>>> items;
+    bool allEventsKnown = true;
+    for (auto& crew : Crews) {
+        items.emplace_back(rank(*crew), std::move(crew));
+        allEventsKnown = allEventsKnown && items.back().first.event != absent;
+    }
+    const auto itemBefore = [&](const auto& p, const auto& q) { return before(p.first, q.first); };
+    if (allEventsKnown) {
+        // The order is then a strict weak order, and a stable sort gives exactly
+        // what the insertion sort gives.
+        std::stable_sort(items.begin(), items.end(), itemBefore);
+    } else {
+        // Each crew moves to the first earlier position whose crew it belongs before.
+        for (std::size_t i = 1; i < items.size(); ++i) {
+            std::size_t j = 0;
+            while (j < i && !itemBefore(items[i], items[j]))
+                ++j;
+            std::rotate(items.begin() + static_cast<long>(j), items.begin() + static_cast<long>(i),
+                        items.begin() + static_cast<long>(i) + 1);
+        }
+    }
+    for (std::size_t i = 0; i < items.size(); ++i)
+        Crews[i] = std::move(items[i].second);
+    return static_cast<int>(Crews.size());
+}
+
+int Boatmeet::CrewIdOfNumber(int number) const {
+    for (const auto& crew : Crews)
+        if (crew->Number == number)
+            return crew->Id;
+    return -1;
+}
+
+int Boatmeet::CrewPosition(const Crew* crew) const {
+    for (std::size_t i = 0; i < Crews.size(); ++i)
+        if (Crews[i].get() == crew)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void Boatmeet::LinkCrews(int a, int b, const std::function<void(Crew&, int)>& operation) {
+    if (!HasCrew(a) || !HasCrew(b))
+        return;
+    Crew* crewA = FindCrew(a);
+    Crew* crewB = FindCrew(b);
+    if (crewA->EventKey == crewB->EventKey)
+        return;
+    operation(*crewA, b);
+    operation(*crewB, a);
+}
+
+void Boatmeet::LinkDoubleUp(int a, int b) {
+    LinkCrews(a, b, [](Crew& crew, int id) { crew.AddDoubleUp(id); });
+}
+
+void Boatmeet::UnlinkDoubleUp(int a, int b) {
+    LinkCrews(a, b, [](Crew& crew, int id) { crew.RemoveDoubleUp(id); });
+}
+
+void Boatmeet::LinkBoatShare(int a, int b) {
+    LinkCrews(a, b, [](Crew& crew, int id) { crew.AddBoatShare(id); });
+}
+
+void Boatmeet::UnlinkBoatShare(int a, int b) {
+    LinkCrews(a, b, [](Crew& crew, int id) { crew.RemoveBoatShare(id); });
+}
+
+void Boatmeet::NumberCrewsByEvent() {
+    int counter = 1;
+    for (int i = 0; i < Events.Count(); ++i)
+        DrawOfEvent(Events.KeyOf(Events.TextAt(i)))
+            .NumberCrews(counter, [this](int id) { return FindCrew(id); });
+}
+
+void Boatmeet::NumberCrewsByClub() {
+    // Club by club in set order, event by event in set order, crews in list order.
+    std::vector<std::pair<std::pair<int, int>, Crew*>> numbered;
+    for (const auto& crew : Crews) {
+        const int club = Clubs.IndexOfKey(crew->ClubKey);
+        const int event = Events.IndexOfKey(crew->EventKey);
+        if (club >= 0 && event >= 0)
+            numbered.push_back({{club, event}, crew.get()});
+    }
+    std::stable_sort(numbered.begin(), numbered.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    int counter = 1;
+    for (const auto& entry : numbered)
+        entry.second->Number = counter++;
+}
+
+std::vector<Crew*> Boatmeet::ListEventCrews(int value, bool byEvent) const {
+    std::vector<Crew*> list;
+    for (const auto& crew : Crews)
+        if ((byEvent ? crew->EventKey : crew->ClubKey) == value)
+            list.push_back(crew.get());
+    return list;
+}
+
+// --- Draws ----------------------------------------------------------------------------
+
+Draw& Boatmeet::DrawOfEvent(int eventKey) {
+    if (Draw* draw = FindDraw(eventKey))
+        return *draw;
+    Draws.push_back(std::make_unique<Draw>(eventKey));
+    return *Draws.back();
+}
+
+Draw* Boatmeet::FindDraw(int eventKey) const {
+    for (const auto& draw : Draws)
+        if (draw->EventKey == eventKey)
+            return draw.get();
+    return nullptr;
+}
+
+Draw& Boatmeet::DrawOfCrew(int crewId) {
+    const Crew* crew = FindCrew(crewId);
+    return DrawOfEvent(crew ? crew->EventKey : -1);
+}
+
+void Boatmeet::RemoveCrewFromDraw(const Crew* crew) {
+    if (crew)
+        DrawOfCrew(crew->Id).RemoveCrew(crew->Id);
+}
+
+void Boatmeet::DeleteDrawOfEvent(std::string_view eventName) {
+    const int key = Events.KeyOf(eventName);
+    if (key == -1)
+        return;
+    const auto found = std::find_if(Draws.begin(), Draws.end(),
+                                    [key](const auto& draw) { return draw->EventKey == key; });
+    if (found != Draws.end()) {
+        Draws.erase(found);
+        CollectRaces(); // the race list must not keep races of the removed draw
+    }
+}
+
+// --- Labels and texts ------------------------------------------------------------------
+
+std::string Boatmeet::TitleText() const {
+    return Date.empty() ? Title : Title + "  on  " + Date;
+}
+
+std::string Boatmeet::CrewNameLabel(const Crew* crew) const {
+    if (!crew)
+        return {};
+    const std::string label = Clubs.TextOf(crew->ClubKey) + " " + crew->Name;
+    const int maxNameLen = CurrentSettings().MaxNameLen;
+    return TextLength(label) > maxNameLen ? FirstChars(label, maxNameLen) : label;
+}
+
+std::string Boatmeet::NumberedCrewLabel(const Crew* crew) const {
+    if (!crew)
+        return {};
+    const std::string number = "(" + crew->NumberText() + ")";
+    const std::string lead = number.size() == 3 ? "  " : number.size() == 4 ? " " : "";
+    return lead + number + " " + CrewNameLabel(crew);
+}
+
+std::string Boatmeet::ShortCrewLabel(const Crew* crew) const {
+    if (!crew)
+        return {};
+    std::string label = PadText("(" + crew->NumberText() + ")", 6) +
+                        FirstChars(Clubs.TextOf(crew->ClubKey), 4);
+    if (!crew->Name.empty())
+        label += " (" + FirstChars(crew->Name, 3) + ")";
+    return label;
+}
+
+std::string Boatmeet::CompactCrewLabel(const Crew* crew) const {
+    if (!crew)
+        return {};
+    return "(" + crew->NumberText() + ") " + CrewNameLabel(crew);
+}
+
+std::string Boatmeet::EventCrewLabel(const Crew* crew) const {
+    if (!crew)
+        return {};
+    return Events.TextOf(crew->EventKey) + " " + NumberedCrewLabel(crew);
+}
+
+std::string Boatmeet::OpponentsText(const Crew* crew) {
+    if (!crew)
+        return {};
+    std::vector<int> opponents;
+    DrawOfEvent(crew->EventKey).AppendOpponents(crew->Id, opponents);
+    if (opponents.empty())
+        return "No Opposition";
+    std::string text;
+    for (std::size_t i = 0; i < opponents.size(); ++i)
+        text += (i ? " or " : "") + NumberedCrewLabel(FindCrew(opponents[i]));
+    return text;
+}
+
+std::string Boatmeet::CrewRacesLine(int crewId) {
+    const Crew* crew = FindCrew(crewId);
+    if (!crew)
+        return {};
+    std::vector<int> times;
+    DrawOfEvent(crew->EventKey).AppendRemainingTimes(crewId, times);
+    std::string text = EventCrewLabel(crew) + " (";
+    for (std::size_t i = 0; i < times.size(); ++i)
+        text += (i ? "," : "") + ClockTimeText(times[i]);
+    return text + ")\n";
+}
+
+std::string Boatmeet::CrewLinksLine(const Crew* crew) {
+    if (!crew)
+        return {};
+    std::string text = CrewRacesLine(crew->Id);
+    if (!crew->DoubleUps.empty()) {
+        text += " D/Up: ";
+        for (int id : crew->DoubleUps)
+            text += CrewRacesLine(id);
+    }
+    if (!crew->BoatShares.empty()) {
+        text += " B/Share: ";
+        for (int id : crew->BoatShares)
+            text += CrewRacesLine(id);
+    }
+    return text;
+}
+
+int Boatmeet::MaxLabelWidth(int mode, int key, bool shortLabel) const {
+    int widest = 0;
+    for (const auto& crew : Crews) {
+        if ((mode == 0 && crew->ClubKey != key) || (mode == 1 && crew->EventKey != key))
+            continue;
+        const std::string label =
+            shortLabel ? ShortCrewLabel(crew.get()) : NumberedCrewLabel(crew.get());
+        widest = std::max(widest, TextLength(label));
+    }
+    return widest;
+}
+
+int Boatmeet::MaxCrewTextLength(int selector) const {
+    if (selector != 2 && selector != 3)
+        return 0;
+    int longest = 0;
+    for (const auto& crew : Crews)
+        longest = std::max(longest, TextLength(selector == 2 ? crew->Name : crew->Notes));
+    return longest;
+}
+
+} // namespace bm

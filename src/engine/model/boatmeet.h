@@ -1,0 +1,139 @@
+// The whole meet in memory: title and date, the six named sets, every crew,
+// one draw per event, the race periods, the scheduling choices and the list of
+// contested races in schedule order.
+#pragma once
+
+#include "draw/draw.h"
+#include "model/crew.h"
+#include "model/strset.h"
+#include "schedule/racetimeserver.h"
+
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace bm {
+
+// The version text of this program, written into every meet file it saves.
+const std::string& ProgramVersionText();
+
+// The file-kind check: 0 for a meet file, 1 when the file cannot be opened, 2
+// when its first line does not begin with "Boatmeet:".
+int MeetFileKind(const std::string& fileName);
+
+class Boatmeet {
+public:
+    Boatmeet();
+    Boatmeet(const Boatmeet&) = delete;
+    Boatmeet& operator=(const Boatmeet&) = delete;
+
+    std::string Version;
+    std::string Title;
+    std::string Date;
+    StrSet Events{"Events", false};
+    StrSet Clubs{"Clubs", false};
+    std::vector<std::unique_ptr<Crew>> Crews;
+    int NextCrewId = 1;
+    std::vector<std::unique_ptr<Draw>> Draws;
+    RaceTimeServer RaceTimes;
+    int BRTime = 40;
+    int DUTime = 40;
+    int BSTime = 20;
+    int SType = 0;
+    int FType = 2;
+    std::vector<Race*> RaceList;
+    StrSet Sponsors{"Sponsors", true};
+    StrSet EntryFees{"EntryFees", true};
+    StrSet ClubColours{"Club Colours", true};
+    StrSet ClubContacts{"Club Contacts", true};
+
+    // --- Files (meetfile.cpp) -------------------------------------------------------
+    // Builds a meet from a meet data file; a file that cannot be read gives a new meet.
+    static std::unique_ptr<Boatmeet> LoadFromFile(const std::string& fileName);
+    // Builds a meet from the text of a meet data file.
+    static std::unique_ptr<Boatmeet> LoadFromText(std::string_view text);
+    // Writes the meet safely (temporary file, then rename); false on any error.
+    bool SaveToFile(const std::string& fileName, bool full);
+    // Writes the meet; false when the stream has already failed. An event
+    // without a draw gets an empty one, written as a block of size 0.
+    bool WriteTo(std::ostream& out, bool full);
+
+    // --- Crews ------------------------------------------------------------------------------
+    // Takes the crew, gives it the next id and appends it.
+    Crew* AddCrew(std::unique_ptr<Crew> crew);
+    void DeleteCrew(Crew* crew);
+    // The crew with the id; for a positive id that no crew bears, a "Ghost Crew"
+    // placeholder that is not part of the meet; none for ids below 1.
+    Crew* FindCrew(int id);
+    const Crew* FindCrew(int id) const;
+    // True when a crew of the meet bears the id.
+    bool HasCrew(int id) const;
+    void ReindexCrews();
+    int SortCrews();
+    int CrewIdOfNumber(int number) const;
+    int CrewPosition(const Crew* crew) const;
+    void LinkDoubleUp(int a, int b);
+    void UnlinkDoubleUp(int a, int b);
+    void LinkBoatShare(int a, int b);
+    void UnlinkBoatShare(int a, int b);
+    void NumberCrewsByEvent();
+    void NumberCrewsByClub();
+    // The crews whose event (byEvent) or club is the value, in crew list order.
+    std::vector<Crew*> ListEventCrews(int value, bool byEvent) const;
+
+    // --- Draws ------------------------------------------------------------------------------
+    // The draw of the event, created empty when there is none.
+    Draw& DrawOfEvent(int eventKey);
+    // The draw of the event when one exists (no draw is created).
+    Draw* FindDraw(int eventKey) const;
+    Draw& DrawOfCrew(int crewId);
+    void RemoveCrewFromDraw(const Crew* crew);
+    void DeleteDrawOfEvent(std::string_view eventName);
+    // Draws one event, and every event in set order (drawing.cpp).
+    void DrawEvent(int eventKey);
+    void DrawAllEvents();
+
+    // --- Labels and texts ---------------------------------------------------------------------
+    std::string TitleText() const;
+    std::string CrewNameLabel(const Crew* crew) const;
+    std::string ShortCrewLabel(const Crew* crew) const;
+    std::string NumberedCrewLabel(const Crew* crew) const;
+    std::string CompactCrewLabel(const Crew* crew) const;
+    std::string EventCrewLabel(const Crew* crew) const;
+    std::string OpponentsText(const Crew* crew);
+    std::string CrewRacesLine(int crewId);
+    std::string CrewLinksLine(const Crew* crew);
+    int MaxLabelWidth(int mode, int key, bool shortLabel) const;
+    int MaxCrewTextLength(int selector) const;
+
+    // --- Race numbering and times (numbering.cpp) ---------------------------------------------------
+    void CollectRaces();
+    void NumberRaces();
+    Race* FindRaceByNumber(int number);
+    void ClearRaceTimes();
+    void RealignRaces();
+
+    // --- Scheduling (scheduler.cpp) -----------------------------------------------------------------
+    // Answers whether the races proposed for the time slot at the cursor may be
+    // placed although they break a least time.
+    using ConfirmPlacement = std::function<bool(int cursor, const std::vector<Race*>& races)>;
+    using ReportProgress = std::function<void(int percent)>;
+    // The automatic scheduler followed by race numbering; an empty text when it
+    // timed what it could, otherwise the message why it stopped.
+    std::string ScheduleRaces(int mode, int finals, const ReportProgress& progress,
+                              const ConfirmPlacement& confirm);
+    // Times the races round by round; the problem text, empty when none.
+    std::string ScheduleFixedOrder();
+
+private:
+    void LinkCrews(int a, int b, const std::function<void(Crew&, int)>& operation);
+
+    std::unordered_map<int, Crew*> crewIndex_;
+    mutable std::unordered_map<int, std::unique_ptr<Crew>> ghosts_;
+};
+
+} // namespace bm

@@ -1,0 +1,75 @@
+#include "model/crew.h"
+
+#include "model/misccode.h"
+
+#include <algorithm>
+
+namespace bm {
+
+Crew Crew::ParseCrewLine(std::string_view line) {
+    std::string field;
+    QuotedField(line, 0, field);
+    Crew crew(ReadInt(field));
+    crew.ClubKey = ReadInt(QuotedField(line, 1));
+    crew.EventKey = ReadInt(QuotedField(line, 2));
+    crew.Number = ReadInt(QuotedField(line, 3));
+    const auto readLinks = [&](int k, auto add) {
+        const std::string ids = QuotedField(line, k);
+        std::size_t pos = 0;
+        while ((pos = ids.find_first_not_of(' ', pos)) != std::string::npos) {
+            const std::size_t end = ids.find(' ', pos);
+            (crew.*add)(ReadInt(std::string_view(ids).substr(pos, end - pos)));
+            pos = end;
+        }
+    };
+    readLinks(4, &Crew::AddDoubleUp);
+    readLinks(5, &Crew::AddBoatShare);
+    crew.Name = CleanText(QuotedField(line, 6));
+    crew.Notes = CleanText(QuotedField(line, 7));
+    crew.DayLicences = ReadInt(QuotedField(line, 8));
+    crew.FeePaid = ReadInt(QuotedField(line, 9)) == 1;
+    crew.EarlyPay = ReadInt(QuotedField(line, 10)) == 1;
+    return crew;
+}
+
+void Crew::WriteCrewLine(std::ostream& out) const {
+    const auto field = [&out](const auto& value) { out << " \"" << value << '"'; };
+    out << "Crew:";
+    field(Id);
+    field(ClubKey);
+    field(EventKey);
+    field(Number);
+    field(LinkIdsText(DoubleUps));
+    field(LinkIdsText(BoatShares));
+    field(CleanText(Name));
+    field(CleanText(Notes));
+    field(DayLicences);
+    field(FeePaid ? "1" : "0");
+    field(EarlyPay ? "1" : "0");
+    out << "\n";
+}
+
+int Crew::AddLink(std::vector<int>& list, int id) const {
+    if (id == Id)
+        return -1;
+    const auto found = std::find(list.begin(), list.end(), id);
+    if (found != list.end())
+        return static_cast<int>(found - list.begin());
+    list.push_back(id);
+    return static_cast<int>(list.size()) - 1;
+}
+
+void Crew::RemoveLink(std::vector<int>& list, int id) {
+    list.erase(std::remove(list.begin(), list.end(), id), list.end());
+}
+
+std::string Crew::NumberText() const { return Number < 0 ? std::string() : std::to_string(Number); }
+
+std::string Crew::LinkIdsText(const std::vector<int>& ids) {
+    std::string text;
+    for (int id : ids)
+        text += std::to_string(id) + ' ';
+    return text;
+}
+
+} // namespace bm

@@ -1,0 +1,22 @@
+#include "model/messages.h"
+
+namespace bm {
+
+namespace {
+
+class SilentHandler : public MessageHandler {
+public:
+    void Inform(const std::string&) override {}
+    bool Ask(const std::string&) override { return false; }
+};
+
+SilentHandler silent;
+MessageHandler* current = &silent;
+
+} // namespace
+
+MessageHandler& Messages() { return *current; }
+
+void SetMessageHandler(MessageHandler* handler) { current = handler ? handler : &silent; }
+
+} // namespace bm

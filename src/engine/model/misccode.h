@@ -1,0 +1,115 @@
+// Text and time helpers shared by the whole program: quoted fields of data-file
+// lines, padding for the fixed-width reports, clock and money texts, the
+// program-wide random generator, and the reading of event names.
+//
+// Texts are UTF-8. Every length, width and cut counts characters (code points),
+// so accented club names keep report columns aligned; letter case is folded for
+// ASCII letters only.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace bm {
+
+// --- Characters and letter case -------------------------------------------
+
+// Number of characters (code points) of a UTF-8 text.
+int TextLength(std::string_view text);
+// The first n characters of a text (the whole text when it is shorter).
+std::string FirstChars(std::string_view text, int n);
+// The text with ASCII letters in upper case.
+std::string UpperAscii(std::string_view text);
+// Equality with ASCII letters compared regardless of case.
+bool SameTextIgnoringCase(std::string_view a, std::string_view b);
+// True when the text holds the given piece (exact comparison).
+bool Contains(std::string_view text, std::string_view piece);
+// The text as it may enter the meet: a double quote becomes an apostrophe and
+// a line break (CR or LF) a blank, because the data file cannot hold them.
+std::string CleanText(std::string_view text);
+// The text without leading and trailing blanks and control characters.
+std::string Trimmed(std::string_view text);
+
+// --- Numbers ----------------------------------------------------------------
+
+// Reads a decimal integer: leading white space skipped, an optional sign, the
+// digits up to the first other character; 0 without digits. Values beyond the
+// 32-bit range saturate at its limits.
+int ReadInt(std::string_view text);
+// Like ReadInt, but false when the text (trimmed) is not a whole decimal number.
+bool ParseWholeInt(std::string_view text, int& value);
+
+// --- Data-file fields and padding -------------------------------------------
+
+// Field k (from 0) of a quoted-field line: the text between the (2k+1)-th and
+// the (2k+2)-th double quote (to the end of the line when the closing quote is
+// missing); empty when the line has fewer quotes. Returns the position where
+// copying stopped.
+std::size_t QuotedField(std::string_view line, int k, std::string& out);
+// The same, returning the field.
+std::string QuotedField(std::string_view line, int k);
+
+// Writes the text, then blanks up to the width; a longer text is written whole.
+void PadRight(std::string_view text, int width, std::ostream& out);
+// Writes blanks so that the text ends at the width; a longer text is written whole.
+void PadLeft(std::string_view text, int width, std::ostream& out);
+// The text followed by blanks up to the width.
+std::string PadText(std::string_view text, int width);
+// Blanks so that the text ends at the width, then the text.
+std::string PadTextLeft(std::string_view text, int width);
+
+// --- Clock and money --------------------------------------------------------
+
+// "(NT)" for a negative time, otherwise the HHMM time with at least four digits.
+std::string ClockTimeText(int time);
+// Clock form HHMM to minutes since midnight and back (truncating arithmetic).
+int ClockToMinutes(int clock);
+int MinutesToClock(int minutes);
+// An amount in hundredths as units, ".", and two digits of hundredths.
+std::string MoneyText(std::int64_t amount);
+// An amount in hundredths read from money text (units, then hundredths as written).
+std::int64_t ParseMoney(std::string_view text);
+
+// --- The program-wide random generator -----------------------------------------
+
+// Puts the generator back to its start state (state 1), as at program start.
+void ResetRandom();
+// The next value of the generator, 0 to 32767.
+int NextRandom();
+// lo + ((next value >> 7) mod (hi - lo)); only lo .. lo + 255 can come out.
+int RandomBelow(int lo, int hi);
+
+// --- Draw arithmetic ----------------------------------------------------------
+
+// The smallest power of two that is at least n, never less than 2.
+int NextPowerOfTwo(int n);
+// Number of bits needed for a non-negative value (0 -> 0, 1 -> 1, 2..3 -> 2 ...).
+int BitLength(int value);
+
+// --- Event names ----------------------------------------------------------------
+
+// Number of rowers read from an event name (1, 2, 4 or 8; 0 when none).
+int RowerCount(std::string_view eventName);
+// Whether an event name describes a coxed boat.
+bool HasCox(std::string_view eventName);
+// True when the text in upper case is "TRUE" or "Y".
+bool IsTrueText(std::string_view text);
+// Words capitalised as a name ("ST PETERS BOAT CLUB" -> "St Peters Boat Club").
+std::string NameCase(std::string_view text);
+
+struct EventNameParts {
+    std::string Gender;
+    char32_t Category = 0;
+    int Level = 0;
+    int Rowers = 0;
+    bool Sculls = false;
+    char Sign = '-';
+};
+// Reads the parts of an event name such as "M J16 4x-"; false when it cannot.
+bool ParseEventName(std::string_view name, EventNameParts& parts);
+// True when event a sorts before event b in the program's event order.
+bool EventNameBefore(std::string_view a, std::string_view b);
+
+} // namespace bm

@@ -1,0 +1,24 @@
+// Reading and writing the program's text files. Files are UTF-8; a file that is
+// not valid UTF-8 is an older Windows file and is read as Windows-1252.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace bm {
+
+bool IsValidUtf8(std::string_view bytes);
+// Windows-1252 bytes as UTF-8 (bytes the code page leaves undefined keep their value).
+std::string Windows1252ToUtf8(std::string_view bytes);
+// Reads a whole file as UTF-8 text; false when it cannot be read.
+bool ReadTextFile(const std::string& path, std::string& text);
+// The lines of a text, each without its line end (LF or CR LF). A last line
+// without a line end counts; an empty text has no lines.
+std::vector<std::string_view> SplitLines(std::string_view text);
+// Writes the content to a temporary file beside the target and renames it over
+// the target once every byte is written and flushed; on any error the old file
+// is left untouched and the result is false.
+bool WriteFileSafely(const std::string& path, std::string_view content);
+
+} // namespace bm

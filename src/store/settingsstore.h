@@ -1,0 +1,42 @@
+// The per-user settings store shared by the desktop program and the CLI: the
+// settings of the engine, the automatic entry fee record and the recent files,
+// kept under the value names the program has always used.
+#pragma once
+
+#include "model/settings.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QSettings;
+
+namespace bm {
+
+class SettingsStore {
+public:
+    // The user's own store.
+    SettingsStore();
+    // A store kept in the given file (tests and tools use one of their own).
+    explicit SettingsStore(const std::string& fileName);
+    ~SettingsStore();
+
+    // Every setting at its default, replaced by each value stored with the
+    // expected type. An "AutoFeeSTR" record of the wrong size is reported
+    // through the message interface and left at zero.
+    Settings Read() const;
+    // Writes every setting (not the recent files).
+    void Write(const Settings& settings);
+
+    std::vector<std::string> RecentFiles() const;
+    // Puts a name at the front of the recent files and stores the list.
+    void AddRecentFile(const std::string& name);
+
+private:
+    std::unique_ptr<QSettings> store_;
+};
+
+// Reads the store into the process-wide settings.
+void LoadCurrentSettings(const SettingsStore& store);
+
+} // namespace bm
