@@ -19,11 +19,15 @@ int FindReport(std::string_view which) {
 
 bool WriteReport(Boatmeet& meet, int index, int showType, std::ostream& out) {
     switch (index) {
-    default: return false;
+    case 0:
+        WriteAllDraws(meet, out, 0, showType);
+        return true;
+    case 1:
+        WriteAllDraws(meet, out, 1, showType);
+        return true;
+    default:
+        return false;
     }
-    (void)meet;
-    (void)showType;
-    (void)out;
 }
 
 } // namespace bm
