@@ -18,7 +18,9 @@ Draw Built(const std::vector<int>& slots) {
     return draw;
 }
 
-std::array<int, 2> SlotsOf(const Draw& draw, int index) { return draw.RaceAt(index).Slots; }
+std::array<int, 2> SlotsOf(const Draw& draw, int index) {
+    return draw.RaceAt(index).Slots;
+}
 
 std::vector<int> Indexes(const std::vector<Race*>& races) {
     std::vector<int> indexes;

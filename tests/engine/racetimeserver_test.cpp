@@ -76,8 +76,7 @@ TEST(RaceTimeServer, HostileCountsAndZeroIntervalsAreHarmless) {
     server.ParsePeriodText(" 2000000000 900 1200");
     EXPECT_EQ(server.GetPeriods(), (std::vector<RacePeriod>{{900, 1200, 1, 0}}));
     server.ParsePeriodText(" 3 900 1000 0 (0) 1000 1100 10 (0) 1200");
-    EXPECT_EQ(server.GetPeriods(),
-              (std::vector<RacePeriod>{{1000, 1100, 10, 0}, {1200, 1, 1, 0}}));
+    EXPECT_EQ(server.GetPeriods(), (std::vector<RacePeriod>{{1000, 1100, 10, 0}, {1200, 1, 1, 0}}));
     server.SetPeriods({{900, 1000, 0, 1}, {900, 1000, -5, 0}});
     EXPECT_EQ(server.Count(), 0);
 }

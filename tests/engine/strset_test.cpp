@@ -8,7 +8,9 @@ using namespace bm;
 
 namespace {
 
-std::vector<std::string> TextsOf(const StrSet& set) { return set.Texts(); }
+std::vector<std::string> TextsOf(const StrSet& set) {
+    return set.Texts();
+}
 
 } // namespace
 

@@ -1,0 +1,80 @@
+#include "cmd_draw.h"
+
+#include "common.h"
+#include "reports/catalogue.h"
+
+#include <sstream>
+
+namespace bm::cli {
+
+namespace {
+
+// The show type named on the command line: 0 races, 1 results, 2 truncated.
+int ShowTypeOf(const std::string& name) {
+    if (name == "races")
+        return 0;
+    if (name == "results")
+        return 1;
+    if (name == "truncated")
+        return 2;
+    return -1;
+}
+
+int UsageError(Streams& io, const std::string& command, const std::string& text) {
+    io.err << "boatmeet-cli " << command << ": " << text << "\n";
+    return Usage;
+}
+
+} // namespace
+
+int RunDraw(const ParsedArgs& args, Streams& io) {
+    if (!PrepareSettings(args, io))
+        return Usage;
+    const std::string& path = args.positional[0];
+    std::unique_ptr<Boatmeet> meet = OpenMeet(path, io);
+    if (!meet)
+        return Usage;
+    if (!args.Has("--event")) {
+        meet->DrawAllEvents();
+        return SaveMeet(*meet, args, path, io);
+    }
+    // Every name is checked before anything is drawn.
+    std::vector<int> keys;
+    for (const auto& values : args.All("--event")) {
+        const int key = meet->Events.KeyOf(values.front());
+        if (key == -1) {
+            io.err << "No such event : " << values.front() << "\n";
+            return Usage;
+        }
+        keys.push_back(key);
+    }
+    for (int key : keys)
+        meet->DrawEvent(key);
+    return SaveMeet(*meet, args, path, io);
+}
+
+int RunReport(const ParsedArgs& args, Streams& io) {
+    const int index = FindReport(args.positional[1]);
+    if (index < 0)
+        return UsageError(io, "report", "no such report '" + args.positional[1] + "'");
+    const int showType = ShowTypeOf(args.Value("--show-type", "races"));
+    if (showType < 0)
+        return UsageError(io, "report", "--show-type takes races, results or truncated");
+    const std::string format = args.Value("--format", "text");
+    if (format != "text" && format != "html" && format != "rtf")
+        return UsageError(io, "report", "--format takes text, html or rtf");
+    if (!PrepareSettings(args, io))
+        return Usage;
+    std::unique_ptr<Boatmeet> meet = OpenMeet(args.positional[0], io);
+    if (!meet)
+        return Usage;
+    std::ostringstream text;
+    if (format != "text" || !WriteReport(*meet, index, showType, text)) {
+        io.err << "report not available\n";
+        return Problem;
+    }
+    io.out << text.str();
+    return Done;
+}
+
+} // namespace bm::cli
