@@ -1,0 +1,71 @@
+#include "draw/raceres.h"
+
+#include "draw/racelookup.h"
+#include "model/boatmeet.h"
+#include "model/misccode.h"
+
+namespace bm {
+
+namespace {
+
+const char* const InvalidRaceNumber = "Invalid Race Number";
+
+} // namespace
+
+Race* FindResultRace(Boatmeet& meet, std::string_view numberText, std::string& message) {
+    const std::string text = Trimmed(numberText);
+    if (text.empty())
+        return nullptr;
+    int number = 0;
+    if (!ParseWholeInt(text, number)) {
+        message = InvalidRaceNumber;
+        return nullptr;
+    }
+    return meet.FindRaceByNumber(number);
+}
+
+bool ResultCrews(Boatmeet& meet, const Race& race, std::array<int, 2>& crews,
+                 std::string& message) {
+    const Draw* draw = DrawOfRace(meet, race);
+    if (!draw || !draw->HasRaces()) {
+        message = "No Draw for the event!";
+        return false;
+    }
+    int resolved[2] = {0, 0};
+    if (!draw->ResolveCrews(race, resolved)) {
+        message = "No List of crews available?";
+        return false;
+    }
+    crews = {resolved[0], resolved[1]};
+    return true;
+}
+
+void RecordResult(Race& race, int winner, std::string_view verdict) {
+    race.Winner = winner;
+    race.Verdict = CleanVerdict(verdict);
+}
+
+void ClearResult(Race& race) {
+    race.Winner = -1;
+    race.Verdict.clear();
+}
+
+std::string SetRaceResult(Boatmeet& meet, std::string_view raceNumber, int place,
+                          const std::optional<std::string>& verdict) {
+    std::string message;
+    Race* race = FindResultRace(meet, raceNumber, message);
+    if (!race)
+        return InvalidRaceNumber;
+    std::array<int, 2> crews{};
+    if (!ResultCrews(meet, *race, crews, message))
+        return message;
+    if (place == 0) {
+        ClearResult(*race);
+        return {};
+    }
+    const std::string shown = race->HasResult() ? race->Verdict : std::string();
+    RecordResult(*race, crews[place == 2 ? 1 : 0], verdict ? *verdict : shown);
+    return {};
+}
+
+} // namespace bm

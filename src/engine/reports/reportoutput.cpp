@@ -1,0 +1,125 @@
+#include "reports/reportoutput.h"
+
+#include "model/textfile.h"
+
+namespace bm {
+
+namespace {
+
+// "&", "<" and ">" as entities, so report text can never add markup to the page.
+void AppendEscapedChar(std::string& html, char c) {
+    switch (c) {
+    case '&':
+        html += "&amp;";
+        break;
+    case '<':
+        html += "&lt;";
+        break;
+    case '>':
+        html += "&gt;";
+        break;
+    default:
+        html += c;
+    }
+}
+
+std::string HtmlEscaped(std::string_view text) {
+    std::string html;
+    for (char c : text)
+        AppendEscapedChar(html, c);
+    return html;
+}
+
+std::string HtmlLine(std::string_view line) {
+    std::string html;
+    for (char c : line) {
+        if (c == ' ')
+            html += "&nbsp;";
+        else if (c == '-')
+            html += "&#8209";
+        else
+            AppendEscapedChar(html, c);
+    }
+    return html + "<br>";
+}
+
+// Decodes one UTF-8 sequence at i (advancing i); an invalid byte stands for itself.
+char32_t NextCodePoint(std::string_view text, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(text[i++]);
+    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    char32_t cp = extra == 0 ? lead : lead & (0x3F >> extra);
+    for (int k = 0; k < extra; ++k) {
+        if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            return lead;
+        cp = (cp << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
+    }
+    return cp;
+}
+
+// One UTF-16 unit as RTF's signed 16-bit "\uN" with "?" for readers without Unicode.
+void AppendRtfUnit(std::string& rtf, unsigned unit) {
+    const int value = unit >= 0x8000 ? static_cast<int>(unit) - 0x10000 : static_cast<int>(unit);
+    rtf += "\\u" + std::to_string(value) + "?";
+}
+
+std::string RtfLine(std::string_view line) {
+    static const char hex[] = "0123456789abcdef";
+    std::string rtf;
+    for (std::size_t i = 0; i < line.size();) {
+        const char32_t cp = NextCodePoint(line, i);
+        if (cp == '\\' || cp == '{' || cp == '}') {
+            rtf += '\\';
+            rtf += static_cast<char>(cp);
+        } else if (cp == '\t') {
+            rtf += "\\tab ";
+        } else if (cp < 0x20 || cp == 0x7F) {
+            rtf += "\\'";
+            rtf += hex[cp >> 4];
+            rtf += hex[cp & 0xF];
+        } else if (cp < 0x80) {
+            rtf += static_cast<char>(cp);
+        } else if (cp < 0x10000) {
+            AppendRtfUnit(rtf, static_cast<unsigned>(cp));
+        } else {
+            const unsigned v = static_cast<unsigned>(cp) - 0x10000;
+            AppendRtfUnit(rtf, 0xD800 + (v >> 10));
+            AppendRtfUnit(rtf, 0xDC00 + (v & 0x3FF));
+        }
+    }
+    return rtf;
+}
+
+} // namespace
+
+std::vector<std::string> ReportLines(std::string_view text) {
+    std::vector<std::string> lines;
+    for (std::string_view line : SplitLines(text))
+        lines.emplace_back(line);
+    return lines;
+}
+
+void WriteHtmlReport(std::ostream& out, const std::string& title, const std::string& date,
+                     const std::string& caption, const std::vector<std::string>& lines) {
+    const std::string heading = HtmlEscaped(title) + " on " + HtmlEscaped(date);
+    out << "<HTML>\n"
+        << "<title>" << heading << " " << HtmlEscaped(caption) << "</title>\n"
+        << "<h2>" << heading << "</h2>\n"
+        << "<h3>" << HtmlEscaped(caption) << "</h3>\n"
+        << "<P>\n";
+    for (const std::string& line : lines)
+        out << (line.empty() ? std::string("</P><P><tt>") : HtmlLine(line)) << "\n";
+    out << "</P>\n</HTML>\n";
+}
+
+void WriteRtfReport(std::ostream& out, const std::vector<std::string>& lines,
+                    const std::string& fontName, int pointSize) {
+    // A fixed-pitch font keeps the report's columns; every line is one paragraph.
+    out << "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n"
+        << "{\\fonttbl{\\f0\\fmodern\\fprq1\\fcharset0 " << RtfLine(fontName) << ";}}\n"
+        << "\\pard\\plain\\f0\\fs" << 2 * (pointSize > 0 ? pointSize : 10) << "\n";
+    for (const std::string& line : lines)
+        out << RtfLine(line) << "\\par\n";
+    out << "}\n";
+}
+
+} // namespace bm

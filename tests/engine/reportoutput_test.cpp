@@ -1,0 +1,94 @@
+#include "reports/reportoutput.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace bm;
+
+namespace {
+
+std::string Html(const std::string& title, const std::string& date, const std::string& caption,
+                 const std::vector<std::string>& lines) {
+    std::ostringstream out;
+    WriteHtmlReport(out, title, date, caption, lines);
+    return out.str();
+}
+
+std::string Rtf(const std::vector<std::string>& lines) {
+    std::ostringstream out;
+    WriteRtfReport(out, lines, "Courier New", 10);
+    return out.str();
+}
+
+} // namespace
+
+TEST(ReportLines, SplitsAsTheViewHoldsThem) {
+    EXPECT_EQ(ReportLines("a\nb\n"), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(ReportLines("a\n\nb"), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(ReportLines("a\n\n"), (std::vector<std::string>{"a", ""}));
+    EXPECT_TRUE(ReportLines("").empty());
+}
+
+TEST(HtmlReport, BlocksBlanksAndHyphens) {
+    EXPECT_EQ(Html("Regatta", "1 May", "Race Schedule", {"R1   0930 - x", "second", "", "b"}),
+              "<HTML>\n"
+              "<title>Regatta on 1 May Race Schedule</title>\n"
+              "<h2>Regatta on 1 May</h2>\n"
+              "<h3>Race Schedule</h3>\n"
+              "<P>\n"
+              "R1&nbsp;&nbsp;&nbsp;0930&nbsp;&#8209&nbsp;x<br>\n"
+              "second<br>\n"
+              "</P><P><tt>\n"
+              "b<br>\n"
+              "</P>\n"
+              "</HTML>\n");
+}
+
+TEST(HtmlReport, EmptyDateKeepsTheOnAndNothingElseIsWritten) {
+    EXPECT_EQ(Html("T", "", "Finals Results", {}),
+              "<HTML>\n<title>T on  Finals Results</title>\n<h2>T on </h2>\n"
+              "<h3>Finals Results</h3>\n<P>\n</P>\n</HTML>\n");
+}
+
+TEST(HtmlReport, MarkupInNamesIsEscapedBeforeBlanksAndHyphens) {
+    const std::string page =
+        Html("A&B <Cup>", "<b>", "Draws for each Club", {"<script>x-y & z</script>"});
+    EXPECT_NE(page.find("<title>A&amp;B &lt;Cup&gt; on &lt;b&gt; Draws for each Club</title>\n"),
+              std::string::npos);
+    EXPECT_NE(page.find("<h2>A&amp;B &lt;Cup&gt; on &lt;b&gt;</h2>\n"), std::string::npos);
+    EXPECT_NE(page.find("\n&lt;script&gt;x&#8209y&nbsp;&amp;&nbsp;z&lt;/script&gt;<br>\n"),
+              std::string::npos);
+    EXPECT_EQ(page.find("<script"), std::string::npos);
+    EXPECT_EQ(page.find("<b>"), std::string::npos);
+}
+
+TEST(HtmlReport, NonAsciiTextPassesUnchanged) {
+    EXPECT_NE(Html("T", "D", "C", {"Whakatāne"}).find("\nWhakatāne<br>\n"), std::string::npos);
+}
+
+TEST(RtfReport, MinimalDocumentInAFixedPitchFont) {
+    EXPECT_EQ(Rtf({"  (1) A", "", "x"}),
+              "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n"
+              "{\\fonttbl{\\f0\\fmodern\\fprq1\\fcharset0 Courier New;}}\n"
+              "\\pard\\plain\\f0\\fs20\n"
+              "  (1) A\\par\n"
+              "\\par\n"
+              "x\\par\n"
+              "}\n");
+}
+
+TEST(RtfReport, EscapesControlCharactersAndNonAscii) {
+    const std::string rtf = Rtf({"{a}\\b", "Müller \xe2\x82\xac \xf0\x9f\x98\x80", "t\tx"});
+    EXPECT_NE(rtf.find("\n\\{a\\}\\\\b\\par\n"), std::string::npos);
+    // Code points as signed 16-bit units, "?" for readers without Unicode;
+    // beyond the 16-bit range as a surrogate pair.
+    EXPECT_NE(rtf.find("\nM\\u252?ller \\u8364? \\u-10179?\\u-8704?\\par\n"), std::string::npos);
+    EXPECT_NE(rtf.find("\nt\\tab x\\par\n"), std::string::npos);
+}
+
+TEST(RtfReport, BrokenUtf8NeverOverrunsTheLine) {
+    const std::string rtf = Rtf({std::string("a\xe2\x82", 3), std::string("\xc3", 1)});
+    EXPECT_NE(rtf.find("\na\\u226?"), std::string::npos);
+    EXPECT_EQ(rtf.substr(rtf.size() - 2), "}\n");
+}
