@@ -169,7 +169,7 @@ TEST_F(Billing, CombinedReportAndPageBreaksBetweenClubs) {
     EXPECT_NE(text.find("Races at"), std::string::npos);
     EXPECT_NE(text.find("Total for Riverside"), std::string::npos);
     // No page break after the last club of the set...
-    EXPECT_EQ(text.substr(text.size() - 10), " : 52.50\n\n\n");
+    EXPECT_EQ(text.substr(text.size() - 11), " : 52.50\n\n\n");
     std::size_t breaks = 0;
     for (std::size_t at = text.find("<NP>\n"); at != std::string::npos;
          at = text.find("<NP>\n", at + 1))
@@ -178,5 +178,5 @@ TEST_F(Billing, CombinedReportAndPageBreaksBetweenClubs) {
     // ...but one when the last club with crews is not the last of the set.
     meet->Clubs.Add("Zeta");
     text = ClubReport(2);
-    EXPECT_EQ(text.substr(text.size() - 15), " : 52.50\n\n\n<NP>\n");
+    EXPECT_EQ(text.substr(text.size() - 16), " : 52.50\n\n\n<NP>\n");
 }

@@ -1,0 +1,137 @@
+#include "clirun.h"
+#include "model/boatmeet.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace bm;
+using namespace bm::test;
+
+namespace {
+
+class ResultCommands : public ::testing::Test {
+protected:
+    void SetUp() override { meetFile = CopyFixture(dir, "rep_small.bmf"); }
+    CliResult Run(std::vector<std::string> args) {
+        args.push_back("--defaults");
+        return RunCli(args);
+    }
+    const Race* RaceNumbered(int n, const std::string& file = {}) {
+        loaded = Boatmeet::LoadFromFile(file.empty() ? meetFile : file);
+        return loaded->FindRaceByNumber(n);
+    }
+
+    TempDir dir;
+    std::string meetFile;
+    std::unique_ptr<Boatmeet> loaded;
+};
+
+} // namespace
+
+TEST_F(ResultCommands, SetResultRecordsWinnerAndVerdict) {
+    const CliResult result = Run({"set-result", meetFile, "2", "2", "--verdict", "1L > 2"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(RaceNumbered(2)->Winner, 4);
+    EXPECT_EQ(RaceNumbered(2)->Verdict, "1L ) 2");
+    // The final now has both crews; without --verdict a new result has none.
+    EXPECT_EQ(Run({"set-result", meetFile, "6", "1"}).status, 0);
+    EXPECT_EQ(RaceNumbered(6)->Winner, 1);
+    EXPECT_EQ(RaceNumbered(6)->Verdict, "");
+    // A decided race keeps its verdict when only the winner changes.
+    EXPECT_EQ(Run({"set-result", meetFile, "1", "2"}).status, 0);
+    EXPECT_EQ(RaceNumbered(1)->Winner, 2);
+    EXPECT_EQ(RaceNumbered(1)->Verdict, "Easily");
+    EXPECT_EQ(Run({"set-result", meetFile, "1", "clear"}).status, 0);
+    EXPECT_FALSE(RaceNumbered(1)->HasResult());
+}
+
+TEST_F(ResultCommands, SetResultErrorsLeaveTheFileAlone) {
+    const std::string before = ReadFile(meetFile);
+    for (const char* race : {"99", "x2", "0"}) {
+        const CliResult result = Run({"set-result", meetFile, race, "1"});
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err, "Invalid Race Number\n");
+    }
+    CliResult result = Run({"set-result", meetFile, "6", "1"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "No List of crews available?\n");
+    result = Run({"set-result", meetFile, "2", "3"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(ReadFile(meetFile), before);
+}
+
+TEST_F(ResultCommands, SetResultToAnotherFile) {
+    const std::string before = ReadFile(meetFile);
+    const std::string out = dir.File("out.bmf");
+    EXPECT_EQ(Run({"set-result", meetFile, "3", "2", "-o", out}).status, 0);
+    EXPECT_EQ(ReadFile(meetFile), before);
+    EXPECT_EQ(RaceNumbered(3, out)->Winner, 7);
+}
+
+TEST_F(ResultCommands, SplitByNameIgnoringCase) {
+    const CliResult result = Run({"split", meetFile, "ms 4-", "2"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "");
+    auto meet = Boatmeet::LoadFromFile(meetFile);
+    EXPECT_EQ(meet->Events.Texts(), (std::vector<std::string>{"MS 4- (A)", "MS 4- (B)", "WJ16 2x",
+                                                              "Mix 8+", "MN 1x", "WS 1x"}));
+    EXPECT_EQ(meet->EntryFees.TextOf(meet->Events.KeyOf("MS 4- (B)")), "40.00");
+    EXPECT_EQ(meet->ListEventCrews(meet->Events.KeyOf("MS 4- (A)"), true).size(), 2u);
+}
+
+TEST_F(ResultCommands, SplitMessages) {
+    const std::string before = ReadFile(meetFile);
+    const auto expect = [&](std::vector<std::string> args, const std::string& message) {
+        args.insert(args.begin(), {"split", meetFile});
+        const CliResult result = Run(args);
+        EXPECT_EQ(result.status, 1) << message;
+        EXPECT_EQ(result.err, message + "\n");
+    };
+    expect({"Quad", "2"}, "You must select an event to split");
+    expect({"MS 4-", "two"}, "You must split into 2 or more divisions!");
+    expect({"MS 4-", "1"}, "You must split into 2 or more divisions!");
+    expect({"MS 4-", "27"}, "You can split into at most 26 divisions!");
+    EXPECT_EQ(ReadFile(meetFile), before);
+}
+
+TEST_F(ResultCommands, InfoForARaceAndACrew) {
+    CliResult result = Run({"info", meetFile, "--race", "1"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "\n"
+                          "Event   : MS 4-\n"
+                          "Race at : 0900\n"
+                          "\n"
+                          "Crews that could be in first slot of race:\n"
+                          "   (1) Riverside Alpha\n"
+                          "\n"
+                          " Race was won by above crew\n");
+    result = Run({"info", meetFile, "--crew", "7"});
+    EXPECT_EQ(result.out, "\n"
+                          "WJ16 2x   (7) Riverside Gold\n"
+                          "  Races at :  0920  0930\n"
+                          "   DoubleUp  : MS 4- (1) Riverside Alpha   :   1000\n");
+    result = Run({"info", meetFile, "--crew", "42"});
+    EXPECT_EQ(result.out, "\n  42 : Not a valid Crew Number\n");
+    EXPECT_EQ(Run({"info", meetFile, "--race", "42"}).out, "\n");
+}
+
+TEST_F(ResultCommands, InfoUsageErrors) {
+    EXPECT_EQ(Run({"info", meetFile, "--race", "x"}).status, 2);
+    EXPECT_EQ(Run({"info", meetFile}).status, 2);
+    EXPECT_EQ(Run({"info", meetFile, "--race", "1", "--crew", "1"}).status, 2);
+    const CliResult result = Run({"info", dir.File("missing.bmf"), "--race", "1"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "Could not open file : " + dir.File("missing.bmf") + "\n");
+}
+
+TEST_F(ResultCommands, CheckExitsWithProblemsFound) {
+    CliResult result = Run({"check", meetFile});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.out.find(" 0950 : Unfilled Race slot\n"), std::string::npos);
+    result = Run({"check", CopyFixture(dir, "rep_clean.bmf")});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.out.find(" *** No Gaps detected\n"), std::string::npos);
+    EXPECT_EQ(result.err, "");
+}
