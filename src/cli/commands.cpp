@@ -1,6 +1,7 @@
 // The table of commands. Each command lives in the file of its subject.
 #include "cli.h"
 #include "cmd_draw.h"
+#include "cmd_meet.h"
 #include "cmd_results.h"
 #include "common.h"
 
@@ -8,12 +9,20 @@ namespace bm::cli {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
+        {"new", "OUT [--title T] [--date D]",
+         "Creates a meet with the title, the date and the club \"Winner Prev\".",
+         WithSettings({{"--title", 1, false}, {"--date", 1, false}}), 1, 1, RunNew},
         {"report", "FILE WHICH [--show-type races|results|truncated] [--format text|html|rtf]",
          "Writes one report of the display selector (index 0 to 17 or caption) to stdout.",
          WithSettings({{"--show-type", 1, false}, {"--format", 1, false}}), 2, 2, RunReport},
+        {"save", "FILE [-o OUT]", "Loads the meet and saves it in full, in the current form.",
+         WithWriting({}), 1, 1, RunSave},
         {"draw", "FILE [--event NAME]... [-o OUT]",
          "Draws all events, or only the events named, in the order given.",
          WithWriting({{"--event", 1, true}}), 1, 1, RunDraw},
+        {"number-crews", "FILE --by event|club [-o OUT]",
+         "Numbers the crews by event (draw order) or by club.", WithWriting({{"--by", 1, false}}),
+         1, 1, RunNumberCrews},
         {"set-result", "FILE RACE WINNER [--verdict TEXT] [-o OUT]",
          "Records the winner (1 or 2) and verdict of a race, or clears it",
          WithWriting({{"--verdict", 1, false}}), 3, 3, RunSetResult},
@@ -22,6 +31,8 @@ const std::vector<Command>& Commands() {
         {"info", "FILE --race N | --crew N",
          "Prints the information window's text for a race or crew number",
          WithSettings({{"--race", 1, false}, {"--crew", 1, false}}), 1, 1, RunInfo},
+        {"save-key", "FILE OUT", "Writes the key data of the meet (no crews, no draws) to OUT.",
+         WithSettings({}), 2, 2, RunSaveKey},
         {"check", "FILE", "Prints the draw status report; exit 1 when it found a problem",
          SettingsOptions(), 1, 1, RunCheck},
     };

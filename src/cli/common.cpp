@@ -4,6 +4,8 @@
 #include "model/settings.h"
 #include "settingsstore.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -49,11 +51,17 @@ Setter Money(const std::function<void(Settings&, std::int64_t)>& assign) {
     };
 }
 
+// Settings are not meet texts: they are kept as given, as the preferences dialog keeps them.
 Setter Text(std::string Settings::*field) {
     return [field](Settings& s, const std::string& value) {
-        s.*field = CleanText(value);
+        s.*field = value;
         return true;
     };
+}
+
+// The fee record holds 32-bit amounts; larger ones saturate instead of wrapping.
+std::int32_t FeeAmount(std::int64_t amount) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(amount, INT32_MIN, INT32_MAX));
 }
 
 const std::map<std::string, Setter>& Setters() {
@@ -75,12 +83,10 @@ const std::map<std::string, Setter>& Setters() {
         {"ShowRaceNoDT", Flag(&Settings::ShowRaceNoDT)},
         {"AllowTC", Flag(&Settings::AllowTC)},
         {"CheckTC", Flag(&Settings::CheckTC)},
-        {"FeePerSeat", Money([](Settings& s, std::int64_t v) {
-             s.AutoFeeSTR.FeePerSeat = static_cast<std::int32_t>(v);
-         })},
-        {"EarlyDiscount", Money([](Settings& s, std::int64_t v) {
-             s.AutoFeeSTR.EarlyDiscount = static_cast<std::int32_t>(v);
-         })},
+        {"FeePerSeat",
+         Money([](Settings& s, std::int64_t v) { s.AutoFeeSTR.FeePerSeat = FeeAmount(v); })},
+        {"EarlyDiscount",
+         Money([](Settings& s, std::int64_t v) { s.AutoFeeSTR.EarlyDiscount = FeeAmount(v); })},
         {"DiscountPerCrew",
          Integer([](Settings& s) -> int& { return s.AutoFeeSTR.DiscountPerCrew; })},
         {"AutoFeeOn", FeeFlag(&AutoFee::AutoFeeOn)},
@@ -91,7 +97,9 @@ const std::map<std::string, Setter>& Setters() {
 
 } // namespace
 
-std::vector<OptionSpec> SettingsOptions() { return {{"--defaults", 0, false}, {"--set", 1, true}}; }
+std::vector<OptionSpec> SettingsOptions() {
+    return {{"--defaults", 0, false}, {"--set", 1, true}};
+}
 
 std::vector<OptionSpec> WritingOptions() {
     std::vector<OptionSpec> options = SettingsOptions();
@@ -155,7 +163,8 @@ std::unique_ptr<Boatmeet> OpenMeet(const std::string& path, Streams& io) {
 }
 
 int SaveMeet(Boatmeet& meet, const ParsedArgs& args, const std::string& path, Streams& io) {
-    if (!meet.SaveToFile(args.Value("-o", path), true)) {
+    const std::string target = args.Has("-o") ? args.All("-o").front().front() : path;
+    if (!meet.SaveToFile(target, true)) {
         io.err << "Failed to write to file. DATA NOT SAVED!\n";
         return Problem;
     }
@@ -166,10 +175,16 @@ CliMessages::CliMessages(std::ostream& err, bool answer) : err_(err), answer_(an
     SetMessageHandler(this);
 }
 
-CliMessages::~CliMessages() { SetMessageHandler(nullptr); }
+CliMessages::~CliMessages() {
+    SetMessageHandler(nullptr);
+}
 
-void CliMessages::Inform(const std::string& text) { err_ << text << "\n"; }
+void CliMessages::Inform(const std::string& text) {
+    err_ << text << "\n";
+}
 
-bool CliMessages::Ask(const std::string&) { return answer_; }
+bool CliMessages::Ask(const std::string&) {
+    return answer_;
+}
 
 } // namespace bm::cli

@@ -4,11 +4,16 @@
 
 #include <QSettings>
 
+#include <algorithm>
+#include <climits>
+
 namespace bm {
 
 namespace {
 
-QString Key(const char* name) { return QString::fromLatin1(name); }
+QString Key(const char* name) {
+    return QString::fromLatin1(name);
+}
 
 // Integer values: an INI file keeps every value as text, so a value is taken
 // when it reads as a whole number.
@@ -70,8 +75,8 @@ Settings SettingsStore::Read() const {
     const QVariant fee = store.value(Key("AutoFeeSTR"));
     if (fee.isValid() && fee.typeId() == QMetaType::QByteArray) {
         const QByteArray bytes = fee.toByteArray();
-        if (const auto record = DecodeAutoFee(std::string_view(bytes.constData(),
-                                                               static_cast<std::size_t>(bytes.size()))))
+        if (const auto record = DecodeAutoFee(
+                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
             s.AutoFeeSTR = *record;
         else
             Messages().Inform("Cannot Read AutoFee data; reset values and save Preferences");
@@ -81,7 +86,9 @@ Settings SettingsStore::Read() const {
 
 void SettingsStore::Write(const Settings& s) {
     QSettings& store = *store_;
-    const auto flag = [&](const char* name, bool value) { store.setValue(Key(name), value ? 1 : 0); };
+    const auto flag = [&](const char* name, bool value) {
+        store.setValue(Key(name), value ? 1 : 0);
+    };
     const auto text = [&](const char* name, const std::string& value) {
         store.setValue(Key(name), QString::fromStdString(value));
     };
@@ -94,7 +101,9 @@ void SettingsStore::Write(const Settings& s) {
     flag("ShowLaneInfo", s.ShowLaneInfo);
     flag("RecordMoves", s.RecordMoves);
     flag("ShowCrewNotes", s.ShowCrewNotes);
-    store.setValue(Key("DayLicCost"), static_cast<int>(s.DayLicCost));
+    // The stored value is a 32-bit integer.
+    store.setValue(Key("DayLicCost"),
+                   static_cast<int>(std::clamp<std::int64_t>(s.DayLicCost, INT_MIN, INT_MAX)));
     flag("EarlyRegDiscountActive", s.EarlyRegDiscountActive);
     text("SetCrewName", s.SetCrewName);
     flag("CompressDT", s.CompressDT);
@@ -112,17 +121,21 @@ std::vector<std::string> SettingsStore::RecentFiles() const {
     if (!stored.isValid() || stored.typeId() != QMetaType::QByteArray)
         return {};
     const QByteArray bytes = stored.toByteArray();
-    return DecodeRecentFiles(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return DecodeRecentFiles(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 void SettingsStore::AddRecentFile(const std::string& name) {
     std::vector<std::string> list = RecentFiles();
     bm::AddRecentFile(list, name);
     const std::string bytes = EncodeRecentFiles(list);
-    store_->setValue(Key("UsedFile"), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    store_->setValue(Key("UsedFile"),
+                     QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
     store_->sync();
 }
 
-void LoadCurrentSettings(const SettingsStore& store) { CurrentSettings() = store.Read(); }
+void LoadCurrentSettings(const SettingsStore& store) {
+    CurrentSettings() = store.Read();
+}
 
 } // namespace bm

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <unordered_set>
 
 namespace bm {
 
@@ -18,10 +19,21 @@ Boatmeet::Boatmeet() : Version(ProgramVersionText()) {}
 // --- Crews -----------------------------------------------------------------------
 
 Crew* Boatmeet::AddCrew(std::unique_ptr<Crew> crew) {
-    crew->Id = NextCrewId++;
+    crew->Id = NextCrewId;
+    if (NextCrewId < INT_MAX)
+        ++NextCrewId;
+    if (crew->Id < 1 || HasCrew(crew->Id)) {
+        // Ids must stay unique even when the next id is spent or was set too low.
+        crew->Id = 1;
+        while (HasCrew(crew->Id))
+            ++crew->Id;
+    }
     Crew* added = crew.get();
     Crews.push_back(std::move(crew));
-    crewIndex_[added->Id] = added;
+    if (indexedCount_ + 1 == Crews.size()) {
+        crewIndex_[added->Id] = added;
+        indexedCount_ = Crews.size();
+    }
     return added;
 }
 
@@ -39,25 +51,46 @@ Crew* Boatmeet::FindCrew(int id) {
 }
 
 const Crew* Boatmeet::FindCrew(int id) const {
+    if (Crew* crew = IndexedCrew(id))
+        return crew;
     if (id < 1)
         return nullptr;
-    const auto found = crewIndex_.find(id);
-    if (found != crewIndex_.end())
-        return found->second;
+    // The placeholder is reset at every lookup, so nothing written to it shows
+    // later; it stays at one address, so earlier lookups stay valid.
     std::unique_ptr<Crew>& ghost = ghosts_[id];
-    if (!ghost) {
-        ghost = std::make_unique<Crew>(id);
-        ghost->Name = "Ghost Crew";
-    }
+    if (!ghost)
+        ghost = std::make_unique<Crew>();
+    *ghost = Crew(id);
+    ghost->Name = "Ghost Crew";
     return ghost.get();
 }
 
-bool Boatmeet::HasCrew(int id) const { return crewIndex_.count(id) != 0; }
+bool Boatmeet::HasCrew(int id) const {
+    return IndexedCrew(id) != nullptr;
+}
+
+Crew* Boatmeet::IndexedCrew(int id) const {
+    if (id < 0)
+        return nullptr;
+    if (indexedCount_ != Crews.size())
+        RebuildIndex();
+    auto found = crewIndex_.find(id);
+    if (found != crewIndex_.end() && found->second->Id != id) {
+        RebuildIndex();
+        found = crewIndex_.find(id);
+    }
+    return found == crewIndex_.end() ? nullptr : found->second;
+}
 
 void Boatmeet::ReindexCrews() {
+    RebuildIndex();
+}
+
+void Boatmeet::RebuildIndex() const {
     crewIndex_.clear();
     for (const auto& crew : Crews)
         crewIndex_[crew->Id] = crew.get();
+    indexedCount_ = Crews.size();
 }
 
 int Boatmeet::SortCrews() {
@@ -149,8 +182,9 @@ void Boatmeet::UnlinkBoatShare(int a, int b) {
 void Boatmeet::NumberCrewsByEvent() {
     int counter = 1;
     for (int i = 0; i < Events.Count(); ++i)
-        DrawOfEvent(Events.KeyOf(Events.TextAt(i)))
-            .NumberCrews(counter, [this](int id) { return FindCrew(id); });
+        DrawOfEvent(Events.KeyOf(Events.TextAt(i))).NumberCrews(counter, [this](int id) {
+            return IndexedCrew(id);
+        });
 }
 
 void Boatmeet::NumberCrewsByClub() {
@@ -209,10 +243,14 @@ void Boatmeet::DeleteDrawOfEvent(std::string_view eventName) {
         return;
     const auto found = std::find_if(Draws.begin(), Draws.end(),
                                     [key](const auto& draw) { return draw->EventKey == key; });
-    if (found != Draws.end()) {
-        Draws.erase(found);
-        CollectRaces(); // the race list must not keep races of the removed draw
-    }
+    if (found == Draws.end())
+        return;
+    // The race list must not keep races of the removed draw; the others keep their order.
+    std::unordered_set<const Race*> removed;
+    for (int i = 1; i < (*found)->Size; ++i)
+        removed.insert(&(*found)->RaceAt(i));
+    std::erase_if(RaceList, [&removed](const Race* race) { return removed.count(race) != 0; });
+    Draws.erase(found);
 }
 
 // --- Labels and texts ------------------------------------------------------------------
@@ -240,8 +278,8 @@ std::string Boatmeet::NumberedCrewLabel(const Crew* crew) const {
 std::string Boatmeet::ShortCrewLabel(const Crew* crew) const {
     if (!crew)
         return {};
-    std::string label = PadText("(" + crew->NumberText() + ")", 6) +
-                        FirstChars(Clubs.TextOf(crew->ClubKey), 4);
+    std::string label =
+        PadText("(" + crew->NumberText() + ")", 6) + FirstChars(Clubs.TextOf(crew->ClubKey), 4);
     if (!crew->Name.empty())
         label += " (" + FirstChars(crew->Name, 3) + ")";
     return label;

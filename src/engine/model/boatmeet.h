@@ -58,20 +58,24 @@ public:
     static std::unique_ptr<Boatmeet> LoadFromText(std::string_view text);
     // Writes the meet safely (temporary file, then rename); false on any error.
     bool SaveToFile(const std::string& fileName, bool full);
-    // Writes the meet; false when the stream has already failed. An event
+    // Writes the meet; false when the stream failed. An event
     // without a draw gets an empty one, written as a block of size 0.
     bool WriteTo(std::ostream& out, bool full);
 
     // --- Crews ------------------------------------------------------------------------------
-    // Takes the crew, gives it the next id and appends it.
+    // Takes the crew, gives it the next id and appends it. Should that id be
+    // unusable (below 1, or borne already once ids run out at the 32-bit
+    // limit), the crew gets the smallest id no crew bears.
     Crew* AddCrew(std::unique_ptr<Crew> crew);
     void DeleteCrew(Crew* crew);
     // The crew with the id; for a positive id that no crew bears, a "Ghost Crew"
-    // placeholder that is not part of the meet; none for ids below 1.
+    // placeholder with default fields that is not part of the meet; none for an
+    // id below 0, or 0 when no crew bears it.
     Crew* FindCrew(int id);
     const Crew* FindCrew(int id) const;
     // True when a crew of the meet bears the id.
     bool HasCrew(int id) const;
+    // Rebuilds the id lookup; needed only after Crews was changed directly.
     void ReindexCrews();
     int SortCrews();
     int CrewIdOfNumber(int number) const;
@@ -110,14 +114,14 @@ public:
     int MaxLabelWidth(int mode, int key, bool shortLabel) const;
     int MaxCrewTextLength(int selector) const;
 
-    // --- Race numbering and times (numbering.cpp) ---------------------------------------------------
+    // --- Race numbering and times (numbering.cpp) -----------------------------------
     void CollectRaces();
     void NumberRaces();
     Race* FindRaceByNumber(int number);
     void ClearRaceTimes();
     void RealignRaces();
 
-    // --- Scheduling (scheduler.cpp) -----------------------------------------------------------------
+    // --- Scheduling (scheduler.cpp) ---------------------------------------------------
     // Answers whether the races proposed for the time slot at the cursor may be
     // placed although they break a least time.
     using ConfirmPlacement = std::function<bool(int cursor, const std::vector<Race*>& races)>;
@@ -131,8 +135,14 @@ public:
 
 private:
     void LinkCrews(int a, int b, const std::function<void(Crew&, int)>& operation);
+    // The crew of the meet that bears the id, or none.
+    Crew* IndexedCrew(int id) const;
+    void RebuildIndex() const;
 
-    std::unordered_map<int, Crew*> crewIndex_;
+    // Id -> crew; a later crew with a repeated id wins. Rebuilt when Crews
+    // changed size behind the meet's back or a crew's id changed.
+    mutable std::unordered_map<int, Crew*> crewIndex_;
+    mutable std::size_t indexedCount_ = 0;
     mutable std::unordered_map<int, std::unique_ptr<Crew>> ghosts_;
 };
 

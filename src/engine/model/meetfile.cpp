@@ -49,8 +49,7 @@ std::map<int, DrawBlock> FindDrawBlocks(const std::vector<std::string_view>& lin
         block.size = ReadInt(sizeText);
         if (!Draw::IsValidSize(block.size))
             continue;
-        for (std::size_t j = i + 1; j < lines.size() && static_cast<int>(j - i) < block.size;
-             ++j) {
+        for (std::size_t j = i + 1; j < lines.size() && static_cast<int>(j - i) < block.size; ++j) {
             if (lines[j].empty() || StartsWithKeyword(lines[j]))
                 break;
             block.raceLines.push_back(lines[j]);
@@ -111,9 +110,12 @@ std::unique_ptr<Boatmeet> Boatmeet::LoadFromText(std::string_view text) {
             periodsSeen = true;
         }
     }
-    // Crew ids stay unique: a stored next id below a stored crew id is raised.
+    // Crew ids stay unique and positive: a stored next id below 1 or not above
+    // every stored crew id is raised.
+    meet->NextCrewId = std::max(meet->NextCrewId, 1);
     for (const auto& crew : meet->Crews)
-        meet->NextCrewId = std::max(meet->NextCrewId, crew->Id < INT32_MAX ? crew->Id + 1 : crew->Id);
+        meet->NextCrewId =
+            std::max(meet->NextCrewId, crew->Id < INT32_MAX ? crew->Id + 1 : crew->Id);
     meet->ReindexCrews();
     const std::map<int, DrawBlock> blocks = FindDrawBlocks(lines);
     for (int i = 0; i < meet->Events.Count(); ++i) {
@@ -152,7 +154,7 @@ bool Boatmeet::WriteTo(std::ostream& out, bool full) {
         for (int i = 0; i < Events.Count(); ++i)
             DrawOfEvent(Events.KeyOf(Events.TextAt(i))).WriteTo(out);
     }
-    return true;
+    return static_cast<bool>(out);
 }
 
 bool Boatmeet::SaveToFile(const std::string& fileName, bool full) {

@@ -74,10 +74,9 @@ std::optional<AutoFee> DecodeAutoFee(std::string_view bytes) {
 void AddRecentFile(std::vector<std::string>& list, std::string_view name) {
     if (name.empty() || name.size() >= 256)
         return;
-    list.erase(std::remove_if(list.begin(), list.end(),
-                              [name](const std::string& entry) {
-                                  return SameTextIgnoringCase(entry, name);
-                              }),
+    list.erase(std::remove_if(
+                   list.begin(), list.end(),
+                   [name](const std::string& entry) { return SameTextIgnoringCase(entry, name); }),
                list.end());
     while (static_cast<int>(list.size()) > MaxRecentFiles - 1)
         list.pop_back();
@@ -85,12 +84,17 @@ void AddRecentFile(std::vector<std::string>& list, std::string_view name) {
 }
 
 std::string EncodeRecentFiles(const std::vector<std::string>& list) {
-    std::string bytes(1, static_cast<char>(std::min<std::size_t>(list.size(), 255)));
-    for (std::size_t i = 0; i < list.size() && i < 255; ++i) {
-        bytes.push_back(static_cast<char>(list[i].size()));
-        bytes += list[i];
+    // A name's length must fit its length byte; longer names are left out.
+    std::string names;
+    int count = 0;
+    for (const std::string& name : list) {
+        if (name.size() > 255 || count == 255)
+            continue;
+        names.push_back(static_cast<char>(name.size()));
+        names += name;
+        ++count;
     }
-    return bytes;
+    return static_cast<char>(count) + names;
 }
 
 std::vector<std::string> DecodeRecentFiles(std::string_view bytes) {
@@ -99,13 +103,15 @@ std::vector<std::string> DecodeRecentFiles(std::string_view bytes) {
         return list;
     const int count = static_cast<unsigned char>(bytes[0]);
     std::size_t at = 1;
+    // A record cut short loses its incomplete last name.
     for (int i = 0; i < count && at < bytes.size(); ++i) {
         const std::size_t length = static_cast<unsigned char>(bytes[at++]);
-        list.emplace_back(bytes.substr(at, std::min(length, bytes.size() - at)));
+        if (length > bytes.size() - at)
+            break;
+        list.emplace_back(bytes.substr(at, length));
         at += length;
     }
     return list;
 }
 
 } // namespace bm
-

@@ -62,9 +62,9 @@ std::optional<AutoFee> DecodeAutoFee(std::string_view bytes);
 constexpr int MaxRecentFiles = 16;
 // Puts the name at the front of the list (dropping an entry equal to it
 // ignoring case and the oldest beyond 16); empty names and names of 256
-// characters or more are not added.
+// bytes or more (the record keeps a name's length in one byte) are not added.
 void AddRecentFile(std::vector<std::string>& list, std::string_view name);
-// The "UsedFile" record: a count byte, then a length byte and the characters of each name.
+// The "UsedFile" record: a count byte, then a length byte and the bytes of each name.
 std::string EncodeRecentFiles(const std::vector<std::string>& list);
 std::vector<std::string> DecodeRecentFiles(std::string_view bytes);
 

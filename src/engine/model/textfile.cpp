@@ -111,9 +111,11 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 bool WriteFileSafely(const std::string& path, std::string_view content) {
     namespace fs = std::filesystem;
     const fs::path target(path);
+    if (target.filename().empty())
+        return false;
     std::random_device seed;
-    const fs::path temp = target.parent_path() /
-                          ("." + target.filename().string() + "." + std::to_string(seed()) + ".tmp");
+    const fs::path temp = target.parent_path() / ("." + target.filename().string() + "." +
+                                                  std::to_string(seed()) + ".tmp");
     std::FILE* file = std::fopen(temp.c_str(), "wb");
     if (!file)
         return false;

@@ -1,0 +1,355 @@
+#include "cli.h"
+
+#include "model/boatmeet.h"
+#include "model/settings.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+using namespace bm;
+using bm::test::CopyFixture;
+using bm::test::DataPath;
+using bm::test::ReadFile;
+using bm::test::TempDir;
+using bm::test::WriteFile;
+
+namespace {
+
+// The commands read the user's settings store unless told otherwise: this
+// program gives them a store folder of its own before anything reads one.
+TempDir& Home() {
+    static TempDir home;
+    return home;
+}
+[[maybe_unused]] const bool kIsolated = [] {
+    setenv("HOME", Home().Path().c_str(), 1);
+    setenv("XDG_CONFIG_HOME", Home().File("config").c_str(), 1);
+    return true;
+}();
+
+std::string StoreFile() {
+    return Home().File("config") + "/Keelworks/Boatmeet.conf";
+}
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome RunCli(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    cli::Streams io{out, err, false};
+    const int status = cli::Run(args, io);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<int> CrewNumbers(const std::string& path) {
+    std::vector<int> numbers;
+    const auto meet = Boatmeet::LoadFromFile(path);
+    for (const auto& crew : meet->Crews)
+        numbers.push_back(crew->Number);
+    return numbers;
+}
+
+const std::string kWriteFailure = "Failed to write to file. DATA NOT SAVED!\n";
+const std::string kNotMeet = "This file does not appear to be a Boatmeet file..\n";
+
+class MeetCommands : public ::testing::Test {
+protected:
+    void TearDown() override { CurrentSettings() = Settings{}; }
+    TempDir dir;
+};
+
+} // namespace
+
+TEST_F(MeetCommands, NewWritesTitleDateAndTheWinnerClub) {
+    const std::string out = dir.File("new.bmf");
+    const Outcome result =
+        RunCli({"new", out, "--title", "Spring \"Cup\"\nRegatta", "--date", "1 May", "--defaults"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(ReadFile(out), "Boatmeet: \"Spring 'Cup' Regatta\" \"1\" \"40\" \"20\" "
+                             "\" 1.7.1   23/03/2008  \" \"1 May\" \"40\" \"0\" \"2\"\n\n"
+                             "RaceTimeServer: 0 \n"
+                             "\n"
+                             "StrSet: \"Clubs\" \"1\" \"Winner Prev\"\n"
+                             "\n\n\n\n\n");
+
+    ASSERT_EQ(RunCli({"new", out}).status, 0);
+    EXPECT_EQ(Boatmeet::LoadFromFile(out)->TitleText(), "");
+
+    const Outcome failed = RunCli({"new", dir.File("no/such/folder/new.bmf")});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err, kWriteFailure);
+    EXPECT_EQ(RunCli({"new"}).status, 2);
+    EXPECT_EQ(RunCli({"new", out, "--title"}).status, 2);
+}
+
+TEST_F(MeetCommands, SaveRewritesAnOlderFileInTheCurrentForm) {
+    const std::string old = CopyFixture(dir, "meet_old.bmf");
+    const std::string original = ReadFile(old);
+    const std::string rewritten = dir.File("rewritten.bmf");
+    const Outcome result = RunCli({"save", old, "-o", rewritten, "--defaults"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out + result.err, "");
+    EXPECT_EQ(ReadFile(old), original); // -o leaves the input alone
+    const std::string expected =
+        "Boatmeet: \"Old Regatta\" \"4\" \"30\" \"15\" \" 1.7.1   23/03/2008  \" \"2 June\" "
+        "\"30\" \"0\" \"0\"\n\n"
+        "RaceTimeServer: 2  900 1000 6 (0) 1300 1500 10 (0)\n"
+        "StrSet: \"Events\" \"1\" \"MS 8+\"\n\n"
+        "StrSet: \"Clubs\" \"3\" \"Avon\"\n"
+        "StrSet: \"Clubs\" \"2\" \"Riverside\"\n\n\n\n\n\n"
+        "Crew: \"1\" \"2\" \"1\" \"3\" \"\" \"\" \"Eight A\" \"\" \"0\" \"1\" \"1\"\n"
+        "Crew: \"2\" \"3\" \"1\" \"-1\" \"\" \"\" \"Eight B\" \"\" \"0\" \"0\" \"0\"\n"
+        "Draw:\n1 2\n1 -1 1400 1 2 1 2 -1 <>\n";
+    EXPECT_EQ(ReadFile(rewritten), expected);
+
+    // Without -o the file itself is rewritten.
+    EXPECT_EQ(RunCli({"save", old}).status, 0);
+    EXPECT_EQ(ReadFile(old), expected);
+    const std::string small = CopyFixture(dir, "meet_small.bmf");
+    EXPECT_EQ(RunCli({"save", small, "--defaults"}).status, 0);
+    EXPECT_EQ(ReadFile(small), ReadFile(DataPath("meet_small.bmf")));
+}
+
+TEST_F(MeetCommands, SaveKeyWritesOnlyTheKeyData) {
+    const std::string small = CopyFixture(dir, "meet_small.bmf");
+    const std::string key = dir.File("smallKey.bmf");
+    const Outcome result = RunCli({"save-key", small, key});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out + result.err, "");
+    const std::string text = ReadFile(key);
+    EXPECT_EQ(text, ReadFile(small).substr(0, text.size()));
+    EXPECT_EQ(text.find("Crew:"), std::string::npos);
+    EXPECT_EQ(text.find("Draw:"), std::string::npos);
+    const std::string ending = "StrSet: \"Club Contacts\" \"3\" \"J. Smith\"\n\n";
+    EXPECT_EQ(text.substr(text.size() - ending.size()), ending);
+    EXPECT_EQ(ReadFile(small), ReadFile(DataPath("meet_small.bmf")));
+
+    EXPECT_EQ(RunCli({"save-key", small}).status, 2);
+    const Outcome failed = RunCli({"save-key", small, dir.Path().string()});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err, kWriteFailure);
+}
+
+TEST_F(MeetCommands, NumberCrewsByEventOrClub) {
+    const std::string small = CopyFixture(dir, "meet_small.bmf");
+    const std::string byClub = dir.File("club.bmf");
+    const Outcome result = RunCli({"number-crews", small, "--by", "club", "-o", byClub});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out + result.err, "");
+    EXPECT_EQ(CrewNumbers(byClub), (std::vector<int>{1, 4, 2, 5, 3, 6}));
+    EXPECT_EQ(ReadFile(small), ReadFile(DataPath("meet_small.bmf")));
+
+    EXPECT_EQ(RunCli({"number-crews", small, "--by", "event"}).status, 0);
+    EXPECT_EQ(CrewNumbers(small), (std::vector<int>{1, 2, 3, 4, -1, -1}));
+    // Only the numbers changed.
+    std::string expected = ReadFile(DataPath("meet_small.bmf"));
+    for (const char* id : {"1", "2", "3", "4"}) {
+        const std::string from = std::string("Crew: \"") + id + "\" ";
+        const std::size_t at = expected.find("\"-1\"", expected.find(from));
+        expected.replace(at, 4, std::string("\"") + id + "\"");
+    }
+    EXPECT_EQ(ReadFile(small), expected);
+
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"number-crews", small},
+                                                {"number-crews", small, "--by", "name"},
+                                                {"number-crews", small, "--by"},
+                                                {"number-crews", "--by", "club"}}) {
+        const Outcome refused = RunCli(bad);
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_NE(refused.err, "");
+        EXPECT_EQ(refused.out, "");
+    }
+    EXPECT_EQ(ReadFile(small), expected);
+}
+
+TEST_F(MeetCommands, MissingAndForeignFilesAreUsageErrorsAndWriteNothing) {
+    const std::string missing = dir.File("missing.bmf");
+    const std::string csv = CopyFixture(dir, "meet_notmeet.csv");
+    const std::string out = dir.File("out.bmf");
+    const std::vector<std::vector<std::string>> commands = {
+        {"save", "FILE", "-o", out},
+        {"save-key", "FILE", out},
+        {"number-crews", "FILE", "--by", "event", "-o", out}};
+    for (std::vector<std::string> command : commands) {
+        command[1] = missing;
+        Outcome result = RunCli(command);
+        EXPECT_EQ(result.status, 2) << command[0];
+        EXPECT_EQ(result.err, "Could not open file : " + missing + "\n");
+        command[1] = csv;
+        result = RunCli(command);
+        EXPECT_EQ(result.status, 2) << command[0];
+        EXPECT_EQ(result.err, kNotMeet);
+        EXPECT_EQ(result.out, "");
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(ReadFile(csv), ReadFile(DataPath("meet_notmeet.csv")));
+    // A file whose first line is blank is refused even if a header follows.
+    WriteFile(dir.File("blank.bmf"), "\n" + ReadFile(DataPath("meet_small.bmf")));
+    EXPECT_EQ(RunCli({"save", dir.File("blank.bmf")}).err, kNotMeet);
+}
+
+TEST_F(MeetCommands, WriteFailuresExitOneAndKeepTheInput) {
+    const std::string small = CopyFixture(dir, "meet_small.bmf");
+    for (const std::string& target : {dir.File("no/folder/out.bmf"), dir.Path().string()}) {
+        for (const std::vector<std::string>& command :
+             {std::vector<std::string>{"save", small, "-o", target},
+              {"number-crews", small, "--by", "event", "-o", target}}) {
+            const Outcome result = RunCli(command);
+            EXPECT_EQ(result.status, 1) << command[0] << " " << target;
+            EXPECT_EQ(result.err, kWriteFailure);
+            EXPECT_EQ(result.out, "");
+        }
+    }
+    const Outcome empty = RunCli({"save", small, "-o", ""});
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_EQ(ReadFile(small), ReadFile(DataPath("meet_small.bmf")));
+}
+
+TEST_F(MeetCommands, SettingsComeFromTheStoreTheDefaultsAndSet) {
+    const std::string small = CopyFixture(dir, "meet_small.bmf");
+    std::filesystem::create_directories(std::filesystem::path(StoreFile()).parent_path());
+    WriteFile(StoreFile(), "[General]\nMaxNameLen=7\nShowSponsor=0\n"
+                           "AutoFeeSTR=@ByteArray(\\0\\0\\0)\n");
+    Outcome result = RunCli({"save", small});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "Cannot Read AutoFee data; reset values and save Preferences\n");
+    EXPECT_EQ(CurrentSettings().MaxNameLen, 7);
+    EXPECT_FALSE(CurrentSettings().ShowSponsor);
+
+    result = RunCli({"save", small, "--set", "MaxNameLen=12", "--set", "FeePerSeat=5.50", "--set",
+                     "Lane1Info=Bow \"side\"", "--set", "AutoFeeOn=1"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(CurrentSettings().MaxNameLen, 12);
+    EXPECT_FALSE(CurrentSettings().ShowSponsor); // still from the store
+    EXPECT_EQ(CurrentSettings().AutoFeeSTR.FeePerSeat, 550);
+    EXPECT_TRUE(CurrentSettings().AutoFeeSTR.AutoFeeOn);
+    EXPECT_EQ(CurrentSettings().Lane1Info, "Bow \"side\"");
+
+    result = RunCli({"save", small, "--defaults", "--set", "CheckTC=1", "--set", "DayLicCost=2"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    Settings expected;
+    expected.CheckTC = true;
+    expected.DayLicCost = 200;
+    EXPECT_EQ(CurrentSettings(), expected);
+
+    // The store is read, never written.
+    EXPECT_EQ(ReadFile(StoreFile()), "[General]\nMaxNameLen=7\nShowSponsor=0\n"
+                                     "AutoFeeSTR=@ByteArray(\\0\\0\\0)\n");
+    std::filesystem::remove(StoreFile());
+}
+
+TEST_F(MeetCommands, BadSettingsAreUsageErrors) {
+    const std::string small = CopyFixture(dir, "meet_small.bmf");
+    const std::string out = dir.File("out.bmf");
+    for (const char* assignment :
+         {"Unknown=1", "MaxNameLen", "maxnamelen=5", "ShowSponsor=2", "ShowSponsor=yes",
+          "CompressDT=", "MaxNameLen=12x", "MaxNameLen= 12", "MaxNameLen=99999999999",
+          "MaxNameLen=1.5", "DiscountPerCrew=one", "AutoFeeOn=-1"}) {
+        const Outcome result = RunCli({"save", small, "-o", out, "--set", assignment});
+        EXPECT_EQ(result.status, 2) << assignment;
+        EXPECT_NE(result.err, "") << assignment;
+        EXPECT_FALSE(std::filesystem::exists(out)) << assignment;
+    }
+    for (const char* assignment : {"MaxNameLen=-3", "MaxNameLen=+40", "DayLicCost=5.00",
+                                   "EarlyDiscount=abc", "SetCrewName=", "Lane2Info=a=b"}) {
+        EXPECT_EQ(RunCli({"save", small, "--defaults", "--set", assignment}).status, 0)
+            << assignment;
+    }
+    EXPECT_EQ(CurrentSettings().Lane2Info, "a=b");
+}
+
+TEST(CliUsage, HelpVersionAndUnknownCommands) {
+    Outcome result = RunCli({"--help"});
+    EXPECT_EQ(result.status, 0);
+    for (const char* name : {"\n  new ", "\n  save ", "\n  save-key ", "\n  number-crews "})
+        EXPECT_NE(result.out.find(name), std::string::npos) << name;
+
+    result = RunCli({"number-crews", "--help"});
+    EXPECT_EQ(result.status, 0);
+    const std::string usage = "Usage: boatmeet-cli number-crews FILE --by event|club [-o OUT]\n\n";
+    EXPECT_EQ(result.out.substr(0, usage.size()), usage);
+
+    result = RunCli({"--version"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out.substr(0, 13), "boatmeet-cli ");
+
+    result = RunCli({"frobnicate", "x.bmf"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    const std::string unknown = "boatmeet-cli: unknown command 'frobnicate'\n";
+    EXPECT_EQ(result.err.substr(0, unknown.size()), unknown);
+
+    EXPECT_EQ(RunCli({}).status, 2);
+    EXPECT_EQ(RunCli({"save", "a.bmf", "--frob"}).status, 2);
+    EXPECT_EQ(RunCli({"save", "a.bmf", "b.bmf"}).status, 2);
+}
+
+// --- The real program ----------------------------------------------------------------
+
+namespace {
+
+std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// Runs the binary with its own home folder; the exit status, stdout and stderr.
+Outcome RunBinary(const TempDir& dir, const std::string& args) {
+    const std::string command = "HOME=" + Quoted(dir.File("home")) +
+                                " XDG_CONFIG_HOME=" + Quoted(dir.File("home/config")) + " " +
+                                Quoted(BM_CLI_PATH) + " " + args + " >" +
+                                Quoted(dir.File("stdout")) + " 2>" + Quoted(dir.File("stderr"));
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(dir.File("stdout")),
+            ReadFile(dir.File("stderr"))};
+}
+
+} // namespace
+
+TEST(CliProgram, RunsTheMeetCommandsEndToEnd) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.File("home/config"));
+    const std::string meet = dir.File("meet.bmf");
+    Outcome result = RunBinary(dir, "new " + Quoted(meet) + " --title 'Town Cup' --date Sunday");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out + result.err, "");
+    EXPECT_EQ(Boatmeet::LoadFromFile(meet)->TitleText(), "Town Cup  on  Sunday");
+
+    const std::string small = CopyFixture(dir, "meet_small.bmf");
+    result = RunBinary(dir, "number-crews " + Quoted(small) + " --by club");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(CrewNumbers(small), (std::vector<int>{1, 4, 2, 5, 3, 6}));
+
+    result = RunBinary(dir, "save-key " + Quoted(small) + " " + Quoted(dir.File("key.bmf")));
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(ReadFile(dir.File("key.bmf")).find("Crew:"), std::string::npos);
+
+    result = RunBinary(dir, "save " + Quoted(dir.File("gone.bmf")));
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "Could not open file : " + dir.File("gone.bmf") + "\n");
+
+    result = RunBinary(dir, "save " + Quoted(small) + " -o " + Quoted(dir.File("x/y.bmf")));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, kWriteFailure);
+
+    result = RunBinary(dir, "save " + Quoted(small) + " --set ShowSponsor=3");
+    EXPECT_EQ(result.status, 2);
+
+    // Nothing was written to the settings store.
+    EXPECT_TRUE(std::filesystem::is_empty(dir.File("home/config")));
+}
