@@ -2,6 +2,7 @@
 
 #include "common.h"
 #include "reports/catalogue.h"
+#include "reports/reportoutput.h"
 
 #include <sstream>
 
@@ -69,11 +70,17 @@ int RunReport(const ParsedArgs& args, Streams& io) {
     if (!meet)
         return Usage;
     std::ostringstream text;
-    if (format != "text" || !WriteReport(*meet, index, showType, text)) {
+    if (!WriteReport(*meet, index, showType, text)) {
         io.err << "report not available\n";
         return Problem;
     }
-    io.out << text.str();
+    if (format == "html")
+        WriteHtmlReport(io.out, meet->Title, meet->Date, std::string(ReportCaptions[index]),
+                        ReportLines(text.str()));
+    else if (format == "rtf")
+        WriteRtfReport(io.out, ReportLines(text.str()), "Courier New", 10);
+    else
+        io.out << text.str();
     return Done;
 }
 
