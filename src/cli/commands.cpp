@@ -1,6 +1,7 @@
 // The table of commands. Each command lives in the file of its subject.
 #include "cli.h"
 #include "cmd_draw.h"
+#include "cmd_import.h"
 #include "cmd_meet.h"
 #include "cmd_results.h"
 #include "common.h"
@@ -31,6 +32,24 @@ const std::vector<Command>& Commands() {
         {"info", "FILE --race N | --crew N",
          "Prints the information window's text for a race or crew number",
          WithSettings({{"--race", 1, false}, {"--crew", 1, false}}), 1, 1, RunInfo},
+        {"import", "FILE [--config CONFIG.csv] --file KEY=PATH... [--detect-doubling-up] [-o OUT]",
+         "Imports the association's entry export into the meet and prints the import report",
+         WithWriting(
+             {{"--config", 1, false}, {"--file", 1, true}, {"--detect-doubling-up", 0, false}}),
+         1, 1, RunImport},
+        {"generate",
+         "OUT [--title T] [--crews N] [--events N] [--clubs N] [--double-ups N] "
+         "[--boat-shares N]",
+         "Writes a synthetic meet of numbered clubs, events and crews",
+         {{"--title", 1, false},
+          {"--crews", 1, false},
+          {"--events", 1, false},
+          {"--clubs", 1, false},
+          {"--double-ups", 1, false},
+          {"--boat-shares", 1, false}},
+         1,
+         1,
+         RunGenerate},
         {"save-key", "FILE OUT", "Writes the key data of the meet (no crews, no draws) to OUT.",
          WithSettings({}), 2, 2, RunSaveKey},
         {"check", "FILE", "Prints the draw status report; exit 1 when it found a problem",

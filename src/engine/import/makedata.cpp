@@ -3,6 +3,7 @@
 #include "model/misccode.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace bm {
 
@@ -27,13 +28,28 @@ void MakeLinks(Boatmeet& meet, int crews, int wanted, std::vector<int> Crew::*li
     }
 }
 
+// Crews need an event and a club to be placed in.
+std::string ParamsProblem(const GenerateParams& params) {
+    if (params.Crews > 0 && (params.Events < 1 || params.Clubs < 1))
+        return "Events and clubs must be at least 1 when crews are requested";
+    return {};
+}
+
+// True when the file can be opened for writing (an existing file keeps its content).
+bool CanCreate(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "ab");
+    if (!file)
+        return false;
+    std::fclose(file);
+    return true;
+}
+
 } // namespace
 
 std::unique_ptr<Boatmeet> GenerateMeet(const GenerateParams& params, std::string& error) {
-    if (params.Crews > 0 && (params.Events < 1 || params.Clubs < 1)) {
-        error = "Events and clubs must be at least 1 when crews are requested";
+    error = ParamsProblem(params);
+    if (!error.empty())
         return nullptr;
-    }
     auto meet = std::make_unique<Boatmeet>();
     meet->Title = CleanText(params.Title);
     for (int i = 1; i <= params.Clubs; ++i)
@@ -44,7 +60,8 @@ std::unique_ptr<Boatmeet> GenerateMeet(const GenerateParams& params, std::string
         auto crew = std::make_unique<Crew>();
         crew->Name = "Name_" + std::to_string(i);
         crew->Notes = "Notes for: " + crew->Name;
-        crew->EventKey = meet->Events.KeyOf(meet->Events.TextAt((NextRandom() >> 8) % params.Events));
+        crew->EventKey =
+            meet->Events.KeyOf(meet->Events.TextAt((NextRandom() >> 8) % params.Events));
         crew->ClubKey = meet->Clubs.KeyOf(meet->Clubs.TextAt((NextRandom() >> 8) % params.Clubs));
         meet->AddCrew(std::move(crew));
     }
@@ -54,6 +71,24 @@ std::unique_ptr<Boatmeet> GenerateMeet(const GenerateParams& params, std::string
                   &Boatmeet::LinkBoatShare);
     }
     return meet;
+}
+
+bool WriteGeneratedMeet(const GenerateParams& params, const std::string& path,
+                        std::string& message) {
+    message = ParamsProblem(params);
+    if (!message.empty())
+        return false;
+    if (!CanCreate(path)) {
+        message = "Could not open file!";
+        return false;
+    }
+    std::unique_ptr<Boatmeet> meet = GenerateMeet(params, message);
+    if (!meet->SaveToFile(path, true)) {
+        message = "Could not open file!";
+        return false;
+    }
+    message = "Data Generation Complete";
+    return true;
 }
 
 } // namespace bm

@@ -23,4 +23,12 @@ struct GenerateParams {
 // for without events or clubs to put them in.
 std::unique_ptr<Boatmeet> GenerateMeet(const GenerateParams& params, std::string& error);
 
+// Generates the meet and writes it as a full meet data file. True with
+// "Data Generation Complete" in message; false with "Could not open file!" when
+// the file cannot be written, or with GenerateMeet's message. A file that
+// cannot be created is found before the random generator is used, so a failed
+// attempt does not change the next generation.
+bool WriteGeneratedMeet(const GenerateParams& params, const std::string& path,
+                        std::string& message);
+
 } // namespace bm

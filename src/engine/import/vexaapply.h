@@ -1,0 +1,54 @@
+// Turning imported entries into crews of the meet, and the import report: one
+// line per entry (with the crews it doubles up with), the list of competitors
+// by number of entries, and the crews that may need a label.
+#pragma once
+
+#include "import/vexa.h"
+#include "model/boatmeet.h"
+
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace bm {
+
+// Texts of the "Load VEXA" command.
+inline constexpr const char* kVexaNoMeet = "Must create a Boatmeet before loading...";
+inline constexpr const char* kVexaOwnConfigQuestion =
+    "Use own Load Configuration file (usually NO)";
+inline constexpr const char* kVexaAbandoned = "VEXA load abandoned";
+inline constexpr const char* kVexaBePatient = "Press OK to load crews ... and then be patient!";
+inline constexpr const char* kVexaDetectQuestion =
+    "Do you want to automatically detect Doubling Up";
+
+// Writes the entry's report line and, unless the entry is withdrawn, adds its
+// crew to the meet; true when a crew was made.
+bool AddImportedCrew(Boatmeet& meet, const ImportedEntry& entry, std::ostream& report);
+// Makes the crews of every entry, optionally links crews that share a rower
+// as doubling up, and writes the entry lines and the list of competitors.
+void ApplyVexaImport(Boatmeet& meet, const VexaImporter& importer, bool detectDoublingUp,
+                     std::ostream& report);
+// Writes, per event (single sculls aside) and club, the notes of the crews
+// when there are two or more, so the organiser can give them labels.
+void ListCrewsNeedingLabels(const Boatmeet& meet, std::ostream& report);
+
+struct VexaImportRequest {
+    std::string ConfigPath;
+    // The export file of each file key (keys compared ignoring case).
+    std::vector<std::pair<std::string, std::string>> FilePaths;
+    bool DetectDoublingUp = false;
+};
+
+struct VexaImportOutcome {
+    bool Imported = false;
+    // The import report when imported, otherwise the message to show.
+    std::string Text;
+};
+
+// The whole import: reads the configuration, takes the path of every file key
+// ("VEXA load abandoned" when one is missing), loads the export and, only when
+// that succeeded, makes the crews and writes the report.
+VexaImportOutcome ImportVexaExport(Boatmeet& meet, const VexaImportRequest& request);
+
+} // namespace bm
