@@ -1,0 +1,234 @@
+// The import and generate commands: in-process runs compared with the engine's
+// results, and end-to-end runs of the real program on the example export.
+#include "cli.h"
+#include "import/makedata.h"
+#include "import/vexaapply.h"
+#include "model/misccode.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+using namespace bm;
+using bm::test::DataPath;
+using bm::test::ReadFile;
+using bm::test::TempDir;
+
+namespace {
+
+struct Result {
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+Result RunInProcess(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    cli::Streams io{out, err};
+    Result result;
+    result.status = cli::Run(args, io);
+    result.out = out.str();
+    result.err = err.str();
+    return result;
+}
+
+// Runs the real program with its output captured in files of the folder.
+Result RunProgram(const TempDir& dir, const std::vector<std::string>& args) {
+    std::string command = "'" + std::string(BM_CLI_PATH) + "'";
+    for (const std::string& arg : args)
+        command += " '" + arg + "'";
+    command += " >'" + dir.File("stdout") + "' 2>'" + dir.File("stderr") + "'";
+    Result result;
+    const int status = std::system(command.c_str());
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out = ReadFile(dir.File("stdout"));
+    result.err = ReadFile(dir.File("stderr"));
+    return result;
+}
+
+// An empty meet saved in the folder.
+std::string EmptyMeet(const TempDir& dir) {
+    Boatmeet meet;
+    meet.Title = "Spring Regatta";
+    meet.Clubs.Add("Winner Prev");
+    const std::string path = dir.File("meet.bmf");
+    EXPECT_TRUE(meet.SaveToFile(path, true));
+    return path;
+}
+
+std::vector<std::string> FixtureImport(const std::string& meet) {
+    return {"import",
+            meet,
+            "--defaults",
+            "--config",
+            DataPath("vexa_config.csv"),
+            "--file",
+            "entries=" + DataPath("vexa_entries.csv"),
+            "--file",
+            "Members=" + DataPath("vexa_members.csv"),
+            "--detect-doubling-up"};
+}
+
+std::string SourceFolder() {
+    return std::filesystem::path(BM_TEST_DATA_DIR).parent_path().parent_path();
+}
+
+} // namespace
+
+TEST(ImportCommand, ImportsPrintsTheReportAndWritesTheMeet) {
+    TempDir dir;
+    const std::string path = EmptyMeet(dir);
+    std::vector<std::string> args = FixtureImport(path);
+    args.insert(args.end(), {"-o", dir.File("out.bmf")});
+    const Result result = RunInProcess(args);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+
+    auto expectedMeet = Boatmeet::LoadFromFile(path);
+    VexaImportRequest request;
+    request.ConfigPath = DataPath("vexa_config.csv");
+    request.FilePaths = {{"entries", DataPath("vexa_entries.csv")},
+                         {"members", DataPath("vexa_members.csv")}};
+    request.DetectDoublingUp = true;
+    const VexaImportOutcome expected = ImportVexaExport(*expectedMeet, request);
+    EXPECT_EQ(result.out, expected.Text);
+
+    const auto written = Boatmeet::LoadFromFile(dir.File("out.bmf"));
+    EXPECT_EQ(written->Crews.size(), 5u);
+    EXPECT_EQ(written->Clubs.TextAt(0), "Winner Prev");
+    EXPECT_EQ(written->Crews[4]->DoubleUps, (std::vector<int>{1, 2}));
+    EXPECT_TRUE(Boatmeet::LoadFromFile(path)->Crews.empty());
+}
+
+TEST(ImportCommand, WithoutOutputTheMeetFileIsRewritten) {
+    TempDir dir;
+    const std::string path = EmptyMeet(dir);
+    std::vector<std::string> args = FixtureImport(path);
+    args.pop_back(); // no detection
+    const Result result = RunInProcess(args);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out.find("doubling up"), std::string::npos);
+    const auto written = Boatmeet::LoadFromFile(path);
+    EXPECT_EQ(written->Crews.size(), 5u);
+    EXPECT_TRUE(written->Crews[4]->DoubleUps.empty());
+}
+
+TEST(ImportCommand, ProblemsLeaveTheMeetUnchanged) {
+    TempDir dir;
+    const std::string path = EmptyMeet(dir);
+    const std::string before = ReadFile(path);
+
+    std::vector<std::string> missingKey = FixtureImport(path);
+    missingKey.erase(missingKey.begin() + 7, missingKey.begin() + 9);
+    Result result = RunInProcess(missingKey);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "VEXA load abandoned\n");
+
+    std::vector<std::string> loadError = FixtureImport(path);
+    loadError[8] = "members=" + DataPath("vexa_entries.csv");
+    result = RunInProcess(loadError);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "Could not find Surname in " + DataPath("vexa_entries.csv") + "\n");
+    EXPECT_EQ(result.out, "");
+
+    std::vector<std::string> badConfig = FixtureImport(path);
+    badConfig[4] = DataPath("vexa_config_two_fields.csv");
+    result = RunInProcess(badConfig);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "Bad input line Event,entries, in : " +
+                              DataPath("vexa_config_two_fields.csv") + "\n");
+    EXPECT_EQ(ReadFile(path), before);
+}
+
+TEST(ImportCommand, UsageErrors) {
+    TempDir dir;
+    const std::string path = EmptyMeet(dir);
+    const std::string before = ReadFile(path);
+    std::vector<std::string> twice = FixtureImport(path);
+    twice.insert(twice.end(), {"--file", "ENTRIES=" + DataPath("vexa_entries.csv")});
+    Result result = RunInProcess(twice);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("ENTRIES"), std::string::npos);
+
+    std::vector<std::string> noEquals = FixtureImport(path);
+    noEquals[6] = DataPath("vexa_entries.csv");
+    EXPECT_EQ(RunInProcess(noEquals).status, 2);
+    EXPECT_EQ(ReadFile(path), before);
+
+    result = RunInProcess(FixtureImport(dir.File("none.bmf")));
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "Could not open file : " + dir.File("none.bmf") + "\n");
+    EXPECT_EQ(RunInProcess({"import"}).status, 2);
+}
+
+TEST(GenerateCommand, WritesTheMeetSilently) {
+    TempDir dir;
+    ResetRandom();
+    const Result result =
+        RunInProcess({"generate", dir.File("g.bmf"), "--title", "Small Regatta", "--crews", "6",
+                      "--events", "3", "--clubs", "2", "--double-ups", "2", "--boat-shares", "9"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(ReadFile(dir.File("g.bmf")), ReadFile(DataPath("makedata_small.bmf")));
+}
+
+TEST(GenerateCommand, Problems) {
+    TempDir dir;
+    Result result = RunInProcess({"generate", dir.File("no/such/g.bmf")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "Could not open file!\n");
+    result = RunInProcess({"generate", dir.File("g.bmf"), "--events", "0"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "Events and clubs must be at least 1 when crews are requested\n");
+    EXPECT_EQ(RunInProcess({"generate", dir.File("g.bmf"), "--crews", "ten"}).status, 2);
+    EXPECT_EQ(RunInProcess({"generate", dir.File("g.bmf"), "--crews", "10x"}).status, 2);
+    EXPECT_EQ(RunInProcess({"generate"}).status, 2);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("g.bmf")));
+}
+
+TEST(ImportEndToEnd, ExampleExportWithTheInstalledConfiguration) {
+    const std::filesystem::path program(BM_CLI_PATH);
+    ASSERT_TRUE(std::filesystem::exists(program.parent_path() / "VexaConfig.csv"));
+    TempDir dir;
+    const std::string path = EmptyMeet(dir);
+    const std::string examples = SourceFolder() + "/examples/vexa/";
+    const Result result = RunProgram(
+        dir, {"import", path, "--defaults", "--file", "entries=" + examples + "entries.csv",
+              "--file", "members=" + examples + "members.csv", "--detect-doubling-up"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out.substr(0, result.out.find('\n') + 1),
+              "MS 8+   1001             Riverside Rowing Club 1001      \n");
+    EXPECT_NE(result.out.find("**** Withdrawn **** WS 4x-  1008"), std::string::npos);
+    EXPECT_NE(result.out.find("   doubling up with : MS 8+ () Riverside Rowing Club \n"),
+              std::string::npos);
+    EXPECT_NE(result.out.find("\nList of Competitors\n===================\n2 Brennan"),
+              std::string::npos);
+    EXPECT_NE(result.out.find("\nMS 4- Riverside Rowing Club\n  VEXA 1004  \n  VEXA 1005  \n"),
+              std::string::npos);
+    const auto meet = Boatmeet::LoadFromFile(path);
+    EXPECT_EQ(meet->Crews.size(), 20u);
+    EXPECT_EQ(meet->Events.Count(), 12);
+    EXPECT_GE(meet->Clubs.KeyOf("Lakeside Rowing Club/St Andrews Boat Club"), 1);
+}
+
+TEST(GenerateEndToEnd, FirstGenerationOfAProcessIsTheSame) {
+    TempDir dir;
+    for (const char* name : {"a.bmf", "b.bmf"}) {
+        const Result result = RunProgram(
+            dir, {"generate", dir.File(name), "--title", "Small Regatta", "--crews", "6",
+                  "--events", "3", "--clubs", "2", "--double-ups", "2", "--boat-shares", "9"});
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(ReadFile(dir.File(name)), ReadFile(DataPath("makedata_small.bmf")));
+    }
+    const Result big = RunProgram(dir, {"generate", dir.File("big.bmf")});
+    EXPECT_EQ(big.status, 0);
+    const auto meet = Boatmeet::LoadFromFile(dir.File("big.bmf"));
+    EXPECT_EQ(meet->Crews.size(), 300u);
+}
