@@ -338,3 +338,29 @@ TEST(AllDraws, TheCatalogueWritesBothLayouts) {
     EXPECT_TRUE(WriteReport(m.meet, FindReport("Draw (Tree)"), 0, out));
     EXPECT_EQ(out.str().substr(0, 12), "Heats\n-----\n");
 }
+
+TEST(AllDraws, DamagedDrawsFromAFileAreShownWithoutHarm) {
+    // References out of the tree, a crew twice, unknown crews and winners.
+    auto meet = Boatmeet::LoadFromText(
+        "Boatmeet: \"T\" \"3\" \"40\" \"20\" \"v\" \"\" \"40\" \"0\" \"2\"\n"
+        "StrSet: \"Events\" \"1\" \"E\"\n"
+        "StrSet: \"Clubs\" \"1\" \"C\"\n"
+        "Crew: \"1\" \"1\" \"1\" \"1\" \"\" \"\" \"a\" \"\" \"0\" \"0\" \"0\"\n"
+        "Crew: \"2\" \"1\" \"1\" \"2\" \"\" \"\" \"b\" \"\" \"0\" \"0\" \"0\"\n"
+        "Draw:\n"
+        "1 8\n"
+        "1 -1 -1 1 2 -2 -9 5 <x>\n"
+        "2 -1 -1 1 2 1 -5 -7 <a very long verdict indeed>\n"
+        "4 -1 -1 1 2 -8 99 0 <>\n"
+        "7 -1 -1 1 2 2 2 1 <>\n");
+    for (int layout : {0, 1}) {
+        for (int showType : {0, 1, 2}) {
+            std::ostringstream out;
+            WriteAllDraws(*meet, out, layout, showType);
+            EXPECT_EQ(out.str().substr(0, 9), "T\n-\n\nE\n=\n");
+        }
+    }
+    const Draw& draw = meet->DrawOfEvent(1);
+    EXPECT_EQ(draw.SlotText(*meet, draw.RaceAt(4), 0, 1), "");
+    EXPECT_EQ(draw.SlotText(*meet, draw.RaceAt(4), 1, 0), "() ???? Ghost Crew");
+}

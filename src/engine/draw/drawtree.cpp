@@ -91,6 +91,11 @@ public:
     void Write(std::ostream& out) {
         const int w1 = meet_.MaxLabelWidth(1, draw_.EventKey, false) + 1;
         width_ = ColumnWidth(w1);
+        blank_.assign(static_cast<std::size_t>(width_), ' ');
+        bar_ = blank_;
+        bar_[0] = '}';
+        dots_.assign(static_cast<std::size_t>(width_ - 1), '.');
+        dots_ += ' ';
         const Settings& settings = CurrentSettings();
         const std::vector<int> rows = draw_.LeafOrder(settings.CompressDT, settings.SpacedDT);
         const int rowCount = static_cast<int>(rows.size());
@@ -104,7 +109,7 @@ public:
             out << (crew > 0 ? PadText(meet_.NumberedCrewLabel(meet_.FindCrew(crew)), w1)
                              : std::string(static_cast<std::size_t>(w1), ' '));
             for (const RoundColumn& column : columns)
-                out << Cell(column, r);
+                WriteCell(out, column, r);
             out << "\n";
         }
     }
@@ -125,18 +130,17 @@ private:
         return width;
     }
 
-    std::string Cell(const RoundColumn& column, int r) const {
+    void WriteCell(std::ostream& out, const RoundColumn& column, int r) const {
         const int k = column.race[static_cast<std::size_t>(r)];
         const int mid = k == 0 ? -1 : spans_[static_cast<std::size_t>(k)].mid;
         if (mid < 0) {
-            if (column.leadsOn[static_cast<std::size_t>(r)])
-                return std::string(static_cast<std::size_t>(width_ - 1), '.') + " ";
-            return std::string(static_cast<std::size_t>(width_), ' ');
+            out << (column.leadsOn[static_cast<std::size_t>(r)] ? dots_ : blank_);
+        } else if (r < mid || r > mid + 1) {
+            out << bar_;
+        } else {
+            const Race& race = draw_.RaceAt(k);
+            out << "} " << PadText(r == mid ? UpperText(race) : LowerText(race), width_ - 2);
         }
-        if (r < mid || r > mid + 1)
-            return "}" + std::string(static_cast<std::size_t>(width_ - 1), ' ');
-        const Race& race = draw_.RaceAt(k);
-        return "} " + PadText(r == mid ? UpperText(race) : LowerText(race), width_ - 2);
     }
 
     // The time until the race is decided; then its winner.
@@ -158,6 +162,10 @@ private:
     const Draw& draw_;
     int showType_;
     int width_ = 7;
+    // The column fillers: blanks; a bar "}" then blanks; dots then one blank.
+    std::string blank_;
+    std::string bar_;
+    std::string dots_;
     std::vector<Span> spans_;
 };
 
