@@ -121,6 +121,27 @@ TEST(ReportCommand, ShowTypesAndSettings) {
     EXPECT_NE(truncated.out.find("  (9) Cam A  } R7             \n<NP>\n\n"), std::string::npos);
 }
 
+TEST(ReportCommand, HtmlAndRtfFiles) {
+    TempDir dir;
+    const std::string file = CopyFixture(dir, "draw_results.bmf");
+    const Result html = RunCli({"report", file, "1", "--format", "html"});
+    EXPECT_EQ(html.status, 0) << html.err;
+    EXPECT_EQ(html.out.substr(0, 136),
+              "<HTML>\n"
+              "<title>Lakeside Regatta on 12 March 2025 Draw (List)</title>\n"
+              "<h2>Lakeside Regatta on 12 March 2025</h2>\n"
+              "<h3>Draw (List)</h3>\n"
+              "<P>\n");
+    EXPECT_NE(html.out.find("\n</P><P><tt>\nMS&nbsp;1x<br>\n=====<br>\nR1&nbsp;&nbsp;&nbsp;0900"),
+              std::string::npos);
+    const Result rtf = RunCli({"report", file, "Draw (Tree)", "--format", "rtf"});
+    EXPECT_EQ(rtf.status, 0) << rtf.err;
+    EXPECT_NE(rtf.out.find("\\fcharset0 Courier New;}}\n"), std::string::npos) << rtf.out;
+    EXPECT_NE(rtf.out.find("\n  (7) Whakat\\u257?ne Ngata \\} 0940 \\}      \\par\n"),
+              std::string::npos)
+        << rtf.out;
+}
+
 TEST(ReportCommand, UsageAndMissingReports) {
     TempDir dir;
     const std::string file = CopyFixture(dir, "draw_results.bmf");
