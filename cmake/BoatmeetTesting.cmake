@@ -35,9 +35,9 @@ endfunction()
 function(bm_add_gui_test name)
   add_executable(${name} ${ARGN})
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
-  target_link_libraries(${name} PRIVATE boatmeet_gui Qt6::Test)
+  target_link_libraries(${name} PRIVATE boatmeet_gui bm_test_support Qt6::Test)
   target_compile_definitions(${name} PRIVATE BM_TEST_DATA_DIR="${BM_DATA_DIR}"
-    QT_NO_CAST_FROM_ASCII)
+    BM_MANUAL="${CMAKE_SOURCE_DIR}/docs/manual.html" QT_NO_CAST_FROM_ASCII)
   bm_register_test(${name} gui)
 endfunction()
 

@@ -1,11 +1,26 @@
+#include "settingsstore.h"
+#include "shell/dialogs.h"
+#include "shell/messageboxes.h"
 #include "shell/tform1.h"
 
 #include <QApplication>
 
+// Boatmeet [MEETFILE]: with a meet file (as a file manager passes it) the
+// window opens it at once; without one it greets with the About box.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Boatmeet"));
-    TForm1 window;
+    QApplication::setOrganizationName(QStringLiteral("Keelworks"));
+    bm::SettingsStore store;
+    StandardDialogs dialogs;
+    MessageBoxes messages;
+    TForm1 window(store, dialogs);
+    messages.SetParent(&window);
     window.show();
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1)
+        window.OpenFile(args.at(1));
+    else
+        window.DoAbout();
     return QApplication::exec();
 }

@@ -1,74 +1,272 @@
 #include "shell/tform1.h"
 
-#include <QCheckBox>
+#include "editors/tfgetdata.h"
+#include "editors/tprogressf.h"
+#include "model/messages.h"
+#include "model/settings.h"
+#include "settingsstore.h"
+#include "shell/aboutbox.h"
+#include "shell/dialogs.h"
+#include "shell/helpwindow.h"
+#include "shell/tprefsf.h"
+
+#include <QCloseEvent>
 #include <QComboBox>
-#include <QFontDatabase>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QVBoxLayout>
+#include <QPrinter>
+#include <QToolButton>
 
 namespace {
 
-QString Text(const char* text) { return QString::fromUtf8(text); }
-
-void AddItems(QMenu* menu, std::initializer_list<const char*> captions) {
-    for (const char* caption : captions)
-        menu->addAction(Text(caption));
+QString Text(const char* text) {
+    return QString::fromUtf8(text);
 }
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+TForm1::TForm1(bm::SettingsStore& store, DialogProvider& dialogs, QWidget* parent)
+    : QMainWindow(parent), store_(store), dialogs_(dialogs), session_(*this),
+      helpFolder_(QCoreApplication::applicationDirPath()),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setObjectName(Text("Form1"));
+    auto* client = new QWidget(this);
+    client->setObjectName(Text("Client"));
+    setCentralWidget(client);
     BuildMenus();
+    BuildToolButtons();
     BuildReportView();
+    BuildPopupMenu();
+    client->installEventFilter(this);
+    GetData = new TFGetData(this);
+    ProgressF = new TProgressF(this);
+    PrefsF = new TPrefsF(this);
+    AboutBox = new TAboutBox(this);
+    HelpF = new THelpF(this);
+    RefreshDisplay();
+    drawShowType_ = 0;
     SetWindowTitle();
-    resize(900, 650);
+    resize(960, 680);
+}
+
+TForm1::~TForm1() = default;
+
+QAction* TForm1::AddAction(QMenu* menu, const char* caption, const char* name,
+                           void (TForm1::*handler)()) {
+    QAction* action = menu->addAction(Text(caption));
+    action->setObjectName(Text(name));
+    connect(action, &QAction::triggered, this, handler);
+    return action;
 }
 
 void TForm1::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(Text("&File"));
-    file->addAction(Text("&Open.."));
-    Reopen = file->addMenu(Text("&Reopen"));
-    AddItems(file, {"&Save", "S&ave As..", "Save &Key Data", "&Exit"});
-    QMenu* operations = menuBar()->addMenu(Text("&Operations"));
-    AddItems(operations, {"&Create New Boatmeet", "C&hange Boatmeet Title/Date", "&Split Event",
-                          "&Draw all Events", "Number &Races"});
-    AddItems(operations->addMenu(Text("&Number Crews")), {"By Event", "By Club"});
-    AddItems(operations, {"&Test Data", "Load VEXA"});
-    AddItems(menuBar()->addMenu(Text("&Output")),
-             {"Save to &Text File..", "Save to &RTF File..", "Save to &HTML File..",
-              "Save to &PDF File..", "&Copy to Clipboard", "&Print", "Printer &Setup..", "&Font.."});
-    AddItems(menuBar()->addMenu(Text("&Editors")),
-             {"&Crew Editor", "&Event Editor", "Cl&ub Editor", "&Race Editor", "&Draw Editor",
-              "&Preferences", "Re&sults Editor", "&Info Editor"});
-    AddItems(menuBar()->addMenu(Text("&Help")), {"&Help", "&About"});
+    BuildFileMenu();
+    BuildOperationsMenu();
+    QMenu* output = menuBar()->addMenu(Text("&Output"));
+    output->setObjectName(Text("OutputMenu"));
+    BuildOutputMenu(output);
+    QMenu* editors = menuBar()->addMenu(Text("&Editors"));
+    AddAction(editors, "&Crew Editor", "EditCrew", &TForm1::EditCrew);
+    AddAction(editors, "&Event Editor", "EditEvent", &TForm1::EditEvent);
+    AddAction(editors, "Cl&ub Editor", "EditClub", &TForm1::EditClub);
+    AddAction(editors, "&Race Editor", "EditRace", &TForm1::EditRace);
+    AddAction(editors, "&Draw Editor", "EditDraw", &TForm1::EditDraw);
+    AddAction(editors, "&Preferences", "EditPreferences", &TForm1::EditPreferences)
+        ->setShortcut(QKeySequence::Preferences);
+    AddAction(editors, "Re&sults Editor", "ShowResultsEditor", &TForm1::ShowResultsEditor);
+    AddAction(editors, "&Info Editor", "EditInfo", &TForm1::EditInfo);
+    QMenu* help = menuBar()->addMenu(Text("&Help"));
+    AddAction(help, "&Help", "DoHelp", &TForm1::DoHelp)->setShortcut(QKeySequence::HelpContents);
+    AddAction(help, "&About", "DoAbout", &TForm1::DoAbout);
 }
 
-void TForm1::BuildReportView() {
-    auto* panel = new QWidget(this);
-    panel->setObjectName(Text("Panel1"));
-    auto* layout = new QVBoxLayout(panel);
-    auto* controls = new QHBoxLayout;
-    DSelect_CB = new QComboBox(panel);
-    DSelect_CB->setObjectName(Text("DSelect_CB"));
-    DisplayLock_CB = new QCheckBox(Text("Display Locked"), panel);
-    DisplayLock_CB->setObjectName(Text("DisplayLock_CB"));
-    DrawShowType_CB = new QComboBox(panel);
-    DrawShowType_CB->setObjectName(Text("DrawShowType_CB"));
-    DrawShowType_CB->addItems({Text("Races"), Text("Results"), Text("Truncated ")});
-    controls->addWidget(DSelect_CB, 1);
-    controls->addWidget(DisplayLock_CB);
-    controls->addWidget(DrawShowType_CB);
-    layout->addLayout(controls);
-    REdit = new QPlainTextEdit(panel);
-    REdit->setObjectName(Text("REdit"));
-    REdit->setReadOnly(true);
-    REdit->setLineWrapMode(QPlainTextEdit::NoWrap);
-    REdit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    layout->addWidget(REdit, 1);
-    setCentralWidget(panel);
+void TForm1::BuildFileMenu() {
+    FileMenu = menuBar()->addMenu(Text("&File"));
+    FileMenu->setObjectName(Text("FileMenu"));
+    connect(FileMenu, &QMenu::aboutToShow, this, &TForm1::DoFileReopen);
+    AddAction(FileMenu, "&Open..", "FileOpen", &TForm1::FileOpen)->setShortcut(QKeySequence::Open);
+    Reopen = FileMenu->addMenu(Text("&Reopen"));
+    Reopen->setObjectName(Text("Reopen"));
+    Reopen->setEnabled(false);
+    AddAction(FileMenu, "&Save", "FileSave", &TForm1::FileSave)->setShortcut(QKeySequence::Save);
+    AddAction(FileMenu, "S&ave As..", "FileSaveAs", &TForm1::FileSaveAs)
+        ->setShortcut(QKeySequence::SaveAs);
+    AddAction(FileMenu, "Save &Key Data", "FileSaveKey", &TForm1::FileSaveKey);
+    FileMenu->addSeparator();
+    AddAction(FileMenu, "&Exit", "FileExit", &TForm1::FileExit)->setShortcut(QKeySequence::Quit);
 }
 
-void TForm1::SetWindowTitle() { setWindowTitle(Text("Boatmeet: ") + Text(" <No Boatmeet Loaded>")); }
+void TForm1::BuildOperationsMenu() {
+    QMenu* ops = menuBar()->addMenu(Text("&Operations"));
+    AddAction(ops, "&Create New Boatmeet", "OpsCreateNew", &TForm1::OpsCreateNew)
+        ->setShortcut(QKeySequence::New);
+    AddAction(ops, "C&hange Boatmeet Title/Date", "OpsChangeTitle", &TForm1::OpsChangeTitle);
+    AddAction(ops, "&Split Event", "OpnsSplit", &TForm1::OpnsSplit);
+    AddAction(ops, "&Draw all Events", "OpnsDraw", &TForm1::OpnsDraw);
+    AddAction(ops, "Number &Races", "OpnsNumberRaces", &TForm1::OpnsNumberRaces);
+    QMenu* numberCrews = ops->addMenu(Text("&Number Crews"));
+    QAction* byEvent = numberCrews->addAction(Text("By Event"));
+    byEvent->setObjectName(Text("NumberCrewsByEvent"));
+    connect(byEvent, &QAction::triggered, this, [this] { OpnsNumberCrews(true); });
+    QAction* byClub = numberCrews->addAction(Text("By Club"));
+    byClub->setObjectName(Text("NumberCrewsByClub"));
+    connect(byClub, &QAction::triggered, this, [this] { OpnsNumberCrews(false); });
+    AddAction(ops, "&Test Data", "OpnsTestData", &TForm1::OpnsTestData);
+    AddAction(ops, "Load VEXA", "VEXATest", &TForm1::VEXATest);
+}
+
+void TForm1::BuildOutputMenu(QMenu* menu) {
+    AddAction(menu, "Save to &Text File..", "SaveViewAsText", &TForm1::SaveViewAsText);
+    AddAction(menu, "Save to &RTF File..", "SaveViewAsRtf", &TForm1::SaveViewAsRtf);
+    AddAction(menu, "Save to &HTML File..", "SaveViewAsHtml", &TForm1::SaveViewAsHtml);
+    AddAction(menu, "Save to &PDF File..", "SaveViewAsPdf", &TForm1::SaveViewAsPdf);
+    AddAction(menu, "&Copy to Clipboard", "CopyViewToClipboard", &TForm1::CopyViewToClipboard)
+        ->setShortcut(Text("Ctrl+Shift+C"));
+    AddAction(menu, "&Print", "PrintView", &TForm1::PrintView)->setShortcut(QKeySequence::Print);
+    AddAction(menu, "Printer &Setup..", "PrinterSetup", &TForm1::PrinterSetup);
+    AddAction(menu, "&Font..", "ChooseViewFont", &TForm1::ChooseViewFont);
+}
+
+QToolButton* TForm1::AddToolButton(const char* name, const char* text, const char* hint,
+                                   void (TForm1::*handler)()) {
+    auto* button = new QToolButton(Panel2);
+    button->setObjectName(Text(name));
+    button->setText(Text(text));
+    button->setToolTip(Text(hint));
+    button->setAutoRaise(true);
+    connect(button, &QToolButton::clicked, this, handler);
+    Panel2->layout()->addWidget(button);
+    return button;
+}
+
+void TForm1::BuildToolButtons() {
+    Panel2 = new QWidget(centralWidget());
+    Panel2->setObjectName(Text("Panel2"));
+    auto* row = new QHBoxLayout(Panel2);
+    row->setContentsMargins(5, 2, 5, 2);
+    row->setSpacing(2);
+    AddToolButton("Open_SB", "Open", "Open", &TForm1::FileOpen);
+    AddToolButton("OpenLast_SB", "Open Last", "Open Last", &TForm1::OpenLast);
+    AddToolButton("Save_SB", "Save", "Save", &TForm1::FileSave);
+    AddToolButton("CrewEdit_SB", "Crews", "Crew Editor", &TForm1::EditCrew);
+    AddToolButton("EventEdit_SB", "Events", "Events Editor", &TForm1::EditEvent);
+    AddToolButton("ClubEdit_SB", "Clubs", "Club Editor", &TForm1::EditClub);
+    AddToolButton("DrawEdit_SB", "Draws", "Draw Editor", &TForm1::EditDraw);
+    AddToolButton("RaceEdit_SB", "Races", "Race Editor", &TForm1::EditRace);
+    AddToolButton("Results_SB", "Results", "Results Editor", &TForm1::ShowResultsEditor);
+    AddToolButton("Info_SB", "Info", "Crew / Race Info", &TForm1::EditInfo);
+    AddToolButton("Prefs_SB", "Preferences", "Preferences", &TForm1::EditPreferences);
+    AddToolButton("Help_SB", "Help", "Help", &TForm1::DoHelp);
+    row->addStretch();
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        DoRefresh();
+}
+
+void TForm1::DoRefresh() {
+    RefreshDisplay();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    CheckClose(event);
+}
+
+void TForm1::CheckClose(QCloseEvent* event) {
+    if (!session_.QueryExit()) {
+        event->ignore();
+        return;
+    }
+    HelpF->hide();
+    ProgressF->hide();
+    event->accept();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        DoResize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::DoResize() {
+    const QSize client = centralWidget()->size();
+    const int toolHeight = Panel2->sizeHint().height();
+    Panel2->setGeometry(0, 0, client.width(), toolHeight);
+    Panel1->setGeometry(5, toolHeight, client.width() - 10, client.height() - 40);
+    const int top = DSelect_CB->y() + DSelect_CB->height() + 6;
+    REdit->setGeometry(5, top, Panel1->width() - 10, Panel1->height() - 45);
+}
+
+void TForm1::RefreshAll() {
+    SetWindowTitle();
+    RefreshDisplay();
+}
+
+void TForm1::SetWindowTitle() {
+    setWindowTitle(QString::fromStdString(session_.WindowTitle()));
+}
+
+void TForm1::NotAvailable(const char* command, bool needsMeet) {
+    if (needsMeet && !session_.HasMeet())
+        return;
+    bm::Messages().Inform(bm::NotAvailableText(command));
+}
+
+void TForm1::EditCrew() {
+    NotAvailable("Crew Editor", false);
+}
+
+void TForm1::EditEvent() {
+    NotAvailable("Event Editor", true);
+}
+
+void TForm1::EditClub() {
+    NotAvailable("Club Editor", true);
+}
+
+void TForm1::EditRace() {
+    NotAvailable("Race Editor", true);
+}
+
+void TForm1::EditDraw() {
+    NotAvailable("Draw Editor", true);
+}
+
+void TForm1::ShowResultsEditor() {
+    NotAvailable("Results Editor", true);
+}
+
+void TForm1::EditInfo() {
+    NotAvailable("Info Editor", true);
+}
+
+void TForm1::EditPreferences() {
+    bm::LoadCurrentSettings(store_);
+    PrefsF->Fill(bm::CurrentSettings());
+    if (PrefsF->exec() != QDialog::Accepted)
+        return;
+    PrefsF->Apply(bm::CurrentSettings());
+    store_.Write(bm::CurrentSettings());
+    RefreshAll();
+}
+
+void TForm1::DoHelp() {
+    const QString name = QDir(helpFolder_).filePath(Text("Boatmeet.html"));
+    if (!QFileInfo(name).isFile()) {
+        bm::Messages().Inform("Cannot find Help File: " +
+                              QDir::toNativeSeparators(name).toStdString());
+        return;
+    }
+    HelpF->ShowContents(name);
+}
+
+void TForm1::DoAbout() {
+    AboutBox->exec();
+}

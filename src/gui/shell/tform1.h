@@ -1,26 +1,158 @@
-// The main window: menus, tool buttons and the report view of the open meet.
+// The main window: the open meet with its file flows, the meet-wide commands,
+// the report view with its outputs, and the way into every editor and dialog.
+// The flows themselves are the engine's MeetSession; this window supplies the
+// dialogs and shows the results.
 #pragma once
+
+#include "shell/meetsession.h"
 
 #include <QMainWindow>
 
-class QComboBox;
-class QCheckBox;
-class QPlainTextEdit;
-class QMenu;
+#include <memory>
+#include <string>
+#include <vector>
 
-class TForm1 : public QMainWindow {
+class DialogProvider;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QMenu;
+class QPlainTextEdit;
+class QPrinter;
+class QToolButton;
+class TAboutBox;
+class TFGetData;
+class THelpF;
+class TPrefsF;
+class TProgressF;
+
+namespace bm {
+class SettingsStore;
+}
+
+class TForm1 : public QMainWindow, private bm::SessionHost {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    // The window works with the given settings store and dialogs; neither is owned.
+    TForm1(bm::SettingsStore& store, DialogProvider& dialogs, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // --- File (tform1_files.cpp) ---
+    void DoFileReopen();
+    void FileOpen();
+    void FileReopen(const QString& name);
+    void OpenLast();
+    void FileSave();
+    void FileSaveAs();
+    void FileSaveKey();
+    void FileExit();
+    // Opens a meet file as the open flow does.
+    void OpenFile(const QString& name);
+
+    // --- Operations (tform1_files.cpp) ---
+    void OpsCreateNew();
+    void OpsChangeTitle();
+    void OpnsSplit();
+    void OpnsDraw();
+    void OpnsNumberRaces();
+    void OpnsNumberCrews(bool byEvent);
+    void OpnsTestData();
+    void VEXATest();
+
+    // --- Report view and Output (tform1_view.cpp) ---
+    void RefreshDisplay();
+    // Shows the lines in the view, overwriting its lines in place, unless the
+    // display is locked.
+    void LoadView(const std::vector<std::string>& lines);
+    std::vector<std::string> ViewLines() const;
+    void SaveViewAsText();
+    void SaveViewAsRtf();
+    void SaveViewAsHtml();
+    void SaveViewAsPdf();
+    void CopyViewToClipboard();
+    void PrintView();
+    void PrinterSetup();
+    void ChooseViewFont();
+    QPrinter& Printer() { return *printer_; }
+
+    // --- Editors and Help (tform1.cpp) ---
+    void EditCrew();
+    void EditEvent();
+    void EditClub();
+    void EditRace();
+    void EditDraw();
+    void EditPreferences();
+    void ShowResultsEditor();
+    void EditInfo();
+    void DoHelp();
+    void DoAbout();
+    // The folder where the help file is looked for (the program's folder by default).
+    void SetHelpFolder(const QString& folder) { helpFolder_ = folder; }
+
+    // Every open editor reloads from the meet, the title follows the meet and
+    // the report view is produced again.
+    void RefreshAll();
+    void SetWindowTitle();
+    bm::MeetSession& Session() { return session_; }
+    TProgressF* ProgressWindow() const { return ProgressF; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BuildMenus();
-    void BuildReportView();
-    void SetWindowTitle();
+    // SessionHost
+    std::string ChooseMeetFile(const std::string& proposed) override;
+    std::string AskText(const std::string& caption, const std::string& prompt,
+                        const std::string& text) override;
+    void ReadSettings() override;
+    std::vector<std::string> RecentFiles() override;
+    void AddRecentFile(const std::string& name) override;
 
+    void BuildMenus();
+    void BuildFileMenu();
+    void BuildOperationsMenu();
+    void BuildOutputMenu(QMenu* menu);
+    void BuildToolButtons();
+    void BuildReportView();
+    void BuildPopupMenu();
+    QAction* AddAction(QMenu* menu, const char* caption, const char* name,
+                       void (TForm1::*handler)());
+    QToolButton* AddToolButton(const char* name, const char* text, const char* hint,
+                               void (TForm1::*handler)());
+    void DoRefresh();
+    void DoResize();
+    void CheckClose(QCloseEvent* event);
+    void DisplayLockClicked();
+    void DrawShowTypeChanged();
+    // Tells that a command's window is not part of this version yet; with
+    // needsMeet, only when a meet is open.
+    void NotAvailable(const char* command, bool needsMeet);
+    // The file name chosen in a save dialog for the view's text, "" when cancelled.
+    QString ChooseOutputFile(const char* filter, const char* suffix);
+    void WriteOutput(const QString& name, const std::string& content);
+
+    bm::SettingsStore& store_;
+    DialogProvider& dialogs_;
+    bm::MeetSession session_;
+    QString helpFolder_;
+    int drawShowType_ = 0;
+    std::unique_ptr<QPrinter> printer_;
+
+    QWidget* Panel1 = nullptr;
+    QWidget* Panel2 = nullptr;
     QComboBox* DSelect_CB = nullptr;
     QCheckBox* DisplayLock_CB = nullptr;
     QComboBox* DrawShowType_CB = nullptr;
     QPlainTextEdit* REdit = nullptr;
+    QMenu* FileMenu = nullptr;
     QMenu* Reopen = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+
+    TFGetData* GetData = nullptr;
+    TProgressF* ProgressF = nullptr;
+    TPrefsF* PrefsF = nullptr;
+    TAboutBox* AboutBox = nullptr;
+    THelpF* HelpF = nullptr;
 };

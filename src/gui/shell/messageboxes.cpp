@@ -1,0 +1,23 @@
+#include "shell/messageboxes.h"
+
+#include <QMessageBox>
+
+MessageBoxes::MessageBoxes(QWidget* parent) : parent_(parent) {
+    bm::SetMessageHandler(this);
+}
+
+MessageBoxes::~MessageBoxes() {
+    bm::SetMessageHandler(nullptr);
+}
+
+void MessageBoxes::Inform(const std::string& text) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("For Information"),
+                    QString::fromStdString(text), QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+bool MessageBoxes::Ask(const std::string& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Question"),
+                    QString::fromStdString(question), QMessageBox::Yes | QMessageBox::No, parent_);
+    return box.exec() == QMessageBox::Yes;
+}

@@ -1,0 +1,242 @@
+// The main window's report view: the selected report produced from the meet,
+// the display lock and show type, and every output of the view's text.
+#include "shell/tform1.h"
+
+#include "model/messages.h"
+#include "model/settings.h"
+#include "model/textfile.h"
+#include "reports/catalogue.h"
+#include "reports/reportoutput.h"
+#include "shell/dialogs.h"
+#include "shell/printview.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <sstream>
+
+namespace {
+
+QString Text(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+QString JoinLines(const std::vector<std::string>& lines, std::size_t from) {
+    QString text;
+    for (std::size_t i = from; i < lines.size(); ++i) {
+        if (i > from)
+            text += QLatin1Char('\n');
+        text += QString::fromStdString(lines[i]);
+    }
+    return text;
+}
+
+} // namespace
+
+void TForm1::BuildReportView() {
+    Panel1 = new QWidget(centralWidget());
+    Panel1->setObjectName(Text("Panel1"));
+    auto* label = new QLabel(Text("Display:"), Panel1);
+    label->move(5, 10);
+    DSelect_CB = new QComboBox(Panel1);
+    DSelect_CB->setObjectName(Text("DSelect_CB"));
+    for (std::string_view caption : bm::ReportCaptions)
+        DSelect_CB->addItem(
+            QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    DSelect_CB->setMaxVisibleItems(bm::ReportCount);
+    DSelect_CB->setGeometry(60, 6, 280, DSelect_CB->sizeHint().height());
+    DisplayLock_CB = new QCheckBox(Text("Display Locked"), Panel1);
+    DisplayLock_CB->setObjectName(Text("DisplayLock_CB"));
+    DisplayLock_CB->move(355, 8);
+    DisplayLock_CB->adjustSize();
+    DrawShowType_CB = new QComboBox(Panel1);
+    DrawShowType_CB->setObjectName(Text("DrawShowType_CB"));
+    DrawShowType_CB->addItems({Text("Races"), Text("Results"), Text("Truncated ")});
+    DrawShowType_CB->setGeometry(480, 6, 120, DrawShowType_CB->sizeHint().height());
+    REdit = new QPlainTextEdit(Panel1);
+    REdit->setObjectName(Text("REdit"));
+    REdit->setReadOnly(true);
+    REdit->setUndoRedoEnabled(false);
+    REdit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    REdit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    REdit->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(DSelect_CB, &QComboBox::currentIndexChanged, this, &TForm1::RefreshDisplay);
+    connect(DisplayLock_CB, &QCheckBox::clicked, this, &TForm1::DisplayLockClicked);
+    connect(DrawShowType_CB, &QComboBox::currentIndexChanged, this, &TForm1::DrawShowTypeChanged);
+}
+
+void TForm1::BuildPopupMenu() {
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(Text("PopupMenu1"));
+    AddAction(PopupMenu1, "Save To Text File", "PopSaveText", &TForm1::SaveViewAsText);
+    AddAction(PopupMenu1, "Save To RTF File", "PopSaveRtf", &TForm1::SaveViewAsRtf);
+    AddAction(PopupMenu1, "Save to HTML file", "PopSaveHtml", &TForm1::SaveViewAsHtml);
+    AddAction(PopupMenu1, "Save to PDF file", "PopSavePdf", &TForm1::SaveViewAsPdf);
+    AddAction(PopupMenu1, "Copy to Clipboard", "PopCopy", &TForm1::CopyViewToClipboard);
+    AddAction(PopupMenu1, "Print", "PopPrint", &TForm1::PrintView);
+    AddAction(PopupMenu1, "Printer Setup", "PopPrinterSetup", &TForm1::PrinterSetup);
+    AddAction(PopupMenu1, "Font", "PopFont", &TForm1::ChooseViewFont);
+    connect(REdit, &QPlainTextEdit::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu1->popup(REdit->viewport()->mapToGlobal(at)); });
+}
+
+void TForm1::DisplayLockClicked() {
+    const bool locked = DisplayLock_CB->isChecked();
+    DSelect_CB->setEnabled(!locked);
+    if (!locked)
+        RefreshDisplay();
+}
+
+void TForm1::DrawShowTypeChanged() {
+    drawShowType_ = DrawShowType_CB->currentIndex();
+    RefreshDisplay();
+}
+
+void TForm1::RefreshDisplay() {
+    if (DSelect_CB->currentIndex() < 0) {
+        const QSignalBlocker blocker(DSelect_CB);
+        DSelect_CB->setCurrentIndex(0);
+    }
+    bm::Boatmeet* meet = session_.Meet();
+    if (!meet)
+        return;
+    std::ostringstream report;
+    // A report not in this version leaves the stream empty: the view empties.
+    bm::WriteReport(*meet, DSelect_CB->currentIndex(), drawShowType_, report);
+    LoadView(bm::ReportLines(report.str()));
+}
+
+void TForm1::LoadView(const std::vector<std::string>& lines) {
+    if (DisplayLock_CB->isChecked())
+        return;
+    const int across = REdit->horizontalScrollBar()->value();
+    const int down = REdit->verticalScrollBar()->value();
+    QTextDocument* document = REdit->document();
+    const std::size_t had =
+        document->isEmpty() ? 0 : static_cast<std::size_t>(document->blockCount());
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    // Lines that changed are overwritten where they stand, so the view is not
+    // cleared and refilled on every refresh.
+    QTextBlock block = document->begin();
+    const std::size_t kept = std::min(had, lines.size());
+    for (std::size_t i = 0; i < kept; ++i, block = block.next()) {
+        const QString line = QString::fromStdString(lines[i]);
+        if (block.text() == line)
+            continue;
+        cursor.setPosition(block.position());
+        cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+        cursor.insertText(line);
+    }
+    if (lines.size() > had) {
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText((had > 0 ? QStringLiteral("\n") : QString()) + JoinLines(lines, had));
+    } else if (lines.size() < had) {
+        const QTextBlock last = document->findBlockByNumber(static_cast<int>(lines.size()) - 1);
+        cursor.setPosition(last.isValid() ? last.position() + last.length() - 1 : 0);
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+    cursor.endEditBlock();
+    REdit->horizontalScrollBar()->setValue(across);
+    REdit->verticalScrollBar()->setValue(down);
+}
+
+std::vector<std::string> TForm1::ViewLines() const {
+    const QTextDocument* document = REdit->document();
+    std::vector<std::string> lines;
+    if (document->isEmpty())
+        return lines;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        lines.push_back(block.text().toStdString());
+    return lines;
+}
+
+QString TForm1::ChooseOutputFile(const char* filter, const char* suffix) {
+    return dialogs_.SaveFileName(this, SaveRequest{Text(filter), Text(suffix), QString()});
+}
+
+void TForm1::WriteOutput(const QString& name, const std::string& content) {
+    if (!bm::WriteFileSafely(name.toStdString(), content))
+        bm::Messages().Inform("Could not write to file : " + name.toStdString());
+}
+
+void TForm1::SaveViewAsText() {
+    const QString name = ChooseOutputFile("Text Files (*.txt)", "txt");
+    if (name.isEmpty())
+        return;
+    std::string content;
+    for (const std::string& line : ViewLines())
+        content += line + '\n';
+    WriteOutput(name, content);
+}
+
+void TForm1::SaveViewAsRtf() {
+    const QString name = ChooseOutputFile("RTF files (*.rtf)", "rtf");
+    if (name.isEmpty())
+        return;
+    std::ostringstream out;
+    const QFont font = REdit->font();
+    bm::WriteRtfReport(out, ViewLines(), font.family().toStdString(),
+                       font.pointSize() > 0 ? font.pointSize() : 10);
+    WriteOutput(name, out.str());
+}
+
+void TForm1::SaveViewAsHtml() {
+    const bm::Boatmeet* meet = session_.Meet();
+    if (!meet)
+        return;
+    const QString name = ChooseOutputFile("HTML files (*.html)", "html");
+    if (name.isEmpty())
+        return;
+    std::ostringstream out;
+    bm::WriteHtmlReport(out, meet->Title, meet->Date, DSelect_CB->currentText().toStdString(),
+                        ViewLines());
+    WriteOutput(name, out.str());
+}
+
+void TForm1::SaveViewAsPdf() {
+    const QString name = ChooseOutputFile("PDF files (*.pdf)", "pdf");
+    if (name.isEmpty())
+        return;
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(name);
+    pdf.setPageLayout(printer_->pageLayout());
+    pdf.setDocName(DSelect_CB->currentText());
+    if (!PrintLines(pdf, REdit->font(), ViewLines(), bm::CurrentSettings().SplitOnBlankLine))
+        bm::Messages().Inform("Could not write to file : " + name.toStdString());
+}
+
+void TForm1::PrintView() {
+    printer_->setDocName(DSelect_CB->currentText());
+    if (!PrintLines(*printer_, REdit->font(), ViewLines(), bm::CurrentSettings().SplitOnBlankLine))
+        bm::Messages().Inform("Could not start printing: no printer is available.");
+}
+
+void TForm1::PrinterSetup() {
+    dialogs_.SetUpPrinter(this, *printer_);
+}
+
+void TForm1::ChooseViewFont() {
+    QFont font = REdit->font();
+    if (dialogs_.ChooseFont(this, font))
+        REdit->setFont(font);
+}
+
+void TForm1::CopyViewToClipboard() {
+    QTextCursor caret = REdit->textCursor();
+    REdit->selectAll();
+    REdit->copy();
+    caret.clearSelection();
+    REdit->setTextCursor(caret);
+}

@@ -1,0 +1,60 @@
+// The preferences dialog: five tabs of report, draw-tree, crew-editor and
+// billing settings. Filled from the settings, and on OK the settings take the
+// controls' values.
+#pragma once
+
+#include "model/settings.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+class QRadioButton;
+class QTabWidget;
+
+class TPrefsF : public QDialog {
+    Q_OBJECT
+public:
+    explicit TPrefsF(QWidget* parent = nullptr);
+
+    // Each control takes its setting.
+    void Fill(const bm::Settings& settings);
+    // Each setting takes its control's value.
+    void Apply(bm::Settings& settings) const;
+
+private:
+    QWidget* LaneInfoTab();
+    QWidget* DrawTreeTab();
+    QWidget* MiscTab();
+    QWidget* CrewEditTab();
+    QWidget* BillingTab();
+    QCheckBox* Check(const char* name, const char* caption);
+    QLineEdit* Edit(const char* name);
+    void DoOK();
+    void DoCancel();
+
+    QTabWidget* PageControl1 = nullptr;
+    QLineEdit* Lane1Info_E = nullptr;
+    QLineEdit* Lane2Info_E = nullptr;
+    QCheckBox* ShowLaneInfo_CB = nullptr;
+    QCheckBox* CompressDT_CB = nullptr;
+    QCheckBox* SpacedDT_CB = nullptr;
+    QCheckBox* ShowRaceNoDT_CB = nullptr;
+    QLineEdit* MaxNameLen_E = nullptr;
+    QCheckBox* ShowCrewNotes_CB = nullptr;
+    QCheckBox* ShowSponsor_CB = nullptr;
+    QCheckBox* PageEjectClub_CB = nullptr;
+    QCheckBox* AllowTC_CB = nullptr;
+    QCheckBox* CheckTC_CB = nullptr;
+    QCheckBox* SplitOnBlankLine_CB = nullptr;
+    QCheckBox* RecordMoves_CB = nullptr;
+    QLineEdit* SetCrewName_E = nullptr;
+    QLineEdit* DayLicCost_E = nullptr;
+    QCheckBox* Early_Pay_CB = nullptr;
+    QCheckBox* AutoEntry_CB = nullptr;
+    QLineEdit* PerSeat_E = nullptr;
+    QLineEdit* EarlyPayment_E = nullptr;
+    QRadioButton* PerSeat_RB = nullptr;
+    QRadioButton* PerCrew_RB = nullptr;
+    QCheckBox* CoxesPay_CB = nullptr;
+};

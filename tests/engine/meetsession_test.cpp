@@ -1,0 +1,224 @@
+#include "shell/meetsession.h"
+
+#include "model/settings.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+using namespace bm;
+
+namespace {
+
+// The program around the session: scripted file names and texts, and a
+// recent-files list kept in memory.
+class FakeHost : public SessionHost {
+public:
+    std::string ChooseMeetFile(const std::string& proposed) override {
+        proposals.push_back(proposed);
+        if (names.empty())
+            return {};
+        std::string name = names.front();
+        names.pop_front();
+        return name;
+    }
+    std::string AskText(const std::string& caption, const std::string& prompt,
+                        const std::string& text) override {
+        prompts.push_back(caption + "|" + prompt + "|" + text);
+        if (texts.empty())
+            return text;
+        std::string answer = texts.front();
+        texts.pop_front();
+        return answer;
+    }
+    void ReadSettings() override { ++settingsReads; }
+    std::vector<std::string> RecentFiles() override { return recent; }
+    void AddRecentFile(const std::string& name) override { bm::AddRecentFile(recent, name); }
+
+    std::deque<std::string> names;
+    std::deque<std::string> texts;
+    std::vector<std::string> proposals;
+    std::vector<std::string> prompts;
+    std::vector<std::string> recent;
+    int settingsReads = 0;
+};
+
+class MeetSessionTest : public ::testing::Test {
+protected:
+    // A meet file with one event and one crew in the temporary folder.
+    std::string MeetFile(const std::string& name, const std::string& title) {
+        Boatmeet meet;
+        meet.Title = title;
+        meet.Events.Add("MS 4-");
+        meet.Clubs.Add("Riverside");
+        auto crew = std::make_unique<Crew>();
+        crew->EventKey = meet.Events.KeyOf("MS 4-");
+        crew->ClubKey = meet.Clubs.KeyOf("Riverside");
+        meet.AddCrew(std::move(crew));
+        const std::string path = dir.File(name);
+        EXPECT_TRUE(meet.SaveToFile(path, true));
+        return path;
+    }
+
+    test::TempDir dir;
+    test::ScriptedMessages messages;
+    FakeHost host;
+    MeetSession session{host};
+};
+
+} // namespace
+
+TEST_F(MeetSessionTest, WithNoMeetOpenCommandsDoNothing) {
+    EXPECT_FALSE(session.Save());
+    EXPECT_FALSE(session.SaveAs());
+    EXPECT_FALSE(session.SaveKeyData());
+    EXPECT_FALSE(session.ChangeTitleAndDate());
+    EXPECT_FALSE(session.DrawAllEvents());
+    EXPECT_FALSE(session.NumberRaces());
+    EXPECT_FALSE(session.NumberCrews(true));
+    session.CloseMeet();
+    EXPECT_TRUE(messages.asked.empty());
+    EXPECT_TRUE(messages.informed.empty());
+    EXPECT_TRUE(host.proposals.empty());
+    EXPECT_EQ(session.WindowTitle(), "Boatmeet:  <No Boatmeet Loaded>");
+}
+
+TEST_F(MeetSessionTest, OpenRefusesMissingAndForeignFilesAndKeepsTheMeet) {
+    const std::string good = MeetFile("spring.bmf", "Spring");
+    ASSERT_TRUE(session.OpenFile(good));
+    const std::string missing = dir.File("nothere.bmf");
+    EXPECT_FALSE(session.OpenFile(missing));
+    const std::string foreign = dir.File("notes.txt");
+    test::WriteFile(foreign, "\nBoatmeet: \"after a blank line\"\n");
+    EXPECT_FALSE(session.OpenFile(foreign));
+    EXPECT_FALSE(session.OpenFile(dir.Path().string()));
+    EXPECT_EQ(messages.informed,
+              (std::vector<std::string>{"Could not open file : " + missing,
+                                        "This file does not appear to be a Boatmeet file..",
+                                        "Could not open file : " + dir.Path().string()}));
+    EXPECT_TRUE(messages.asked.empty());
+    EXPECT_EQ(session.FileName(), good);
+    EXPECT_EQ(session.WindowTitle(), "Boatmeet: Spring");
+}
+
+TEST_F(MeetSessionTest, OpeningReadsSettingsAndListsTheFile) {
+    const std::string a = MeetFile("a.bmf", "A");
+    const std::string b = MeetFile("b.bmf", "B");
+    ASSERT_TRUE(session.OpenFile(a));
+    EXPECT_EQ(host.settingsReads, 1);
+    messages.SetNextAnswer(false);
+    ASSERT_TRUE(session.OpenFile(b));
+    EXPECT_EQ(messages.asked, std::vector<std::string>{"Save Existing Data?"});
+    EXPECT_EQ(host.recent, (std::vector<std::string>{b, a}));
+    EXPECT_EQ(session.Meet()->Title, "B");
+    EXPECT_EQ(session.Meet()->Crews.size(), 1u);
+}
+
+TEST_F(MeetSessionTest, OpenLastOpensTheNewestRecentFile) {
+    EXPECT_FALSE(session.OpenLast());
+    EXPECT_EQ(messages.informed, std::vector<std::string>{"No Previous file to Reopen. Use Open"});
+    host.recent = {MeetFile("last.bmf", "Last"), MeetFile("older.bmf", "Older")};
+    ASSERT_TRUE(session.OpenLast());
+    EXPECT_EQ(session.Meet()->Title, "Last");
+}
+
+TEST_F(MeetSessionTest, NewMeetAsksTitleAndDateAndSavesThroughSaveAs) {
+    host.texts = {"Spring \"Regatta\"", "1 May"};
+    ASSERT_TRUE(session.CreateNew());
+    EXPECT_EQ(host.prompts,
+              (std::vector<std::string>{"Boatmeet Title|Enter New Name for Boatmeet|",
+                                        "Boatmeet Date|Enter New Date for Boatmeet|"}));
+    EXPECT_EQ(session.Meet()->Title, "Spring 'Regatta'");
+    EXPECT_EQ(session.WindowTitle(), "Boatmeet: Spring 'Regatta'  on  1 May");
+    EXPECT_NE(session.Meet()->Clubs.KeyOf("Winner Prev"), -1);
+    EXPECT_EQ(session.FileName(), "");
+    const std::string target = dir.File("new.bmf");
+    host.names = {target};
+    ASSERT_TRUE(session.Save());
+    EXPECT_EQ(host.proposals, std::vector<std::string>{""});
+    EXPECT_EQ(session.FileName(), target);
+    EXPECT_EQ(host.recent, std::vector<std::string>{target});
+    EXPECT_EQ(MeetFileKind(target), 0);
+    // Unchanged texts keep the title and date.
+    ASSERT_TRUE(session.ChangeTitleAndDate());
+    EXPECT_EQ(session.WindowTitle(), "Boatmeet: Spring 'Regatta'  on  1 May");
+}
+
+TEST_F(MeetSessionTest, ClosingDiscardsTheMeetEvenWhenSaveAsIsCancelled) {
+    ASSERT_TRUE(session.CreateNew());
+    messages.SetNextAnswer(true); // Save Existing Data? Yes, then cancel the dialog
+    session.CloseMeet();
+    EXPECT_EQ(messages.asked, std::vector<std::string>{"Save Existing Data?"});
+    EXPECT_EQ(host.proposals, std::vector<std::string>{""});
+    EXPECT_FALSE(session.HasMeet());
+    session.CloseMeet();
+    EXPECT_EQ(messages.asked.size(), 1u);
+}
+
+TEST_F(MeetSessionTest, ExitAsksFirstAndClosesOnYes) {
+    ASSERT_TRUE(session.OpenFile(MeetFile("x.bmf", "X")));
+    EXPECT_FALSE(session.QueryExit());
+    EXPECT_TRUE(session.HasMeet());
+    messages.SetNextAnswer(true);  // Ok to Exit?
+    messages.SetNextAnswer(false); // Save Existing Data?
+    EXPECT_TRUE(session.QueryExit());
+    EXPECT_FALSE(session.HasMeet());
+    EXPECT_EQ(messages.asked,
+              (std::vector<std::string>{"Ok to Exit?", "Ok to Exit?", "Save Existing Data?"}));
+}
+
+TEST_F(MeetSessionTest, AFailedSaveKeepsTheNameAndSaysSo) {
+    const std::string path = MeetFile("kept.bmf", "Kept");
+    ASSERT_TRUE(session.OpenFile(path));
+    host.names = {dir.File("no/such/folder/x.bmf")};
+    EXPECT_FALSE(session.SaveAs());
+    EXPECT_EQ(messages.informed,
+              std::vector<std::string>{"Failed to write to file. DATA NOT SAVED!"});
+    EXPECT_EQ(session.FileName(), path);
+    EXPECT_EQ(host.recent, std::vector<std::string>{path});
+}
+
+TEST_F(MeetSessionTest, KeyDataProposesAKeyNameAndKeepsTheFileName) {
+    const std::string path = MeetFile("spring.bmf", "Spring");
+    ASSERT_TRUE(session.OpenFile(path));
+    EXPECT_FALSE(session.SaveKeyData()); // No to the question
+    EXPECT_TRUE(host.proposals.empty());
+    messages.SetNextAnswer(true);
+    host.names = {dir.File("springKey.bmf")};
+    ASSERT_TRUE(session.SaveKeyData());
+    EXPECT_EQ(host.proposals, std::vector<std::string>{dir.File("springKey.bmf")});
+    EXPECT_EQ(messages.asked.back(),
+              "This saves only key data; NO crew, draw or race info is saved. Continue?");
+    EXPECT_EQ(session.FileName(), path);
+    const std::string key = test::ReadFile(dir.File("springKey.bmf"));
+    EXPECT_EQ(key.find("Crew:"), std::string::npos);
+    EXPECT_NE(key.find("MS 4-"), std::string::npos);
+
+    EXPECT_EQ(KeyDataFileName("D:\\meets\\spring.bmf"), "D:\\meets\\springKey.bmf");
+    EXPECT_EQ(KeyDataFileName("spring.txt"), "spring.txtKey");
+    EXPECT_EQ(KeyDataFileName("spring.BMF"), "spring.BMFKey");
+    EXPECT_EQ(KeyDataFileName(".bmf"), ".bmfKey");
+    EXPECT_EQ(KeyDataFileName(""), "Key");
+}
+
+TEST_F(MeetSessionTest, DrawAllAsksOnALoadedMeetEvenWhenNothingIsDrawn) {
+    ASSERT_TRUE(session.OpenFile(MeetFile("d.bmf", "D")));
+    EXPECT_FALSE(session.DrawAllEvents());
+    EXPECT_EQ(messages.asked,
+              std::vector<std::string>{"Some events may be drawn. OK to overwrite Draw?"});
+    messages.SetNextAnswer(true);
+    EXPECT_TRUE(session.DrawAllEvents());
+    // A new meet has no draws yet: nothing to overwrite, no question.
+    messages.SetNextAnswer(false); // Save Existing Data?
+    ASSERT_TRUE(session.CreateNew());
+    EXPECT_TRUE(session.DrawAllEvents());
+    EXPECT_EQ(messages.asked.size(), 3u);
+}
+
+TEST_F(MeetSessionTest, NumberCrewsByEventAndByClub) {
+    ASSERT_TRUE(session.OpenFile(MeetFile("n.bmf", "N")));
+    EXPECT_TRUE(session.NumberCrews(false));
+    EXPECT_EQ(session.Meet()->Crews.front()->Number, 1);
+    EXPECT_TRUE(session.NumberRaces());
+}

@@ -1,0 +1,150 @@
+// What the window tests share: scripted common dialogs, a driver that answers
+// modal dialogs as a user would, a settings store in a temporary file, and
+// meet files written for the test.
+#pragma once
+
+#include "model/boatmeet.h"
+#include "settingsstore.h"
+#include "shell/dialogs.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFont>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace guitest {
+
+// Common dialogs answered from a script: each file dialog takes the next
+// scripted name (an empty name cancels; none left cancels too).
+class ScriptedDialogs : public DialogProvider {
+public:
+    QString OpenFileName(QWidget*, const QString& filter) override {
+        openFilters.push_back(filter);
+        return Next(openNames);
+    }
+    QString SaveFileName(QWidget*, const SaveRequest& request) override {
+        saveRequests.push_back(request);
+        return Next(saveNames);
+    }
+    bool ChooseFont(QWidget*, QFont& chosen) override {
+        ++fontDialogs;
+        if (!font)
+            return false;
+        chosen = *font;
+        return true;
+    }
+    void SetUpPrinter(QWidget*, QPrinter&) override { ++printerSetups; }
+
+    std::deque<QString> openNames;
+    std::deque<QString> saveNames;
+    std::vector<QString> openFilters;
+    std::vector<SaveRequest> saveRequests;
+    std::unique_ptr<QFont> font;
+    int fontDialogs = 0;
+    int printerSetups = 0;
+
+private:
+    static QString Next(std::deque<QString>& names) {
+        if (names.empty())
+            return {};
+        QString name = names.front();
+        names.pop_front();
+        return name;
+    }
+};
+
+// Answers the modal dialogs that a command opens, in order: each handler gets
+// the dialog once it is shown and must close it. A dialog nobody answers is
+// closed after a few seconds and counted, so a test fails instead of hanging.
+class ModalDriver {
+public:
+    ModalDriver() {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+        timer_.start();
+    }
+    void Then(std::function<void(QWidget*)> handler) { handlers_.push_back(std::move(handler)); }
+    // Types the text into the input dialog and presses its OK button.
+    void ThenType(const QString& text) {
+        Then([text](QWidget* dialog) {
+            dialog->findChild<QLineEdit*>(QStringLiteral("Data_E"))->setText(text);
+            dialog->findChild<QPushButton*>(QStringLiteral("OK_B"))->click();
+        });
+    }
+    int Pending() const { return static_cast<int>(handlers_.size()); }
+    int Unanswered() const { return unanswered_; }
+    QStringList Captions() const { return captions_; }
+
+private:
+    void Poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) {
+            waited_ = 0;
+            return;
+        }
+        if (!handlers_.empty()) {
+            auto handler = std::move(handlers_.front());
+            handlers_.pop_front();
+            captions_ << modal->windowTitle();
+            handler(modal);
+            return;
+        }
+        if (++waited_ > 150) {
+            ++unanswered_;
+            modal->close();
+        }
+    }
+
+    QTimer timer_;
+    std::deque<std::function<void(QWidget*)>> handlers_;
+    QStringList captions_;
+    int waited_ = 0;
+    int unanswered_ = 0;
+};
+
+inline QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A meet of two events and three clubs with seven crews, written to the folder.
+inline std::string WriteRegatta(const bm::test::TempDir& dir, const std::string& name,
+                                bool drawn = false) {
+    bm::Boatmeet meet;
+    meet.Title = "Spring Regatta";
+    meet.Date = "12 April";
+    for (const char* event : {"MS 4-", "WS 1x"})
+        meet.Events.Add(event);
+    for (const char* club : {"Riverside", "Lakeview", "Harbour"})
+        meet.Clubs.Add(club);
+    const char* names[] = {"Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot", "Golf"};
+    for (int i = 0; i < 7; ++i) {
+        auto crew = std::make_unique<bm::Crew>();
+        crew->EventKey = meet.Events.KeyOf(i < 4 ? "MS 4-" : "WS 1x");
+        crew->ClubKey = meet.Clubs.KeyOf(i % 3 == 0   ? "Riverside"
+                                         : i % 3 == 1 ? "Lakeview"
+                                                      : "Harbour");
+        crew->Name = names[i];
+        meet.AddCrew(std::move(crew));
+    }
+    if (drawn)
+        meet.DrawAllEvents();
+    const std::string path = dir.File(name);
+    meet.SaveToFile(path, true);
+    return path;
+}
+
+// The window's action with the object name (menu items are named after their handler).
+inline QAction* Action(QWidget& window, const char* name) {
+    return window.findChild<QAction*>(QString::fromUtf8(name));
+}
+
+} // namespace guitest

@@ -1,0 +1,311 @@
+// The main window driven as a user would: menu items and tool buttons
+// triggered, questions answered from a script, dialogs answered by the driver.
+#include "guitestsupport.h"
+
+#include "shell/meetsession.h"
+#include "shell/tform1.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include <filesystem>
+
+using namespace guitest;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void commandsWithNoMeetOpenDoNothing();
+    void newMeetAsksTitleAndDateThenSaveGoesToSaveAs();
+    void cancelledSaveAsStillDiscardsTheMeet();
+    void openFlowsAndTheirFailureMessages();
+    void seventeenOpenedFilesLeaveSixteenInReopen();
+    void saveKeyDataProposesTheKeyName();
+    void failedSaveKeepsTheFileName();
+    void unchangedTitleInputKeepsTheTitle();
+    void drawAllAsksBeforeOverwriting();
+    void exitAsksAndCanBeRefused();
+    void laterWindowsSayTheyAreNotAvailable();
+    void helpShowsTheManualOrSaysItIsMissing();
+    void aboutShowsTheVersion();
+    void toolButtonsShareTheMenuCommands();
+
+private:
+    TForm1& Form() { return *form_; }
+    void Trigger(const char* name) {
+        QAction* action = Action(Form(), name);
+        QVERIFY2(action, name);
+        action->trigger();
+    }
+    std::string OpenRegatta(const std::string& name) {
+        const std::string path = WriteRegatta(*dir_, name);
+        Form().OpenFile(Q(path));
+        return path;
+    }
+
+    std::unique_ptr<bm::test::TempDir> dir_;
+    std::unique_ptr<bm::SettingsStore> store_;
+    std::unique_ptr<ScriptedDialogs> dialogs_;
+    std::unique_ptr<bm::test::ScriptedMessages> messages_;
+    std::unique_ptr<TForm1> form_;
+};
+
+void MainWindowTest::init() {
+    dir_ = std::make_unique<bm::test::TempDir>();
+    store_ = std::make_unique<bm::SettingsStore>(dir_->File("settings.ini"));
+    dialogs_ = std::make_unique<ScriptedDialogs>();
+    messages_ = std::make_unique<bm::test::ScriptedMessages>();
+    form_ = std::make_unique<TForm1>(*store_, *dialogs_);
+}
+
+void MainWindowTest::cleanup() {
+    form_.reset();
+    messages_.reset();
+    dialogs_.reset();
+    store_.reset();
+    dir_.reset();
+}
+
+void MainWindowTest::commandsWithNoMeetOpenDoNothing() {
+    QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet:  <No Boatmeet Loaded>"));
+    for (const char* name :
+         {"FileSave", "FileSaveAs", "FileSaveKey", "EditEvent", "EditClub", "EditRace", "EditDraw",
+          "ShowResultsEditor", "EditInfo", "OpnsSplit", "OpnsDraw", "OpnsNumberRaces",
+          "NumberCrewsByEvent", "NumberCrewsByClub", "OpsChangeTitle", "SaveViewAsHtml"})
+        Trigger(name);
+    QVERIFY(messages_->asked.empty());
+    QVERIFY(messages_->informed.empty());
+    QVERIFY(dialogs_->saveRequests.empty());
+    QVERIFY(Form().ViewLines().empty());
+    QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet:  <No Boatmeet Loaded>"));
+}
+
+void MainWindowTest::newMeetAsksTitleAndDateThenSaveGoesToSaveAs() {
+    ModalDriver driver;
+    driver.ThenType(QStringLiteral("Autumn Head"));
+    driver.ThenType(QStringLiteral("3 October"));
+    Trigger("OpsCreateNew");
+    QCOMPARE(driver.Captions(),
+             (QStringList{QStringLiteral("Boatmeet Title"), QStringLiteral("Boatmeet Date")}));
+    QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet: Autumn Head  on  3 October"));
+    QVERIFY(Form().Session().Meet()->Clubs.KeyOf("Winner Prev") >= 0);
+
+    const QString target = Q(dir_->File("autumn.bmf"));
+    dialogs_->saveNames = {target};
+    Trigger("FileSave");
+    QCOMPARE(dialogs_->saveRequests.size(), std::size_t{1});
+    const SaveRequest& request = dialogs_->saveRequests.front();
+    QVERIFY(
+        request.filter.startsWith(QStringLiteral("Boatmeet Files (*.bmf);;Text Files (*.txt)")));
+    QCOMPARE(request.defaultSuffix, QStringLiteral("bmf"));
+    QCOMPARE(request.initialName, QString());
+    QCOMPARE(bm::MeetFileKind(target.toStdString()), 0);
+    QCOMPARE(Q(Form().Session().FileName()), target);
+    // Saved once named: Save writes there without a dialog.
+    Trigger("FileSave");
+    QCOMPARE(dialogs_->saveRequests.size(), std::size_t{1});
+    QCOMPARE(store_->RecentFiles(), std::vector<std::string>{target.toStdString()});
+    QCOMPARE(driver.Unanswered(), 0);
+}
+
+void MainWindowTest::cancelledSaveAsStillDiscardsTheMeet() {
+    ModalDriver driver;
+    driver.ThenType(QStringLiteral("First"));
+    driver.ThenType(QString());
+    Trigger("OpsCreateNew");
+    messages_->SetNextAnswer(true); // Save Existing Data? Yes, then cancel Save As
+    driver.ThenType(QStringLiteral("Second"));
+    driver.ThenType(QString());
+    Trigger("OpsCreateNew");
+    QCOMPARE(messages_->asked, std::vector<std::string>{"Save Existing Data?"});
+    QCOMPARE(dialogs_->saveRequests.size(), std::size_t{1});
+    QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet: Second"));
+    QVERIFY(std::filesystem::is_empty(dir_->Path()));
+    QCOMPARE(driver.Unanswered(), 0);
+}
+
+void MainWindowTest::openFlowsAndTheirFailureMessages() {
+    const QString missing = Q(dir_->File("missing.bmf"));
+    const QString foreign = Q(dir_->File("entries.csv"));
+    bm::test::WriteFile(foreign.toStdString(), "Club,Crew\nRiverside,Alpha\n");
+    dialogs_->openNames = {missing, foreign, QString()};
+    Trigger("FileOpen");
+    Trigger("FileOpen");
+    Trigger("FileOpen"); // cancelled
+    QCOMPARE(dialogs_->openFilters.front(),
+             QStringLiteral("Boatmeet Files (*.bmf);;Text Files (*.txt);;CSV files (*.csv);;"
+                            "All Files (*)"));
+    Form().findChild<QToolButton*>(QStringLiteral("OpenLast_SB"))->click();
+    QCOMPARE(messages_->informed,
+             (std::vector<std::string>{"Could not open file : " + missing.toStdString(),
+                                       "This file does not appear to be a Boatmeet file..",
+                                       "No Previous file to Reopen. Use Open"}));
+    QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet:  <No Boatmeet Loaded>"));
+
+    const std::string path = WriteRegatta(*dir_, "spring.bmf");
+    dialogs_->openNames = {Q(path)};
+    Trigger("FileOpen");
+    QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet: Spring Regatta  on  12 April"));
+    QCOMPARE(Form().Session().FileName(), path);
+    // A failed open leaves the open meet as it was, without asking to save it.
+    Form().OpenFile(missing);
+    QCOMPARE(Form().Session().FileName(), path);
+    QVERIFY(messages_->asked.empty());
+}
+
+void MainWindowTest::seventeenOpenedFilesLeaveSixteenInReopen() {
+    std::vector<std::string> paths;
+    for (int i = 1; i <= 17; ++i)
+        paths.push_back(OpenRegatta("meet" + std::to_string(i) + ".bmf"));
+    QMenu* file = Form().findChild<QMenu*>(QStringLiteral("FileMenu"));
+    QMenu* reopen = Form().findChild<QMenu*>(QStringLiteral("Reopen"));
+    emit file->aboutToShow();
+    QVERIFY(reopen->isEnabled());
+    QList<QAction*> entries = reopen->actions();
+    QCOMPARE(entries.size(), 16);
+    QCOMPARE(entries.front()->text(), Q(paths[16]));
+    QCOMPARE(entries.back()->text(), Q(paths[1]));
+    // Reopening a listed file brings it to the front without a second entry.
+    entries[5]->trigger();
+    QCOMPARE(Form().Session().FileName(), paths[11]);
+    emit file->aboutToShow();
+    entries = reopen->actions();
+    QCOMPARE(entries.size(), 16);
+    QCOMPARE(entries.front()->text(), Q(paths[11]));
+    QCOMPARE(entries[1]->text(), Q(paths[16]));
+    QCOMPARE(messages_->asked.size(), std::size_t{17}); // "Save Existing Data?" each time
+}
+
+void MainWindowTest::saveKeyDataProposesTheKeyName() {
+    const std::string spring = OpenRegatta("spring.bmf");
+    messages_->SetNextAnswer(true);
+    dialogs_->saveNames = {Q(dir_->File("springKey.bmf"))};
+    Trigger("FileSaveKey");
+    QCOMPARE(
+        messages_->asked.back(),
+        std::string("This saves only key data; NO crew, draw or race info is saved. Continue?"));
+    QCOMPARE(dialogs_->saveRequests.back().initialName, Q(dir_->File("springKey.bmf")));
+    QCOMPARE(dialogs_->saveRequests.back().defaultSuffix, QStringLiteral("bmf"));
+    QCOMPARE(Form().Session().FileName(), spring);
+    const std::string key = bm::test::ReadFile(dir_->File("springKey.bmf"));
+    QVERIFY(key.find("Crew:") == std::string::npos && key.find("Draw:") == std::string::npos);
+
+    OpenRegatta("spring.txt");
+    messages_->SetNextAnswer(true);
+    Trigger("FileSaveKey");
+    QCOMPARE(dialogs_->saveRequests.back().initialName, Q(dir_->File("spring.txtKey")));
+}
+
+void MainWindowTest::failedSaveKeepsTheFileName() {
+    const std::string path = OpenRegatta("spring.bmf");
+    dialogs_->saveNames = {Q(dir_->File("no-such-folder/spring.bmf"))};
+    Trigger("FileSaveAs");
+    QCOMPARE(messages_->informed,
+             std::vector<std::string>{"Failed to write to file. DATA NOT SAVED!"});
+    QCOMPARE(Form().Session().FileName(), path);
+}
+
+void MainWindowTest::unchangedTitleInputKeepsTheTitle() {
+    OpenRegatta("spring.bmf");
+    ModalDriver driver;
+    // OK on the title as preset; the date dialog closed with its window button.
+    driver.Then(
+        [](QWidget* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("OK_B"))->click(); });
+    driver.Then([](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("Data_E"))
+            ->setText(QStringLiteral("13 April"));
+        dialog->close();
+    });
+    Trigger("OpsChangeTitle");
+    QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet: Spring Regatta  on  13 April"));
+    QCOMPARE(driver.Unanswered(), 0);
+}
+
+void MainWindowTest::drawAllAsksBeforeOverwriting() {
+    OpenRegatta("spring.bmf");
+    Trigger("OpnsDraw");
+    QCOMPARE(messages_->asked,
+             std::vector<std::string>{"Some events may be drawn. OK to overwrite Draw?"});
+}
+
+void MainWindowTest::exitAsksAndCanBeRefused() {
+    OpenRegatta("spring.bmf");
+    Form().show();
+    QVERIFY(!Form().close());
+    QVERIFY(Form().isVisible());
+    QVERIFY(Form().Session().HasMeet());
+    messages_->SetNextAnswer(true);  // Ok to Exit?
+    messages_->SetNextAnswer(false); // Save Existing Data?
+    Trigger("FileExit");
+    QVERIFY(!Form().isVisible());
+    QVERIFY(!Form().Session().HasMeet());
+    QCOMPARE(messages_->asked,
+             (std::vector<std::string>{"Ok to Exit?", "Ok to Exit?", "Save Existing Data?"}));
+}
+
+void MainWindowTest::laterWindowsSayTheyAreNotAvailable() {
+    Trigger("EditCrew");
+    Trigger("OpnsTestData");
+    QCOMPARE(messages_->informed.size(), std::size_t{2});
+    QCOMPARE(messages_->informed.front(), bm::NotAvailableText("Crew Editor"));
+    OpenRegatta("spring.bmf");
+    messages_->informed.clear();
+    for (const char* name : {"EditEvent", "EditClub", "EditRace", "EditDraw", "ShowResultsEditor",
+                             "EditInfo", "OpnsSplit", "VEXATest"})
+        Trigger(name);
+    QCOMPARE(messages_->informed.size(), std::size_t{8});
+    QCOMPARE(messages_->informed[2], bm::NotAvailableText("Race Editor"));
+}
+
+void MainWindowTest::helpShowsTheManualOrSaysItIsMissing() {
+    Form().SetHelpFolder(Q(dir_->Path().string()));
+    Trigger("DoHelp");
+    QCOMPARE(messages_->informed,
+             std::vector<std::string>{"Cannot find Help File: " + dir_->File("Boatmeet.html")});
+    std::filesystem::copy_file(BM_MANUAL, dir_->File("Boatmeet.html"));
+    Trigger("DoHelp");
+    QWidget* help = Form().findChild<QWidget*>(QStringLiteral("HelpF"));
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(messages_->informed.size(), std::size_t{1});
+    help->close();
+}
+
+void MainWindowTest::aboutShowsTheVersion() {
+    ModalDriver driver;
+    QString version;
+    driver.Then([&version](QWidget* dialog) {
+        version = dialog->findChild<QLabel*>(QStringLiteral("Version"))->text();
+        dialog->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    });
+    Trigger("DoAbout");
+    QCOMPARE(version, QStringLiteral(" 1.7.1   23/03/2008  "));
+}
+
+void MainWindowTest::toolButtonsShareTheMenuCommands() {
+    const QStringList hints = {QStringLiteral("Open"),           QStringLiteral("Open Last"),
+                               QStringLiteral("Save"),           QStringLiteral("Crew Editor"),
+                               QStringLiteral("Events Editor"),  QStringLiteral("Club Editor"),
+                               QStringLiteral("Draw Editor"),    QStringLiteral("Race Editor"),
+                               QStringLiteral("Results Editor"), QStringLiteral("Crew / Race Info"),
+                               QStringLiteral("Preferences"),    QStringLiteral("Help")};
+    QStringList shown;
+    for (QToolButton* button :
+         Form().findChild<QWidget*>(QStringLiteral("Panel2"))->findChildren<QToolButton*>())
+        shown << button->toolTip();
+    QCOMPARE(shown, hints);
+    Form().findChild<QToolButton*>(QStringLiteral("Open_SB"))->click();
+    QCOMPARE(dialogs_->openFilters.size(), std::size_t{1});
+    QCOMPARE(Action(Form(), "FileOpen")->shortcut(), QKeySequence(QKeySequence::Open));
+    QCOMPARE(Action(Form(), "PrintView")->shortcut(), QKeySequence(QKeySequence::Print));
+    QCOMPARE(Action(Form(), "DoHelp")->shortcut(), QKeySequence(QKeySequence::HelpContents));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"

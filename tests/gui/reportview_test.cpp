@@ -1,0 +1,284 @@
+// The report view: the selector, the display lock, the in-place refresh and
+// every output of the view's text (text, RTF, HTML, PDF, printer, clipboard).
+#include "guitestsupport.h"
+
+#include "model/settings.h"
+#include "model/textfile.h"
+#include "shell/tform1.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTest>
+
+#include <filesystem>
+
+using namespace guitest;
+
+namespace {
+
+std::vector<std::string> Lines(std::initializer_list<const char*> lines) {
+    return {lines.begin(), lines.end()};
+}
+
+std::vector<std::string> Numbered(const std::string& prefix, int count) {
+    std::vector<std::string> lines;
+    for (int i = 1; i <= count; ++i)
+        lines.push_back(prefix + std::to_string(i));
+    return lines;
+}
+
+std::vector<std::string> FileLines(const std::string& path) {
+    std::vector<std::string> lines;
+    for (std::string_view line : bm::SplitLines(bm::test::ReadFile(path)))
+        lines.emplace_back(line);
+    return lines;
+}
+
+// The number of pages of a PDF file written by Qt.
+int PdfPages(const std::string& path) {
+    const QString pdf = QString::fromLatin1(bm::test::ReadFile(path));
+    return static_cast<int>(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+} // namespace
+
+class ReportViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void selectorHoldsTheEighteenReports();
+    void aShorterReportLeavesNoTrailingLines();
+    void refreshKeepsTheScrollPosition();
+    void lockedDisplayKeepsItsTextAndUnlockingRefreshes();
+    void showTypeAndSelectorRefreshTheView();
+    void savesTextAndRtf();
+    void savesHtmlLines();
+    void pdfPagesBreakAtMarkersAndDropThem();
+    void printingUsesTheSamePages();
+    void copiesTheWholeViewAndKeepsTheCaret();
+    void fontAndPrinterSetupUseTheirDialogs();
+    void popupMenuOffersTheOutputs();
+
+private:
+    TForm1& Form() { return *form_; }
+    QPlainTextEdit* View() { return Form().findChild<QPlainTextEdit*>(QStringLiteral("REdit")); }
+    QComboBox* Selector() { return Form().findChild<QComboBox*>(QStringLiteral("DSelect_CB")); }
+    QCheckBox* Lock() { return Form().findChild<QCheckBox*>(QStringLiteral("DisplayLock_CB")); }
+    void Trigger(const char* name) { Action(Form(), name)->trigger(); }
+    // Opens the regatta and puts the lines in the locked view, as a report would.
+    void ShowLocked(const std::vector<std::string>& lines) {
+        Form().OpenFile(Q(WriteRegatta(*dir_, "spring.bmf")));
+        Form().LoadView(lines);
+        Lock()->click();
+    }
+
+    std::unique_ptr<bm::test::TempDir> dir_;
+    std::unique_ptr<bm::SettingsStore> store_;
+    std::unique_ptr<ScriptedDialogs> dialogs_;
+    std::unique_ptr<bm::test::ScriptedMessages> messages_;
+    std::unique_ptr<TForm1> form_;
+};
+
+void ReportViewTest::init() {
+    dir_ = std::make_unique<bm::test::TempDir>();
+    store_ = std::make_unique<bm::SettingsStore>(dir_->File("settings.ini"));
+    dialogs_ = std::make_unique<ScriptedDialogs>();
+    messages_ = std::make_unique<bm::test::ScriptedMessages>();
+    form_ = std::make_unique<TForm1>(*store_, *dialogs_);
+    bm::CurrentSettings() = bm::Settings();
+}
+
+void ReportViewTest::cleanup() {
+    form_.reset();
+    messages_.reset();
+    dialogs_.reset();
+    store_.reset();
+    dir_.reset();
+}
+
+void ReportViewTest::selectorHoldsTheEighteenReports() {
+    QCOMPARE(Selector()->count(), 18);
+    QCOMPARE(Selector()->currentIndex(), 0);
+    QCOMPARE(Selector()->itemText(0), QStringLiteral("Draw (Tree)"));
+    QCOMPARE(Selector()->itemText(9), QStringLiteral("Race WorkSheet (all races)"));
+    QCOMPARE(Selector()->itemText(17), QStringLiteral("Finals Results"));
+    auto* showType = Form().findChild<QComboBox*>(QStringLiteral("DrawShowType_CB"));
+    QCOMPARE(showType->itemText(2), QStringLiteral("Truncated "));
+    QCOMPARE(Lock()->text(), QStringLiteral("Display Locked"));
+    QVERIFY(View()->isReadOnly());
+    QCOMPARE(View()->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QVERIFY(QFontInfo(View()->font()).fixedPitch());
+}
+
+void ReportViewTest::aShorterReportLeavesNoTrailingLines() {
+    Form().LoadView(Numbered("long ", 40));
+    Form().LoadView(Lines({"long 1", "short", ""}));
+    QCOMPARE(Form().ViewLines(), Lines({"long 1", "short", ""}));
+    QCOMPARE(View()->toPlainText(), QStringLiteral("long 1\nshort\n"));
+    Form().LoadView({});
+    QVERIFY(Form().ViewLines().empty());
+    Form().LoadView(Lines({"again"}));
+    QCOMPARE(View()->toPlainText(), QStringLiteral("again"));
+}
+
+void ReportViewTest::refreshKeepsTheScrollPosition() {
+    Form().show();
+    std::vector<std::string> lines = Numbered("line ", 300);
+    Form().LoadView(lines);
+    QScrollBar* bar = View()->verticalScrollBar();
+    bar->setValue(120);
+    lines[150] = "changed";
+    Form().LoadView(lines);
+    QCOMPARE(bar->value(), 120);
+    QCOMPARE(Form().ViewLines()[150], std::string("changed"));
+    Form().LoadView(Numbered("line ", 5));
+    QCOMPARE(bar->value(), 0);
+}
+
+void ReportViewTest::lockedDisplayKeepsItsTextAndUnlockingRefreshes() {
+    Form().OpenFile(Q(WriteRegatta(*dir_, "spring.bmf")));
+    Selector()->setCurrentIndex(12); // List Club Colours
+    const std::vector<std::string> before = Form().ViewLines();
+    QVERIFY(!before.empty());
+    Lock()->click();
+    QVERIFY(!Selector()->isEnabled());
+    Form().Session().Meet()->ClubColours.AddWithKey(Form().Session().Meet()->Clubs.KeyOf("Harbour"),
+                                                    "Sea green");
+    Form().RefreshAll();
+    QCOMPARE(Form().ViewLines(), before);
+    Lock()->click();
+    QVERIFY(Selector()->isEnabled());
+    QVERIFY(Form().ViewLines() != before);
+    QVERIFY(View()->toPlainText().contains(QStringLiteral("Sea green")));
+}
+
+void ReportViewTest::showTypeAndSelectorRefreshTheView() {
+    Form().OpenFile(Q(WriteRegatta(*dir_, "spring.bmf", true)));
+    const QString tree = View()->toPlainText();
+    QVERIFY(tree.contains(QStringLiteral("Spring Regatta")));
+    Selector()->setCurrentIndex(16); // Event Totals
+    QVERIFY(View()->toPlainText() != tree);
+    Selector()->setCurrentIndex(0);
+    QCOMPARE(View()->toPlainText(), tree);
+}
+
+void ReportViewTest::savesTextAndRtf() {
+    ShowLocked(Lines({"Spring Regatta", "", "R1   0930 Alpha"}));
+    dialogs_->saveNames = {Q(dir_->File("report.txt")), Q(dir_->File("report.rtf")), QString()};
+    Trigger("SaveViewAsText");
+    Trigger("SaveViewAsRtf");
+    Trigger("SaveViewAsText"); // cancelled: nothing written
+    QCOMPARE(bm::test::ReadFile(dir_->File("report.txt")),
+             std::string("Spring Regatta\n\nR1   0930 Alpha\n"));
+    const std::string rtf = bm::test::ReadFile(dir_->File("report.rtf"));
+    QVERIFY(rtf.starts_with("{\\rtf1"));
+    QVERIFY(rtf.find("R1   0930 Alpha") != std::string::npos);
+    QCOMPARE(dialogs_->saveRequests[0].filter, QStringLiteral("Text Files (*.txt)"));
+    QCOMPARE(dialogs_->saveRequests[0].defaultSuffix, QStringLiteral("txt"));
+    QCOMPARE(dialogs_->saveRequests[0].initialName, QString());
+    QCOMPARE(dialogs_->saveRequests[1].filter, QStringLiteral("RTF files (*.rtf)"));
+    QCOMPARE(dialogs_->saveRequests[1].defaultSuffix, QStringLiteral("rtf"));
+    QCOMPARE(std::distance(std::filesystem::directory_iterator(dir_->Path()), {}),
+             4); // + ini, meet
+}
+
+void ReportViewTest::savesHtmlLines() {
+    ShowLocked(Lines({"Heading", "R1   0930 - x", "", "second block"}));
+    dialogs_->saveNames = {Q(dir_->File("report.html"))};
+    Trigger("SaveViewAsHtml");
+    QCOMPARE(dialogs_->saveRequests.back().filter, QStringLiteral("HTML files (*.html)"));
+    QCOMPARE(dialogs_->saveRequests.back().defaultSuffix, QStringLiteral("html"));
+    QCOMPARE(FileLines(dir_->File("report.html")),
+             Lines({"<HTML>", "<title>Spring Regatta on 12 April Draw (Tree)</title>",
+                    "<h2>Spring Regatta on 12 April</h2>", "<h3>Draw (Tree)</h3>", "<P>",
+                    "Heading<br>", "R1&nbsp;&nbsp;&nbsp;0930&nbsp;&#8209&nbsp;x<br>", "</P><P><tt>",
+                    "second&nbsp;block<br>", "</P>", "</HTML>"}));
+}
+
+void ReportViewTest::pdfPagesBreakAtMarkersAndDropThem() {
+    std::vector<std::string> lines = Numbered("Club A crew ", 3);
+    lines.push_back("<NP>");
+    lines.push_back("Club B crew 1");
+    lines.push_back("<NP>");
+    lines.push_back("Club C crew 1");
+    ShowLocked(lines);
+    dialogs_->saveNames = {Q(dir_->File("draws.pdf"))};
+    Trigger("SaveViewAsPdf");
+    const std::string pdf = bm::test::ReadFile(dir_->File("draws.pdf"));
+    QVERIFY(pdf.starts_with("%PDF"));
+    QCOMPARE(PdfPages(dir_->File("draws.pdf")), 3);
+    QCOMPARE(dialogs_->saveRequests.back().defaultSuffix, QStringLiteral("pdf"));
+    // The view keeps its markers, so the next print breaks its pages the same way.
+    QCOMPARE(Form().ViewLines(), lines);
+    QVERIFY(messages_->informed.empty());
+
+    dialogs_->saveNames = {Q(dir_->File("no-such-folder/draws.pdf"))};
+    Trigger("SaveViewAsPdf");
+    QCOMPARE(messages_->informed, std::vector<std::string>{"Could not write to file : " +
+                                                           dir_->File("no-such-folder/draws.pdf")});
+}
+
+void ReportViewTest::printingUsesTheSamePages() {
+    std::vector<std::string> lines = Numbered("Heat ", 2);
+    lines.push_back("<NP>");
+    lines.push_back("Final");
+    ShowLocked(lines);
+    QPrinter& printer = Form().Printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(Q(dir_->File("printed.pdf")));
+    Trigger("PrintView");
+    QCOMPARE(PdfPages(dir_->File("printed.pdf")), 2);
+    Trigger("PrintView");
+    QCOMPARE(PdfPages(dir_->File("printed.pdf")), 2);
+}
+
+void ReportViewTest::copiesTheWholeViewAndKeepsTheCaret() {
+    Form().LoadView(Lines({"first", "second", "third"}));
+    QTextCursor caret = View()->textCursor();
+    caret.setPosition(8);
+    View()->setTextCursor(caret);
+    Trigger("CopyViewToClipboard");
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("first\nsecond\nthird"));
+    QCOMPARE(View()->textCursor().position(), 8);
+    QVERIFY(!View()->textCursor().hasSelection());
+}
+
+void ReportViewTest::fontAndPrinterSetupUseTheirDialogs() {
+    const QFont before = View()->font();
+    Trigger("ChooseViewFont"); // cancelled
+    QCOMPARE(View()->font(), before);
+    dialogs_->font = std::make_unique<QFont>(QStringLiteral("DejaVu Sans Mono"), 14);
+    Trigger("ChooseViewFont");
+    QCOMPARE(View()->font().pointSize(), 14);
+    QCOMPARE(dialogs_->fontDialogs, 2);
+    Trigger("PrinterSetup");
+    QCOMPARE(dialogs_->printerSetups, 1);
+}
+
+void ReportViewTest::popupMenuOffersTheOutputs() {
+    auto* popup = Form().findChild<QMenu*>(QStringLiteral("PopupMenu1"));
+    QStringList captions;
+    for (QAction* action : popup->actions())
+        captions << action->text();
+    QCOMPARE(captions,
+             (QStringList{QStringLiteral("Save To Text File"), QStringLiteral("Save To RTF File"),
+                          QStringLiteral("Save to HTML file"), QStringLiteral("Save to PDF file"),
+                          QStringLiteral("Copy to Clipboard"), QStringLiteral("Print"),
+                          QStringLiteral("Printer Setup"), QStringLiteral("Font")}));
+    Form().LoadView(Lines({"x"}));
+    dialogs_->saveNames = {Q(dir_->File("popup.txt"))};
+    popup->actions().front()->trigger();
+    QCOMPARE(bm::test::ReadFile(dir_->File("popup.txt")), std::string("x\n"));
+}
+
+QTEST_MAIN(ReportViewTest)
+#include "reportview_test.moc"
