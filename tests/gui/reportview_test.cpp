@@ -35,8 +35,9 @@ std::vector<std::string> Numbered(const std::string& prefix, int count) {
 }
 
 std::vector<std::string> FileLines(const std::string& path) {
+    const std::string content = bm::test::ReadFile(path);
     std::vector<std::string> lines;
-    for (std::string_view line : bm::SplitLines(bm::test::ReadFile(path)))
+    for (std::string_view line : bm::SplitLines(content))
         lines.emplace_back(line);
     return lines;
 }

@@ -22,8 +22,8 @@ void WriteRegatta(const std::string& path) {
     meet.Title = "Riverside Spring Regatta";
     meet.Date = "Saturday 12 April";
     const char* events[] = {"MS 8+", "MS 4-", "WS 4x-", "MS 1x", "WS 1x", "MJ16 2x"};
-    const char* clubs[] = {"Riverside", "Lakeview",   "Harbour",  "St Peters",
-                           "Kingsford", "Old Mill",   "Wharfside", "Northbank"};
+    const char* clubs[] = {"Riverside", "Lakeview", "Harbour",   "St Peters",
+                           "Kingsford", "Old Mill", "Wharfside", "Northbank"};
     const char* names[] = {"Heron", "Kestrel", "Osprey", "Swift", "Tern", "Wren", "Plover"};
     for (const char* event : events)
         meet.Events.Add(event);
@@ -62,9 +62,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     QTemporaryDir work;
-    bm::SettingsStore store(QDir(work.path()).filePath(QStringLiteral("settings.ini")).toStdString());
+    bm::SettingsStore store(
+        QDir(work.path()).filePath(QStringLiteral("settings.ini")).toStdString());
     StandardDialogs dialogs;
-    const std::string meetFile = QDir(work.path()).filePath(QStringLiteral("spring.bmf")).toStdString();
+    const std::string meetFile =
+        QDir(work.path()).filePath(QStringLiteral("spring.bmf")).toStdString();
     WriteRegatta(meetFile);
     TForm1 window(store, dialogs);
     window.resize(1000, 720);
