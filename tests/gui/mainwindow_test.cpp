@@ -36,6 +36,7 @@ private slots:
     void helpShowsTheManualOrSaysItIsMissing();
     void aboutShowsTheVersion();
     void toolButtonsShareTheMenuCommands();
+    void resizingLaysOutTheReportPanel();
 
 private:
     TForm1& Form() { return *form_; }
@@ -305,6 +306,20 @@ void MainWindowTest::toolButtonsShareTheMenuCommands() {
     QCOMPARE(Action(Form(), "FileOpen")->shortcut(), QKeySequence(QKeySequence::Open));
     QCOMPARE(Action(Form(), "PrintView")->shortcut(), QKeySequence(QKeySequence::Print));
     QCOMPARE(Action(Form(), "DoHelp")->shortcut(), QKeySequence(QKeySequence::HelpContents));
+}
+
+void MainWindowTest::resizingLaysOutTheReportPanel() {
+    Form().resize(800, 600);
+    Form().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Form()));
+    const QSize client = Form().centralWidget()->size();
+    QWidget* panel = Form().findChild<QWidget*>(QStringLiteral("Panel1"));
+    QCOMPARE(panel->x(), 5);
+    QCOMPARE(panel->width(), client.width() - 10);
+    QCOMPARE(panel->height(), client.height() - 40);
+    QWidget* view = Form().findChild<QWidget*>(QStringLiteral("REdit"));
+    QCOMPARE(view->width(), panel->width() - 10);
+    QCOMPARE(view->height(), panel->height() - 45);
 }
 
 QTEST_MAIN(MainWindowTest)

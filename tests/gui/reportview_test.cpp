@@ -168,6 +168,17 @@ void ReportViewTest::showTypeAndSelectorRefreshTheView() {
     QVERIFY(View()->toPlainText() != tree);
     Selector()->setCurrentIndex(0);
     QCOMPARE(View()->toPlainText(), tree);
+    // Choosing a show type and coming back to the window produce the report again.
+    Form().LoadView(Lines({"stale"}));
+    auto* showType = Form().findChild<QComboBox*>(QStringLiteral("DrawShowType_CB"));
+    showType->setCurrentIndex(1);
+    QVERIFY(View()->toPlainText().startsWith(QStringLiteral("Spring Regatta")));
+    showType->setCurrentIndex(0);
+    QCOMPARE(View()->toPlainText(), tree);
+    Form().LoadView(Lines({"stale"}));
+    Form().show();
+    QApplication::setActiveWindow(&Form());
+    QTRY_COMPARE(View()->toPlainText(), tree);
 }
 
 void ReportViewTest::savesTextAndRtf() {
