@@ -7,6 +7,7 @@
 #include "model/crew.h"
 #include "model/strset.h"
 #include "schedule/racetimeserver.h"
+#include "schedule/scheduling.h"
 
 #include <functional>
 #include <iosfwd>
@@ -126,6 +127,21 @@ public:
     // placed although they break a least time.
     using ConfirmPlacement = std::function<bool(int cursor, const std::vector<Race*>& races)>;
     using ReportProgress = std::function<void(int percent)>;
+    // True when no race of RaceList starts at the time of time slot k.
+    bool SlotIsFree(int k);
+    // True when the two races may involve the same rower or boat.
+    bool RacesConflict(const Race& a, const Race& b);
+    // How many distinct start times the races that hang on the race need at least.
+    int ConflictDepth(const Race& race);
+    CrewTimes CrewTiming(const Race& race);
+    // Above 1000 keeps every least time (larger is better); 0 to 1000 breaks
+    // one (a distance in minutes); -1 refused.
+    int PlacementScore(const Race& race, int k);
+    // Reorders an event's candidate races over the next free time slots from the cursor.
+    SlotOrder OrderForSlots(std::vector<Race*>& races, int cursor);
+    // Times the race or races for the time slot at the cursor, or leaves it
+    // empty; false when no race was left to time.
+    bool ScheduleStep(int mode, int finals, int& cursor, const ConfirmPlacement& confirm);
     // The automatic scheduler followed by race numbering; an empty text when it
     // timed what it could, otherwise the message why it stopped.
     std::string ScheduleRaces(int mode, int finals, const ReportProgress& progress,

@@ -25,6 +25,9 @@ void Boatmeet::NumberRaces() {
 
 Race* Boatmeet::FindRaceByNumber(int number) {
     CollectRaces();
+    // Numbers below 0 mark races that are not numbered; they name no race.
+    if (number < 0)
+        return nullptr;
     for (Race* race : RaceList)
         if (race->Number == number)
             return race;
