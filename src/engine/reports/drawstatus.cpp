@@ -46,7 +46,9 @@ int CheckDraws(Boatmeet& meet, std::ostream& out) {
             continue;
         }
         const int placed = draw->PlacedCount();
-        out << PadText("(" + std::to_string(placed) + " crews) ", 11);
+        std::string count = "(";
+        count.append(std::to_string(placed)).append(" crews) ");
+        out << PadText(count, 11);
         const std::vector<Crew*> crews = meet.ListEventCrews(key, true);
         if (!draw->HasRaces()) {
             out << "Event is not drawn yet, (" << crews.size() << " Crews)";

@@ -7,6 +7,7 @@
 #include "model/settings.h"
 
 #include <algorithm>
+#include <sstream>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -97,18 +98,29 @@ void WriteClubContacts(Boatmeet& meet, std::ostream& out) {
 }
 
 void WriteDrawsByClub(Boatmeet& meet, std::ostream& out) {
+    std::unordered_map<int, std::unordered_set<int>> clubEvents;
+    for (const auto& crew : meet.Crews)
+        clubEvents[crew->ClubKey].insert(crew->EventKey);
+    // Every club gets whole draws, so each event's tree is written once.
+    std::unordered_map<int, std::string> trees;
+    const auto tree = [&](int eventKey) -> const std::string& {
+        auto found = trees.find(eventKey);
+        if (found == trees.end()) {
+            std::ostringstream text;
+            meet.DrawOfEvent(eventKey).WriteTree(meet, text, 0);
+            found = trees.emplace(eventKey, text.str()).first;
+        }
+        return found->second;
+    };
     for (int c = 0; c < meet.Clubs.Count(); ++c) {
-        const int clubKey = meet.Clubs.KeyAt(c);
         out << "\n\nDRAW for : " << meet.Clubs.TextAt(c) << "\n";
-        std::unordered_set<int> clubEvents;
-        for (const Crew* crew : meet.ListEventCrews(clubKey, false))
-            clubEvents.insert(crew->EventKey);
+        const auto events = clubEvents.find(meet.Clubs.KeyAt(c));
+        if (events == clubEvents.end())
+            continue;
         for (int e = 0; e < meet.Events.Count(); ++e) {
             const int eventKey = meet.Events.KeyAt(e);
-            if (!clubEvents.count(eventKey))
-                continue;
-            out << "\n\n";
-            meet.DrawOfEvent(eventKey).WriteTree(meet, out, 0);
+            if (events->second.count(eventKey))
+                out << "\n\n" << tree(eventKey);
         }
     }
 }
