@@ -230,6 +230,11 @@ TEST(VexaImportExport, FailuresLeaveTheMeetUnchanged) {
     EXPECT_FALSE(outcome.Imported);
     EXPECT_EQ(outcome.Text, "Could not find Surname in " + DataPath("vexa_entries.csv"));
 
+    const test::TempDir dir;
+    request = FixtureRequest();
+    request.FilePaths[1].second = dir.Path().string();
+    EXPECT_EQ(ImportVexaExport(meet, request).Text, "Could not open : " + dir.Path().string());
+
     request = FixtureRequest();
     request.ConfigPath = DataPath("vexa_config_blank_line.csv");
     EXPECT_EQ(ImportVexaExport(meet, request).Text,

@@ -121,6 +121,12 @@ TEST(VexaConfiguration, MissingFileAndEmptyConfiguration) {
     EXPECT_TRUE(missing.Failed());
     EXPECT_EQ(missing.ErrorText(), "Could not open file : /no/such/folder/VexaConfig.csv");
 
+    // A folder opens but cannot be read.
+    const test::TempDir dir;
+    VexaImporter folder(dir.Path().string());
+    EXPECT_TRUE(folder.Failed());
+    EXPECT_EQ(folder.ErrorText(), "Could not open file : " + dir.Path().string());
+
     auto empty = [](const std::string&, std::string& text) {
         text.clear();
         return true;

@@ -2,8 +2,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <system_error>
 #include <unistd.h>
@@ -81,11 +79,19 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
 }
 
 bool ReadTextFile(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    // Plain C reading: a read error (a folder opens but cannot be read) is a
+    // failed read, where a stream buffer iterator would throw.
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
         return false;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+    std::string bytes;
+    char buffer[65536];
+    std::size_t count;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        bytes.append(buffer, count);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed)
         return false;
     text = IsValidUtf8(bytes) ? std::move(bytes) : Windows1252ToUtf8(bytes);
     return true;
