@@ -1,4 +1,4 @@
-// All eighteen reports of a drawn 3,000-crew meet.
+// All eighteen reports of a drawn and scheduled 3,000-crew meet.
 #include "import/makedata.h"
 #include "model/misccode.h"
 #include "model/settings.h"
@@ -25,7 +25,8 @@ bm::Boatmeet& LargeMeet() {
         generated->RaceTimes.SetPeriods({{800, 2000, 1, 0}});
         generated->DrawAllEvents();
         generated->NumberCrewsByEvent();
-        generated->NumberRaces();
+        generated->CollectRaces();
+        generated->ScheduleRaces(generated->SType, generated->FType, nullptr, nullptr);
         return generated;
     }();
     return *meet;
