@@ -238,13 +238,16 @@ void ReportViewTest::pdfPagesBreakAtMarkersAndDropThem() {
 }
 
 void ReportViewTest::printingUsesTheSamePages() {
+    QPrinter& printer = Form().Printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(Q(dir_->File("printed.pdf")));
+    Form().LoadView(Lines({"", ""}));
+    Trigger("PrintView"); // nothing to print: no job, no blank sheet
+    QVERIFY(!std::filesystem::exists(dir_->File("printed.pdf")));
     std::vector<std::string> lines = Numbered("Heat ", 2);
     lines.push_back("<NP>");
     lines.push_back("Final");
     ShowLocked(lines);
-    QPrinter& printer = Form().Printer();
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(Q(dir_->File("printed.pdf")));
     Trigger("PrintView");
     QCOMPARE(PdfPages(dir_->File("printed.pdf")), 2);
     Trigger("PrintView");

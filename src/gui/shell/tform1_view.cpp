@@ -22,6 +22,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -218,8 +219,13 @@ void TForm1::SaveViewAsPdf() {
 }
 
 void TForm1::PrintView() {
+    const std::vector<std::string> lines = ViewLines();
+    // An empty view would only feed a blank sheet through the printer.
+    if (std::all_of(lines.begin(), lines.end(),
+                    [](const std::string& line) { return line.empty(); }))
+        return;
     printer_->setDocName(DSelect_CB->currentText());
-    if (!PrintLines(*printer_, REdit->font(), ViewLines(), bm::CurrentSettings().SplitOnBlankLine))
+    if (!PrintLines(*printer_, REdit->font(), lines, bm::CurrentSettings().SplitOnBlankLine))
         bm::Messages().Inform("Could not start printing: no printer is available.");
 }
 
