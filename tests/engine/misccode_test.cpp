@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <vector>
 
 using namespace bm;
 
@@ -13,6 +14,27 @@ TEST(QuotedField, TakesTheTextBetweenTheRightPairOfQuotes) {
     EXPECT_EQ(QuotedField(line, 2), "MS 4-");
     EXPECT_EQ(QuotedField(line, 3), "");
     EXPECT_EQ(QuotedField(R"(Crew: "1" "2)", 1), "2");
+}
+
+TEST(QuotedField, AllFieldsAtOnceMatchFieldByField) {
+    // Lines of quotes, letters and blanks; few and many fields (the latter
+    // take the one-field-at-a-time path).
+    ResetRandom();
+    for (int round = 0; round < 500; ++round) {
+        std::string line;
+        for (int i = RandomBelow(0, 60); i > 0; --i)
+            line += "\"\"a b"[RandomBelow(0, 5)];
+        std::vector<std::string_view> few(11);
+        std::vector<std::string_view> many(40);
+        QuotedFields(line, few);
+        QuotedFields(line, many);
+        for (int k = 0; k < 40; ++k) {
+            if (k < 11) {
+                ASSERT_EQ(few[k], QuotedField(line, k)) << line << " field " << k;
+            }
+            ASSERT_EQ(many[k], QuotedField(line, k)) << line << " field " << k;
+        }
+    }
 }
 
 TEST(Padding, PadsWithoutCuttingAndCountsCharacters) {

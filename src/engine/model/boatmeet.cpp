@@ -31,7 +31,7 @@ Crew* Boatmeet::AddCrew(std::unique_ptr<Crew> crew) {
     Crew* added = crew.get();
     Crews.push_back(std::move(crew));
     if (indexedCount_ + 1 == Crews.size()) {
-        crewIndex_[added->Id] = added;
+        IndexCrew(added);
         indexedCount_ = Crews.size();
     }
     return added;
@@ -74,12 +74,36 @@ Crew* Boatmeet::IndexedCrew(int id) const {
         return nullptr;
     if (indexedCount_ != Crews.size())
         RebuildIndex();
-    auto found = crewIndex_.find(id);
-    if (found != crewIndex_.end() && found->second->Id != id) {
+    Crew* crew = IndexEntry(id);
+    if (crew && crew->Id != id) {
         RebuildIndex();
-        found = crewIndex_.find(id);
+        crew = IndexEntry(id);
     }
-    return found == crewIndex_.end() ? nullptr : found->second;
+    return crew;
+}
+
+Crew* Boatmeet::IndexEntry(int id) const {
+    if (id >= 0 && static_cast<std::size_t>(id) < denseIndex_.size() && denseIndex_[id])
+        return denseIndex_[id];
+    if (sparseIndex_.empty())
+        return nullptr;
+    const auto found = sparseIndex_.find(id);
+    return found == sparseIndex_.end() ? nullptr : found->second;
+}
+
+void Boatmeet::IndexCrew(Crew* crew) const {
+    const int id = crew->Id;
+    const std::size_t limit = 4 * Crews.size() + 1024;
+    if (id < 0 || static_cast<std::size_t>(id) >= limit) {
+        sparseIndex_[id] = crew;
+        return;
+    }
+    const auto slot = static_cast<std::size_t>(id);
+    if (slot >= denseIndex_.size())
+        denseIndex_.resize(std::min(std::max(slot + 1, 2 * denseIndex_.size()), limit));
+    denseIndex_[slot] = crew;
+    if (!sparseIndex_.empty())
+        sparseIndex_.erase(id);
 }
 
 void Boatmeet::ReindexCrews() {
@@ -87,9 +111,10 @@ void Boatmeet::ReindexCrews() {
 }
 
 void Boatmeet::RebuildIndex() const {
-    crewIndex_.clear();
+    denseIndex_.clear();
+    sparseIndex_.clear();
     for (const auto& crew : Crews)
-        crewIndex_[crew->Id] = crew.get();
+        IndexCrew(crew.get());
     indexedCount_ = Crews.size();
 }
 

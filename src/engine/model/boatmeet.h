@@ -153,11 +153,16 @@ private:
     void LinkCrews(int a, int b, const std::function<void(Crew&, int)>& operation);
     // The crew of the meet that bears the id, or none.
     Crew* IndexedCrew(int id) const;
+    Crew* IndexEntry(int id) const;
+    void IndexCrew(Crew* crew) const;
     void RebuildIndex() const;
 
-    // Id -> crew; a later crew with a repeated id wins. Rebuilt when Crews
-    // changed size behind the meet's back or a crew's id changed.
-    mutable std::unordered_map<int, Crew*> crewIndex_;
+    // Id -> crew: a table for ids from 0 to a few times the number of crews
+    // (ids are given in order, so nearly every id), a map for the rest. A later
+    // crew with a repeated id wins. Rebuilt when Crews changed size behind the
+    // meet's back or an entry no longer bears its id.
+    mutable std::vector<Crew*> denseIndex_;
+    mutable std::unordered_map<int, Crew*> sparseIndex_;
     mutable std::size_t indexedCount_ = 0;
     mutable std::unordered_map<int, std::unique_ptr<Crew>> ghosts_;
 };

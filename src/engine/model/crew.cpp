@@ -3,32 +3,32 @@
 #include "model/misccode.h"
 
 #include <algorithm>
+#include <array>
 
 namespace bm {
 
 Crew Crew::ParseCrewLine(std::string_view line) {
-    std::string field;
-    QuotedField(line, 0, field);
-    Crew crew(ReadInt(field));
-    crew.ClubKey = ReadInt(QuotedField(line, 1));
-    crew.EventKey = ReadInt(QuotedField(line, 2));
-    crew.Number = ReadInt(QuotedField(line, 3));
-    const auto readLinks = [&](int k, auto add) {
-        const std::string ids = QuotedField(line, k);
+    std::array<std::string_view, 11> fields;
+    QuotedFields(line, fields);
+    Crew crew(ReadInt(fields[0]));
+    crew.ClubKey = ReadInt(fields[1]);
+    crew.EventKey = ReadInt(fields[2]);
+    crew.Number = ReadInt(fields[3]);
+    const auto readLinks = [&crew](std::string_view ids, auto add) {
         std::size_t pos = 0;
-        while ((pos = ids.find_first_not_of(' ', pos)) != std::string::npos) {
-            const std::size_t end = ids.find(' ', pos);
-            (crew.*add)(ReadInt(std::string_view(ids).substr(pos, end - pos)));
+        while ((pos = ids.find_first_not_of(' ', pos)) != std::string_view::npos) {
+            const std::size_t end = std::min(ids.find(' ', pos), ids.size());
+            (crew.*add)(ReadInt(ids.substr(pos, end - pos)));
             pos = end;
         }
     };
-    readLinks(4, &Crew::AddDoubleUp);
-    readLinks(5, &Crew::AddBoatShare);
-    crew.Name = CleanText(QuotedField(line, 6));
-    crew.Notes = CleanText(QuotedField(line, 7));
-    crew.DayLicences = ReadInt(QuotedField(line, 8));
-    crew.FeePaid = ReadInt(QuotedField(line, 9)) == 1;
-    crew.EarlyPay = ReadInt(QuotedField(line, 10)) == 1;
+    readLinks(fields[4], &Crew::AddDoubleUp);
+    readLinks(fields[5], &Crew::AddBoatShare);
+    crew.Name = CleanText(fields[6]);
+    crew.Notes = CleanText(fields[7]);
+    crew.DayLicences = ReadInt(fields[8]);
+    crew.FeePaid = ReadInt(fields[9]) == 1;
+    crew.EarlyPay = ReadInt(fields[10]) == 1;
     return crew;
 }
 
@@ -63,7 +63,9 @@ void Crew::RemoveLink(std::vector<int>& list, int id) {
     list.erase(std::remove(list.begin(), list.end(), id), list.end());
 }
 
-std::string Crew::NumberText() const { return Number < 0 ? std::string() : std::to_string(Number); }
+std::string Crew::NumberText() const {
+    return Number < 0 ? std::string() : std::to_string(Number);
+}
 
 std::string Crew::LinkIdsText(const std::vector<int>& ids) {
     std::string text;

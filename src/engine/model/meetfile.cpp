@@ -5,6 +5,7 @@
 #include "model/textfile.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <fstream>
 #include <map>
@@ -18,11 +19,38 @@ bool StartsWith(std::string_view line, std::string_view keyword) {
     return line.substr(0, keyword.size()) == keyword;
 }
 
-bool StartsWithKeyword(std::string_view line) {
-    for (std::string_view keyword : {"Boatmeet:", "StrSet:", "Crew:", "Draw:", "RaceTimeServer:"})
-        if (StartsWith(line, keyword))
-            return true;
-    return false;
+enum class Keyword { None, Header, StrSet, Crew, Draw, Periods };
+
+// The keyword a line begins with (looked up by its first letter, as every line
+// of a large file passes here).
+Keyword KeywordOf(std::string_view line) {
+    const auto is = [line](std::string_view keyword, Keyword kind) {
+        return StartsWith(line, keyword) ? kind : Keyword::None;
+    };
+    switch (line.empty() ? '\0' : line.front()) {
+    case 'B':
+        return is("Boatmeet:", Keyword::Header);
+    case 'S':
+        return is("StrSet:", Keyword::StrSet);
+    case 'C':
+        return is("Crew:", Keyword::Crew);
+    case 'D':
+        return is("Draw:", Keyword::Draw);
+    case 'R':
+        return is("RaceTimeServer:", Keyword::Periods);
+    default:
+        return Keyword::None;
+    }
+}
+
+// The next blank-separated word of the text, which then starts after it.
+std::string_view NextWord(std::string_view& text) {
+    constexpr std::string_view blanks = " \t\n\v\f\r";
+    const std::size_t begin = std::min(text.find_first_not_of(blanks), text.size());
+    const std::size_t end = std::min(text.find_first_of(blanks, begin), text.size());
+    const std::string_view word = text.substr(begin, end - begin);
+    text.remove_prefix(end);
+    return word;
 }
 
 struct DrawBlock {
@@ -38,19 +66,16 @@ std::map<int, DrawBlock> FindDrawBlocks(const std::vector<std::string_view>& lin
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
         if (lines[i] != "Draw:")
             continue;
-        std::istringstream keyLine{std::string(lines[++i])};
-        std::string keyText;
-        std::string sizeText;
-        keyLine >> keyText >> sizeText;
-        const int key = ReadInt(keyText);
+        std::string_view keyLine = lines[++i];
+        const int key = ReadInt(NextWord(keyLine));
         if (blocks.count(key))
             continue;
         DrawBlock& block = blocks[key];
-        block.size = ReadInt(sizeText);
+        block.size = ReadInt(NextWord(keyLine));
         if (!Draw::IsValidSize(block.size))
             continue;
         for (std::size_t j = i + 1; j < lines.size() && static_cast<int>(j - i) < block.size; ++j) {
-            if (lines[j].empty() || StartsWithKeyword(lines[j]))
+            if (lines[j].empty() || KeywordOf(lines[j]) != Keyword::None)
                 break;
             block.raceLines.push_back(lines[j]);
         }
@@ -64,17 +89,19 @@ int StoredChoice(std::string_view field, int fallback) {
 }
 
 void ReadHeader(Boatmeet& meet, std::string_view line) {
-    meet.Title = CleanText(QuotedField(line, 0));
-    meet.NextCrewId = ReadInt(QuotedField(line, 1));
-    meet.BRTime = ReadInt(QuotedField(line, 2));
-    meet.BSTime = ReadInt(QuotedField(line, 3));
-    meet.Version = CleanText(QuotedField(line, 4));
-    meet.Date = CleanText(QuotedField(line, 5));
-    meet.DUTime = ReadInt(QuotedField(line, 6));
+    std::array<std::string_view, 9> fields;
+    QuotedFields(line, fields);
+    meet.Title = CleanText(fields[0]);
+    meet.NextCrewId = ReadInt(fields[1]);
+    meet.BRTime = ReadInt(fields[2]);
+    meet.BSTime = ReadInt(fields[3]);
+    meet.Version = CleanText(fields[4]);
+    meet.Date = CleanText(fields[5]);
+    meet.DUTime = ReadInt(fields[6]);
     if (meet.DUTime == 0)
         meet.DUTime = meet.BRTime;
-    meet.SType = StoredChoice(QuotedField(line, 7), 0);
-    meet.FType = StoredChoice(QuotedField(line, 8), 2);
+    meet.SType = StoredChoice(fields[7], 0);
+    meet.FType = StoredChoice(fields[8], 2);
 }
 
 } // namespace
@@ -95,19 +122,30 @@ std::unique_ptr<Boatmeet> Boatmeet::LoadFromText(std::string_view text) {
     std::string_view periodLine;
     bool periodsSeen = false;
     for (std::string_view line : lines) {
-        if (StartsWith(line, "StrSet:")) {
-            const std::string name = QuotedField(line, 0);
+        switch (KeywordOf(line)) {
+        case Keyword::StrSet: {
+            std::array<std::string_view, 1> name;
+            QuotedFields(line, name);
             for (StrSet* set : sets)
-                if (set->Name() == name)
+                if (set->Name() == name[0])
                     ReadStrSetLine(*set, line);
-        } else if (StartsWith(line, "Boatmeet:") && !headerSeen) {
-            ReadHeader(*meet, line);
+            break;
+        }
+        case Keyword::Header:
+            if (!headerSeen)
+                ReadHeader(*meet, line);
             headerSeen = true;
-        } else if (StartsWith(line, "Crew:") && headerSeen) {
-            meet->Crews.push_back(std::make_unique<Crew>(Crew::ParseCrewLine(line)));
-        } else if (StartsWith(line, "RaceTimeServer:")) {
+            break;
+        case Keyword::Crew:
+            if (headerSeen)
+                meet->Crews.push_back(std::make_unique<Crew>(Crew::ParseCrewLine(line)));
+            break;
+        case Keyword::Periods:
             periodLine = line.substr(15);
             periodsSeen = true;
+            break;
+        default:
+            break;
         }
     }
     // Crew ids stay unique and positive: a stored next id below 1 or not above

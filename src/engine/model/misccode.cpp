@@ -1,5 +1,6 @@
 #include "model/misccode.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <vector>
@@ -8,13 +9,21 @@ namespace bm {
 
 namespace {
 
-bool IsContinuationByte(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuationByte(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
-char UpperAsciiChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char UpperAsciiChar(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
-bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+bool IsDigit(char32_t c) {
+    return c >= U'0' && c <= U'9';
+}
 
 // Decodes UTF-8 into code points (texts inside the meet are always valid UTF-8).
 std::u32string Decode(std::string_view text) {
@@ -173,9 +182,43 @@ std::string QuotedField(std::string_view line, int k) {
     return field;
 }
 
-void PadRight(std::string_view text, int width, std::ostream& out) { out << PadText(text, width); }
+void QuotedFields(std::string_view line, std::span<std::string_view> fields) {
+    // The positions of the first quotes are collected without a branch per
+    // quote: a large meet file holds hundreds of thousands of them.
+    constexpr std::size_t maxQuotes = 64;
+    if (2 * fields.size() > maxQuotes) {
+        std::string field;
+        for (std::size_t k = 0; k < fields.size(); ++k) {
+            const std::size_t end = QuotedField(line, static_cast<int>(k), field);
+            fields[k] = line.substr(end - field.size(), field.size());
+        }
+        return;
+    }
+    const std::size_t wanted = 2 * fields.size();
+    std::size_t quotes[maxQuotes + 1];
+    std::size_t found = 0;
+    for (std::size_t i = 0; i < line.size() && found < wanted; ++i) {
+        quotes[found] = i;
+        found += line[i] == '"';
+    }
+    for (std::size_t k = 0; k < fields.size(); ++k) {
+        if (2 * k >= found) {
+            fields[k] = {};
+            continue;
+        }
+        const std::size_t open = quotes[2 * k] + 1;
+        const std::size_t close = 2 * k + 1 < found ? quotes[2 * k + 1] : line.size();
+        fields[k] = line.substr(open, close - open);
+    }
+}
 
-void PadLeft(std::string_view text, int width, std::ostream& out) { out << PadTextLeft(text, width); }
+void PadRight(std::string_view text, int width, std::ostream& out) {
+    out << PadText(text, width);
+}
+
+void PadLeft(std::string_view text, int width, std::ostream& out) {
+    out << PadTextLeft(text, width);
+}
 
 std::string PadText(std::string_view text, int width) {
     std::string result(text);
@@ -202,9 +245,13 @@ std::string ClockTimeText(int time) {
     return buffer;
 }
 
-int ClockToMinutes(int clock) { return (clock / 100) * 60 + clock % 100; }
+int ClockToMinutes(int clock) {
+    return (clock / 100) * 60 + clock % 100;
+}
 
-int MinutesToClock(int minutes) { return (minutes / 60) * 100 + minutes % 60; }
+int MinutesToClock(int minutes) {
+    return (minutes / 60) * 100 + minutes % 60;
+}
 
 std::string MoneyText(std::int64_t amount) {
     if (amount < 0)
@@ -224,25 +271,31 @@ std::int64_t ParseMoney(std::string_view text) {
     if (begin == std::string_view::npos)
         return 0;
     std::size_t end = text.find_first_of(unitEnds, begin);
-    const std::int64_t units = ReadInt(text.substr(begin, end == std::string_view::npos ? end : end - begin));
+    const std::int64_t units =
+        ReadInt(text.substr(begin, end == std::string_view::npos ? end : end - begin));
     std::int64_t cents = 0;
     if (end != std::string_view::npos) {
         const std::string_view rest = text.substr(end + 1);
         const std::size_t centBegin = rest.find_first_not_of(centEnds);
         if (centBegin != std::string_view::npos)
-            cents = ReadInt(rest.substr(centBegin, rest.find_first_of(centEnds, centBegin) - centBegin));
+            cents = ReadInt(
+                rest.substr(centBegin, rest.find_first_of(centEnds, centBegin) - centBegin));
     }
     return units * 100 + cents;
 }
 
-void ResetRandom() { randomState = 1; }
+void ResetRandom() {
+    randomState = 1;
+}
 
 int NextRandom() {
     randomState = randomState * 22695477u + 1u;
     return static_cast<int>((randomState >> 16) & 0x7FFFu);
 }
 
-int RandomBelow(int lo, int hi) { return lo + ((NextRandom() >> 7) % (hi - lo)); }
+int RandomBelow(int lo, int hi) {
+    return lo + ((NextRandom() >> 7) % (hi - lo));
+}
 
 int NextPowerOfTwo(int n) {
     int power = 2;
@@ -261,11 +314,16 @@ int BitLength(int value) {
 int RowerCount(std::string_view eventName) {
     for (std::size_t i = eventName.size(); i-- > 0;) {
         switch (eventName[i]) {
-        case '1': return 1;
-        case '2': return 2;
-        case '4': return 4;
-        case '8': return 8;
-        default: break;
+        case '1':
+            return 1;
+        case '2':
+            return 2;
+        case '4':
+            return 4;
+        case '8':
+            return 8;
+        default:
+            break;
         }
     }
     return 0;
@@ -276,12 +334,15 @@ bool HasCox(std::string_view eventName) {
         switch (eventName[i]) {
         case '+':
         case '4':
-        case '8': return true;
+        case '8':
+            return true;
         case '-':
         case 'x':
         case '1':
-        case '2': return false;
-        default: break;
+        case '2':
+            return false;
+        default:
+            break;
         }
     }
     return true;

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -50,6 +51,8 @@ bool ParseWholeInt(std::string_view text, int& value);
 std::size_t QuotedField(std::string_view line, int k, std::string& out);
 // The same, returning the field.
 std::string QuotedField(std::string_view line, int k);
+// Fields 0 to fields.size()-1 of a line in one pass, each as QuotedField gives it.
+void QuotedFields(std::string_view line, std::span<std::string_view> fields);
 
 // Writes the text, then blanks up to the width; a longer text is written whole.
 void PadRight(std::string_view text, int width, std::ostream& out);

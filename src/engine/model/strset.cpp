@@ -3,6 +3,7 @@
 #include "model/misccode.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace bm {
@@ -43,11 +44,15 @@ int StrSet::AddWithKey(int key, std::string_view text) {
     const int position = IndexOfKey(key);
     if (position >= 0) {
         texts_[position] = std::string(text);
-    } else {
-        keys_.push_back(key);
-        texts_.emplace_back(text);
+        Invalidate();
+        return key;
     }
-    Invalidate();
+    // An appended entry extends the lookup caches in place (each keeps the
+    // first position of a key or text), so reading a long set stays linear.
+    keyIndex_.emplace(key, Count());
+    textIndex_.emplace(LowerKey(text), Count());
+    keys_.push_back(key);
+    texts_.emplace_back(text);
     return key;
 }
 
@@ -89,7 +94,9 @@ std::string StrSet::TextOf(int key) const {
     return position >= 0 ? texts_[position] : "????";
 }
 
-bool StrSet::HasKey(int key) const { return IndexOfKey(key) >= 0; }
+bool StrSet::HasKey(int key) const {
+    return IndexOfKey(key) >= 0;
+}
 
 int StrSet::IndexOfKey(int key) const {
     RebuildIndex();
@@ -178,9 +185,11 @@ void StrSet::WriteStrSet(std::ostream& out) const {
 }
 
 void ReadStrSetLine(StrSet& set, std::string_view line) {
-    if (line.substr(0, 7) != "StrSet:" || QuotedField(line, 0) != set.Name())
+    std::array<std::string_view, 3> fields;
+    QuotedFields(line, fields);
+    if (line.substr(0, 7) != "StrSet:" || fields[0] != set.Name())
         return;
-    set.AddWithKey(ReadInt(QuotedField(line, 1)), CleanText(QuotedField(line, 2)));
+    set.AddWithKey(ReadInt(fields[1]), CleanText(fields[2]));
 }
 
 } // namespace bm
