@@ -4,6 +4,7 @@
 #include "cmd_import.h"
 #include "cmd_meet.h"
 #include "cmd_results.h"
+#include "cmd_schedule.h"
 #include "common.h"
 
 namespace bm::cli {
@@ -54,6 +55,32 @@ const std::vector<Command>& Commands() {
          WithSettings({}), 2, 2, RunSaveKey},
         {"check", "FILE", "Prints the draw status report; exit 1 when it found a problem",
          SettingsOptions(), 1, 1, RunCheck},
+        {"schedule",
+         "FILE [--mode rigid|moderate|flexible] [--finals anytime|preferably|at-end] "
+         "[--accept-conflicts] [-o OUT]",
+         "Schedules the races into the race periods and numbers them",
+         WithWriting(
+             {{"--mode", 1, false}, {"--finals", 1, false}, {"--accept-conflicts", 0, false}}),
+         1, 1, RunSchedule},
+        {"schedule-fixed", "FILE [-o OUT]", "Times the races round by round in a fixed order",
+         WritingOptions(), 1, 1, RunScheduleFixed},
+        {"realign", "FILE [-o OUT]", "Moves the timed races onto the time slots, in time order",
+         WritingOptions(), 1, 1, RunRealign},
+        {"clear-times", "FILE [-o OUT]", "Every race loses its time", WritingOptions(), 1, 1,
+         RunClearTimes},
+        {"number-races", "FILE [-o OUT]", "Numbers the races", WritingOptions(), 1, 1,
+         RunNumberRaces},
+        {"set-time", "FILE RACE TIME [-o OUT]", "Sets one race's start time (HHMM) by hand",
+         WritingOptions(), 3, 3, RunSetTime},
+        {"periods",
+         "FILE [--add START END VALUE i|ph]... [--clear] [--list] "
+         "[--least-times CREW,DOUBLEUP,BOATSHARE] [-o OUT]",
+         "Edits the race periods and the least times between races",
+         WithWriting({{"--add", 4, true},
+                      {"--clear", 0, false},
+                      {"--list", 0, false},
+                      {"--least-times", 1, false}}),
+         1, 1, RunPeriods},
     };
     return commands;
 }

@@ -21,33 +21,6 @@ int Pick(std::mt19937& rng, int lo, int hi) {
     return std::uniform_int_distribution<int>(lo, hi)(rng);
 }
 
-// Draws every event: crews in random order, byes spread over random
-// first-round pairs, the lone crew of a pair on a random side.
-void DrawRandomly(Boatmeet& meet, std::mt19937& rng) {
-    for (int key : meet.Events.Keys()) {
-        std::vector<int> crews;
-        for (const Crew* crew : meet.ListEventCrews(key, true))
-            crews.push_back(crew->Id);
-        if (crews.empty())
-            continue;
-        std::shuffle(crews.begin(), crews.end(), rng);
-        const int size = NextPowerOfTwo(static_cast<int>(crews.size()));
-        std::vector<bool> bye(size / 2, false);
-        std::fill(bye.begin(), bye.begin() + (size - static_cast<int>(crews.size())), true);
-        std::shuffle(bye.begin(), bye.end(), rng);
-        std::vector<int> slots;
-        std::size_t next = 0;
-        for (bool single : bye) {
-            const int first = crews[next++];
-            const int second = single ? 0 : crews[next++];
-            const bool swap = single && Pick(rng, 0, 1) == 1;
-            slots.push_back(swap ? second : first);
-            slots.push_back(swap ? first : second);
-        }
-        meet.DrawOfEvent(key).Build(slots, false);
-    }
-}
-
 // Extra links, so that some crews have several partners, and now and then a
 // link to an id that names no crew.
 void AddLinks(Boatmeet& meet, std::mt19937& rng) {
@@ -114,7 +87,7 @@ std::string RandomMeetText(int seed) {
     std::string error;
     auto meet = GenerateMeet(params, error);
     AddLinks(*meet, rng);
-    DrawRandomly(*meet, rng);
+    meet->DrawAllEvents();
     BreakSomeDraw(*meet, rng);
     SetPeriods(*meet, rng);
     SetSomeTimes(*meet, rng);
