@@ -21,7 +21,7 @@ struct GoldenCase {
 
 std::vector<GoldenCase> Cases() {
     std::vector<GoldenCase> cases;
-    char name[8];
+    char name[16];
     for (int i = 0; i < ReportCount; ++i) {
         std::snprintf(name, sizeof name, "%02d", i);
         cases.push_back({std::string(name) + ".txt", std::string(name)});

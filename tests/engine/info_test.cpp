@@ -28,6 +28,7 @@ TEST_F(Information, UnknownNumbers) {
     EXPECT_EQ(Crew(99), (InfoLines{"", "  99 : Not a valid Crew Number"}));
     EXPECT_EQ(Crew(12345), (InfoLines{"", "12345 : Not a valid Crew Number"}));
     EXPECT_EQ(Race(99), (InfoLines{""}));
+    EXPECT_EQ(Race(-1), (InfoLines{""})); // unnumbered races have no number to look up
 }
 
 TEST_F(Information, CrewWithPartners) {

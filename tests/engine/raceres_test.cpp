@@ -34,6 +34,9 @@ TEST_F(RaceResults, NumbersThatNameNoRace) {
     EXPECT_EQ(FindResultRace(*meet, "2x", message), nullptr);
     EXPECT_EQ(message, "Invalid Race Number");
     EXPECT_EQ(FindResultRace(*meet, " 2 ", message), &RaceNumbered(2));
+    // Unnumbered races hold -1, which is no race number.
+    meet->FindRaceByNumber(2)->Number = -1;
+    EXPECT_EQ(SetRaceResult(*meet, "-1", 1, {}), "Invalid Race Number");
 }
 
 TEST_F(RaceResults, AFinalWaitsForItsFeedingRaces) {

@@ -62,7 +62,7 @@ void DupShare(Boatmeet& meet, const std::string& label, int partnerId, InfoLines
 }
 
 void RaceInfo(Boatmeet& meet, int n, InfoLines& lines) {
-    const Race* race = meet.FindRaceByNumber(n);
+    const Race* race = n < 0 ? nullptr : meet.FindRaceByNumber(n);
     const Draw* draw = race ? DrawOfRace(meet, *race) : nullptr;
     if (!draw)
         return;

@@ -21,7 +21,8 @@ Race* FindResultRace(Boatmeet& meet, std::string_view numberText, std::string& m
         message = InvalidRaceNumber;
         return nullptr;
     }
-    return meet.FindRaceByNumber(number);
+    // Unnumbered races hold -1; no number a user types names them.
+    return number < 0 ? nullptr : meet.FindRaceByNumber(number);
 }
 
 bool ResultCrews(Boatmeet& meet, const Race& race, std::array<int, 2>& crews,
