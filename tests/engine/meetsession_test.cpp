@@ -1,4 +1,4 @@
-#include "shell/meetsession.h"
+#include "model/meetsession.h"
 
 #include "model/settings.h"
 #include "testsupport.h"

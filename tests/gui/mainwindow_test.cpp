@@ -2,7 +2,7 @@
 // triggered, questions answered from a script, dialogs answered by the driver.
 #include "guitestsupport.h"
 
-#include "shell/meetsession.h"
+#include "model/meetsession.h"
 #include "shell/tform1.h"
 
 #include <QLabel>

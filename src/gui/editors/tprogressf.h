@@ -2,7 +2,7 @@
 // the share of races that have a time.
 #pragma once
 
-#include "shell/progresssteps.h"
+#include "schedule/progresssteps.h"
 
 #include <QWidget>
 

@@ -4,7 +4,7 @@
 // dialogs and shows the results.
 #pragma once
 
-#include "shell/meetsession.h"
+#include "model/meetsession.h"
 
 #include <QMainWindow>
 

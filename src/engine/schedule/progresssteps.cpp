@@ -1,4 +1,4 @@
-#include "shell/progresssteps.h"
+#include "schedule/progresssteps.h"
 
 namespace bm {
 

@@ -1,4 +1,4 @@
-#include "shell/meetsession.h"
+#include "model/meetsession.h"
 
 #include "model/messages.h"
 #include "model/misccode.h"
