@@ -195,7 +195,8 @@ TEST(ImportEndToEnd, ExampleExportWithTheInstalledConfiguration) {
     const std::filesystem::path program(BM_CLI_PATH);
     ASSERT_TRUE(std::filesystem::exists(program.parent_path() / "VexaConfig.csv"));
     TempDir dir;
-    const std::string path = EmptyMeet(dir);
+    const std::string path = dir.File("spring.bmf");
+    ASSERT_EQ(RunProgram(dir, {"new", path, "--defaults", "--title", "Spring Regatta"}).status, 0);
     const std::string examples = SourceFolder() + "/examples/vexa/";
     const Result result = RunProgram(
         dir, {"import", path, "--defaults", "--file", "entries=" + examples + "entries.csv",
@@ -227,8 +228,13 @@ TEST(GenerateEndToEnd, FirstGenerationOfAProcessIsTheSame) {
         EXPECT_EQ(result.out, "");
         EXPECT_EQ(ReadFile(dir.File(name)), ReadFile(DataPath("makedata_small.bmf")));
     }
+    // The default size opens and draws.
     const Result big = RunProgram(dir, {"generate", dir.File("big.bmf")});
     EXPECT_EQ(big.status, 0);
+    const Result drawn = RunProgram(dir, {"draw", dir.File("big.bmf"), "--defaults"});
+    EXPECT_EQ(drawn.status, 0) << drawn.err;
     const auto meet = Boatmeet::LoadFromFile(dir.File("big.bmf"));
     EXPECT_EQ(meet->Crews.size(), 300u);
+    for (const auto& crew : meet->Crews)
+        EXPECT_GE(meet->DrawOfEvent(crew->EventKey).EntryRace(crew->Id), 0) << crew->Name;
 }

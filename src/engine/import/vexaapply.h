@@ -48,7 +48,8 @@ struct VexaImportOutcome {
 
 // The whole import: reads the configuration, takes the path of every file key
 // ("VEXA load abandoned" when one is missing), loads the export and, only when
-// that succeeded, makes the crews and writes the report.
+// that succeeded, makes the crews and writes the report. A window that asks for
+// the files first lists the keys with a VexaImporter of the same configuration.
 VexaImportOutcome ImportVexaExport(Boatmeet& meet, const VexaImportRequest& request);
 
 } // namespace bm
