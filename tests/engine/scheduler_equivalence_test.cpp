@@ -21,8 +21,8 @@ int Pick(std::mt19937& rng, int lo, int hi) {
     return std::uniform_int_distribution<int>(lo, hi)(rng);
 }
 
-// Extra links, so that some crews have several partners, and now and then a
-// link to an id that names no crew.
+// Extra links, so that some crews have several partners, and now and then
+// links to ids that name no crew (a positive id, or 0 from a damaged file).
 void AddLinks(Boatmeet& meet, std::mt19937& rng) {
     const int crews = static_cast<int>(meet.Crews.size());
     for (int i = Pick(rng, 0, crews / 6); i > 0; --i) {
@@ -35,11 +35,16 @@ void AddLinks(Boatmeet& meet, std::mt19937& rng) {
     }
     if (Pick(rng, 0, 9) == 0)
         meet.Crews.front()->DoubleUps.push_back(crews + 50);
+    if (Pick(rng, 0, 9) == 0) {
+        meet.Crews.back()->BoatShares.push_back(0);
+        meet.Crews[crews / 2]->DoubleUps.push_back(0);
+    }
 }
 
 void SetPeriods(Boatmeet& meet, std::mt19937& rng) {
     std::vector<RacePeriod> periods;
-    int start = Pick(rng, 7, 10) * 100;
+    // Now and then a period from a damaged file that starts before midnight.
+    int start = Pick(rng, 0, 15) == 0 ? -Pick(rng, 10, 40) : Pick(rng, 7, 10) * 100;
     for (int i = Pick(rng, 1, 3); i > 0; --i) {
         const int end = start + Pick(rng, 1, 3) * 100;
         if (Pick(rng, 0, 3) == 0)
@@ -54,8 +59,8 @@ void SetPeriods(Boatmeet& meet, std::mt19937& rng) {
     meet.BSTime = Pick(rng, 0, 40);
 }
 
-// Times set by hand before the run: on time slots, between them, or on races
-// of later rounds.
+// Times set by hand before the run: on time slots, between them, on races of
+// later rounds, and now and then on a race that is not rowed.
 void SetSomeTimes(Boatmeet& meet, std::mt19937& rng) {
     meet.CollectRaces();
     if (meet.RaceList.empty() || Pick(rng, 0, 2) != 0)
@@ -65,6 +70,9 @@ void SetSomeTimes(Boatmeet& meet, std::mt19937& rng) {
         race->Time = Pick(rng, 0, 1) == 0 ? meet.RaceTimes.SlotTime(Pick(rng, 0, 40))
                                           : MinutesToClock(Pick(rng, 420, 900));
     }
+    Draw& draw = *meet.Draws[Pick(rng, 0, static_cast<int>(meet.Draws.size()) - 1)];
+    if (draw.Size > 2 && Pick(rng, 0, 1) == 0)
+        draw.RaceAt(Pick(rng, 1, draw.Size - 1)).Time = meet.RaceTimes.SlotTime(Pick(rng, 0, 20));
 }
 
 // Now and then a crew taken out of its draw without redrawing, which can leave

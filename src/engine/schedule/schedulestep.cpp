@@ -58,6 +58,20 @@ int CountToTime(int mode, const Choice& best) {
     return 1;
 }
 
+// Gives the first count races of the choice the next free time slots from the
+// cursor on; returns how many got a time of 0 or more.
+int PlaceRaces(ScheduleState& state, const Choice& best, int count, int& cursor) {
+    int timed = 0;
+    for (int i = 0; i < count; ++i) {
+        cursor = state.NextFreeSlot(cursor);
+        const int time = state.Meet().RaceTimes.SlotTime(cursor);
+        state.SetTime(best.drawIndex, *best.races[i], time);
+        timed += time >= 0;
+        ++cursor;
+    }
+    return timed;
+}
+
 } // namespace
 
 const std::vector<int>& ScheduleState::FreeSlotMinutes(int cursor, int count) {
@@ -150,6 +164,7 @@ bool ScheduleState::Step(int mode, int finals, int& cursor,
         const int untimed = d < 0 ? 0 : Untimed(d);
         moreThanFinalsLeft = moreThanFinalsLeft || untimed > 1;
         races.clear();
+        facts.clear();
         if (d >= 0) {
             Candidates(d, mode == Flexible);
             races = draws_[d].candidates;
@@ -178,14 +193,7 @@ bool ScheduleState::Step(int mode, int finals, int& cursor,
         ++cursor;
         return total > 0;
     }
-    const int count = CountToTime(mode, best);
-    for (int i = 0; i < count; ++i) {
-        cursor = NextFreeSlot(cursor);
-        const int time = meet_.RaceTimes.SlotTime(cursor);
-        SetTime(best.drawIndex, *best.races[i], time);
-        timed += time >= 0;
-        ++cursor;
-    }
+    timed = PlaceRaces(*this, best, CountToTime(mode, best), cursor);
     return total > 0;
 }
 
