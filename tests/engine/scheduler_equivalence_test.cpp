@@ -170,4 +170,21 @@ TEST_F(SchedulerEquivalence, SameTimesAndNumbersAsThePlainScheduler) {
     EXPECT_GT(stopped, 0);
 }
 
+// The benchmark's default meet, at the size organisers run.
+TEST_F(SchedulerEquivalence, DefaultGeneratedMeet) {
+    std::string error;
+    auto meet = GenerateMeet({}, error);
+    meet->DrawAllEvents();
+    meet->RaceTimes.SetPeriods({{800, 1800, 2, 0}});
+    std::ostringstream text;
+    meet->WriteTo(text, true);
+    for (const auto& [mode, finals] :
+         {std::pair{Moderate, FinalsAtEnd}, {Flexible, FinalsAnytime}}) {
+        const RunRecord fast = Schedule(text.str(), mode, finals, false);
+        const RunRecord plain = Schedule(text.str(), mode, finals, true);
+        EXPECT_EQ(fast.message, "");
+        EXPECT_EQ(fast.races, plain.races);
+    }
+}
+
 } // namespace
