@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <cstdio>
 #include <cstdlib>
 
 using namespace bm;
@@ -21,10 +20,9 @@ struct GoldenCase {
 
 std::vector<GoldenCase> Cases() {
     std::vector<GoldenCase> cases;
-    char name[16];
     for (int i = 0; i < ReportCount; ++i) {
-        std::snprintf(name, sizeof name, "%02d", i);
-        cases.push_back({std::string(name) + ".txt", std::string(name)});
+        const std::string name = (i < 10 ? "0" : "") + std::to_string(i);
+        cases.push_back({name + ".txt", name});
     }
     for (const char* item : {"00", "01", "02", "09", "10"}) {
         for (const char* showType : {"results", "truncated"})
