@@ -1,5 +1,7 @@
 #include "cli.h"
 
+#include "common.h"
+
 #include <algorithm>
 
 namespace bm::cli {
@@ -58,24 +60,25 @@ bool ParseArgs(const Command& command, const std::vector<std::string>& args, Par
             parsed.positional.push_back(arg);
             continue;
         }
-        const auto spec = std::find_if(command.options.begin(), command.options.end(),
-                                       [&](const OptionSpec& option) { return option.name == arg; });
-        if (spec == command.options.end()) {
+        const auto option =
+            std::find_if(command.options.begin(), command.options.end(),
+                         [&](const OptionSpec& candidate) { return candidate.name == arg; });
+        if (option == command.options.end()) {
             error = "unknown option " + arg;
             return false;
         }
-        if (parsed.Has(arg) && !spec->repeatable) {
+        if (parsed.Has(arg) && !option->repeatable) {
             error = "option " + arg + " given more than once";
             return false;
         }
-        if (i + static_cast<std::size_t>(spec->arity) >= args.size() && spec->arity > 0) {
-            error = "option " + arg + " needs " + std::to_string(spec->arity) + " value(s)";
+        if (i + static_cast<std::size_t>(option->arity) >= args.size() && option->arity > 0) {
+            error = "option " + arg + " needs " + std::to_string(option->arity) + " value(s)";
             return false;
         }
         std::vector<std::string> values(args.begin() + static_cast<long>(i) + 1,
-                                        args.begin() + static_cast<long>(i) + 1 + spec->arity);
+                                        args.begin() + static_cast<long>(i) + 1 + option->arity);
         parsed.options[arg].push_back(std::move(values));
-        i += static_cast<std::size_t>(spec->arity);
+        i += static_cast<std::size_t>(option->arity);
     }
     const int count = static_cast<int>(parsed.positional.size());
     if (count < command.minPositional || count > command.maxPositional) {
@@ -116,6 +119,7 @@ int Run(const std::vector<std::string>& args, Streams& io) {
         PrintCommandUsage(*command, io.err);
         return Usage;
     }
+    CliMessages messages(io.err);
     return command->run(parsed, io);
 }
 

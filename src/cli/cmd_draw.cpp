@@ -21,18 +21,11 @@ int ShowTypeOf(const std::string& name) {
     return -1;
 }
 
-int UsageError(Streams& io, const std::string& command, const std::string& text) {
-    io.err << "boatmeet-cli " << command << ": " << text << "\n";
-    return Usage;
-}
-
 } // namespace
 
 int RunDraw(const ParsedArgs& args, Streams& io) {
-    if (!PrepareSettings(args, io))
-        return Usage;
     const std::string& path = args.positional[0];
-    std::unique_ptr<Boatmeet> meet = OpenMeet(path, io);
+    std::unique_ptr<Boatmeet> meet = OpenCommandMeet(args, io);
     if (!meet)
         return Usage;
     if (!args.Has("--event")) {
@@ -64,9 +57,7 @@ int RunReport(const ParsedArgs& args, Streams& io) {
     const std::string format = args.Value("--format", "text");
     if (format != "text" && format != "html" && format != "rtf")
         return UsageError(io, "report", "--format takes text, html or rtf");
-    if (!PrepareSettings(args, io))
-        return Usage;
-    std::unique_ptr<Boatmeet> meet = OpenMeet(args.positional[0], io);
+    std::unique_ptr<Boatmeet> meet = OpenCommandMeet(args, io);
     if (!meet)
         return Usage;
     std::ostringstream text;

@@ -44,8 +44,7 @@ bool ReadFilePaths(const ParsedArgs& args, VexaImportRequest& request, Streams& 
 bool ReadCount(const ParsedArgs& args, const std::string& option, int& value, Streams& io) {
     if (!args.Has(option))
         return true;
-    if (ParseWholeInt(args.Value(option), value) &&
-        Trimmed(args.Value(option)) == args.Value(option))
+    if (ParseCount(args.Value(option), value))
         return true;
     io.err << "boatmeet-cli generate: " << option << " takes a whole number, not '"
            << args.Value(option) << "'\n";
@@ -58,10 +57,10 @@ int RunImport(const ParsedArgs& args, Streams& io) {
     VexaImportRequest request;
     request.ConfigPath = args.Value("--config", DefaultVexaConfigPath(ProgramFolder()));
     request.DetectDoublingUp = args.Has("--detect-doubling-up");
-    if (!ReadFilePaths(args, request, io) || !PrepareSettings(args, io))
+    if (!ReadFilePaths(args, request, io))
         return Usage;
     const std::string& path = args.positional.front();
-    std::unique_ptr<Boatmeet> meet = OpenMeet(path, io);
+    std::unique_ptr<Boatmeet> meet = OpenCommandMeet(args, io);
     if (!meet)
         return Usage;
     const VexaImportOutcome outcome = ImportVexaExport(*meet, request);

@@ -13,11 +13,6 @@ namespace bm::cli {
 
 namespace {
 
-int UsageError(Streams& io, const std::string& command, const std::string& text) {
-    io.err << "boatmeet-cli " << command << ": " << text << "\n";
-    return Usage;
-}
-
 // WINNER: 1 or 2 for the crew in that place, 0 for "clear"; -1 otherwise.
 int WinnerPlace(const std::string& text) {
     if (text == "1" || text == "2")
@@ -40,10 +35,8 @@ int RunSetResult(const ParsedArgs& args, Streams& io) {
     const int place = WinnerPlace(args.positional[2]);
     if (place < 0)
         return UsageError(io, "set-result", "WINNER must be 1, 2 or clear");
-    if (!PrepareSettings(args, io))
-        return Usage;
     const std::string& path = args.positional[0];
-    auto meet = OpenMeet(path, io);
+    auto meet = OpenCommandMeet(args, io);
     if (!meet)
         return Usage;
     std::optional<std::string> verdict;
@@ -58,10 +51,8 @@ int RunSetResult(const ParsedArgs& args, Streams& io) {
 }
 
 int RunSplit(const ParsedArgs& args, Streams& io) {
-    if (!PrepareSettings(args, io))
-        return Usage;
     const std::string& path = args.positional[0];
-    auto meet = OpenMeet(path, io);
+    auto meet = OpenCommandMeet(args, io);
     if (!meet)
         return Usage;
     CliMessages messages(io.err, true);
@@ -78,9 +69,7 @@ int RunInfo(const ParsedArgs& args, Streams& io) {
     const std::string text = args.Value(crew ? "--crew" : "--race");
     if (!ParseWholeInt(text, number))
         return UsageError(io, "info", "not a number: '" + text + "'");
-    if (!PrepareSettings(args, io))
-        return Usage;
-    auto meet = OpenMeet(args.positional[0], io);
+    auto meet = OpenCommandMeet(args, io);
     if (!meet)
         return Usage;
     for (const std::string& line : InformationText(*meet, crew, number))
@@ -89,9 +78,7 @@ int RunInfo(const ParsedArgs& args, Streams& io) {
 }
 
 int RunCheck(const ParsedArgs& args, Streams& io) {
-    if (!PrepareSettings(args, io))
-        return Usage;
-    auto meet = OpenMeet(args.positional[0], io);
+    auto meet = OpenCommandMeet(args, io);
     if (!meet)
         return Usage;
     return WriteDrawStatus(*meet, io.out, 0) > 0 ? Problem : Done;

@@ -12,11 +12,6 @@ namespace bm::cli {
 
 namespace {
 
-int UsageError(Streams& io, const std::string& command, const std::string& text) {
-    io.err << "boatmeet-cli " << command << ": " << text << "\n";
-    return Usage;
-}
-
 // The position of the value among the names (ASCII case ignored), -1 when absent.
 int ChoiceIndex(const std::string& value, const std::vector<std::string>& names) {
     for (std::size_t i = 0; i < names.size(); ++i)
@@ -25,17 +20,9 @@ int ChoiceIndex(const std::string& value, const std::vector<std::string>& names)
     return -1;
 }
 
-// The meet of the first argument, read with the run's settings; nothing when
-// either is refused (the message is written).
-std::unique_ptr<Boatmeet> Open(const ParsedArgs& args, Streams& io) {
-    if (!PrepareSettings(args, io))
-        return nullptr;
-    return OpenMeet(args.positional[0], io);
-}
-
 // Opens the meet, changes it and writes it back.
 int Edit(const ParsedArgs& args, Streams& io, const std::function<void(Boatmeet&)>& change) {
-    std::unique_ptr<Boatmeet> meet = Open(args, io);
+    std::unique_ptr<Boatmeet> meet = OpenCommandMeet(args, io);
     if (!meet)
         return Usage;
     change(*meet);
@@ -121,7 +108,7 @@ int RunSchedule(const ParsedArgs& args, Streams& io) {
         ChoiceIndex(args.Value("--finals", "anytime"), {"anytime", "preferably", "at-end"});
     if (finals < 0)
         return UsageError(io, "schedule", "--finals takes anytime, preferably or at-end");
-    std::unique_ptr<Boatmeet> meet = Open(args, io);
+    std::unique_ptr<Boatmeet> meet = OpenCommandMeet(args, io);
     if (!meet)
         return Usage;
     if (args.Has("--mode"))
@@ -146,7 +133,7 @@ int RunSchedule(const ParsedArgs& args, Streams& io) {
 }
 
 int RunScheduleFixed(const ParsedArgs& args, Streams& io) {
-    std::unique_ptr<Boatmeet> meet = Open(args, io);
+    std::unique_ptr<Boatmeet> meet = OpenCommandMeet(args, io);
     if (!meet)
         return Usage;
     meet->CollectRaces();
@@ -174,7 +161,7 @@ int RunSetTime(const ParsedArgs& args, Streams& io) {
     int time = 0;
     if (!ParseWholeInt(args.positional[2], time))
         return UsageError(io, "set-time", "TIME must be a whole number (HHMM)");
-    std::unique_ptr<Boatmeet> meet = Open(args, io);
+    std::unique_ptr<Boatmeet> meet = OpenCommandMeet(args, io);
     if (!meet)
         return Usage;
     int number = 0;
@@ -198,7 +185,7 @@ int RunPeriods(const ParsedArgs& args, Streams& io) {
     int leastTimes[3] = {0, 0, 0};
     if (args.Has("--least-times") && !ReadLeastTimes(args.Value("--least-times"), leastTimes))
         return UsageError(io, "periods", "--least-times takes CREW,DOUBLEUP,BOATSHARE in minutes");
-    std::unique_ptr<Boatmeet> meet = Open(args, io);
+    std::unique_ptr<Boatmeet> meet = OpenCommandMeet(args, io);
     if (!meet)
         return Usage;
     // The rows as the race editor's sorted list holds them.

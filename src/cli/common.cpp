@@ -37,7 +37,7 @@ Setter FeeFlag(bool AutoFee::*field) {
 Setter Integer(const std::function<int&(Settings&)>& field) {
     return [field](Settings& s, const std::string& value) {
         int number = 0;
-        if (!ParseWholeInt(value, number) || Trimmed(value) != value)
+        if (!ParseCount(value, number))
             return false;
         field(s) = number;
         return true;
@@ -162,21 +162,38 @@ std::unique_ptr<Boatmeet> OpenMeet(const std::string& path, Streams& io) {
     return Boatmeet::LoadFromFile(path);
 }
 
-int SaveMeet(Boatmeet& meet, const ParsedArgs& args, const std::string& path, Streams& io) {
-    const std::string target = args.Has("-o") ? args.All("-o").front().front() : path;
-    if (!meet.SaveToFile(target, true)) {
+std::unique_ptr<Boatmeet> OpenCommandMeet(const ParsedArgs& args, Streams& io) {
+    if (!PrepareSettings(args, io))
+        return nullptr;
+    return OpenMeet(args.positional[0], io);
+}
+
+int SaveMeetTo(Boatmeet& meet, const std::string& target, bool full, Streams& io) {
+    if (!meet.SaveToFile(target, full)) {
         io.err << "Failed to write to file. DATA NOT SAVED!\n";
         return Problem;
     }
     return Done;
 }
 
-CliMessages::CliMessages(std::ostream& err, bool answer) : err_(err), answer_(answer) {
-    SetMessageHandler(this);
+int SaveMeet(Boatmeet& meet, const ParsedArgs& args, const std::string& path, Streams& io) {
+    return SaveMeetTo(meet, args.Has("-o") ? args.All("-o").front().front() : path, true, io);
 }
 
+int UsageError(Streams& io, const std::string& command, const std::string& text) {
+    io.err << "boatmeet-cli " << command << ": " << text << "\n";
+    return Usage;
+}
+
+bool ParseCount(const std::string& text, int& value) {
+    return Trimmed(text) == text && ParseWholeInt(text, value);
+}
+
+CliMessages::CliMessages(std::ostream& err, bool answer)
+    : err_(err), answer_(answer), previous_(SetMessageHandler(this)) {}
+
 CliMessages::~CliMessages() {
-    SetMessageHandler(nullptr);
+    SetMessageHandler(previous_);
 }
 
 void CliMessages::Inform(const std::string& text) {

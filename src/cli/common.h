@@ -31,10 +31,21 @@ bool ApplySetting(const std::string& assignment, std::string& error);
 // Opens a meet file as the desktop program's open flow checks it; nothing,
 // with the message written, when it is missing or not a meet file.
 std::unique_ptr<Boatmeet> OpenMeet(const std::string& path, Streams& io);
+// The run's settings, then the meet named by the first argument; nothing when
+// either is refused (the message is written; the exit status is Usage).
+std::unique_ptr<Boatmeet> OpenCommandMeet(const ParsedArgs& args, Streams& io);
+// Writes the meet (in full, or its key data) to the target.
+int SaveMeetTo(Boatmeet& meet, const std::string& target, bool full, Streams& io);
 // Writes the meet in full to -o OUT, or back to the file it came from.
 int SaveMeet(Boatmeet& meet, const ParsedArgs& args, const std::string& path, Streams& io);
 
+// Writes "boatmeet-cli COMMAND: TEXT" on stderr and gives the usage status.
+int UsageError(Streams& io, const std::string& command, const std::string& text);
+// A whole decimal 32-bit number written without blanks.
+bool ParseCount(const std::string& text, int& value);
+
 // Prints information messages on stderr; questions get the configured answer.
+// Installed for its lifetime; the handler before it comes back afterwards.
 class CliMessages : public MessageHandler {
 public:
     explicit CliMessages(std::ostream& err, bool answer = false);
@@ -45,6 +56,7 @@ public:
 private:
     std::ostream& err_;
     bool answer_;
+    MessageHandler* previous_;
 };
 
 } // namespace bm::cli

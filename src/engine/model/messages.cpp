@@ -15,8 +15,14 @@ MessageHandler* current = &silent;
 
 } // namespace
 
-MessageHandler& Messages() { return *current; }
+MessageHandler& Messages() {
+    return *current;
+}
 
-void SetMessageHandler(MessageHandler* handler) { current = handler ? handler : &silent; }
+MessageHandler* SetMessageHandler(MessageHandler* handler) {
+    MessageHandler* previous = current;
+    current = handler ? handler : &silent;
+    return previous;
+}
 
 } // namespace bm

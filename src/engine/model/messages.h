@@ -17,7 +17,8 @@ public:
 
 // The handler in force; by default one that shows nothing and answers No.
 MessageHandler& Messages();
-// Installs a handler (not owned); nullptr restores the default.
-void SetMessageHandler(MessageHandler* handler);
+// Installs a handler (not owned); nullptr restores the default. Returns the
+// handler that was in force, so a caller can put it back.
+MessageHandler* SetMessageHandler(MessageHandler* handler);
 
 } // namespace bm
