@@ -339,6 +339,31 @@ TEST(AllDraws, TheCatalogueWritesBothLayouts) {
     EXPECT_EQ(out.str().substr(0, 12), "Heats\n-----\n");
 }
 
+TEST(DrawTree, SlotZeroFedByARaceWithoutTextRowsStartsAtTheTopRow) {
+    // A file whose race 2 was emptied by hand while the final still refers to
+    // it: race 2 has no middle row (-1), so the final's span starts one row
+    // below that, at row 0, and the final is still charted.
+    auto meet = Boatmeet::LoadFromText(
+        "Boatmeet: \"T\" \"3\" \"40\" \"20\" \"v\" \"\" \"40\" \"0\" \"2\"\n"
+        "StrSet: \"Events\" \"1\" \"E\"\n"
+        "StrSet: \"Clubs\" \"1\" \"C\"\n"
+        "Crew: \"1\" \"1\" \"1\" \"1\" \"\" \"\" \"a\" \"\" \"0\" \"0\" \"0\"\n"
+        "Crew: \"2\" \"1\" \"1\" \"2\" \"\" \"\" \"b\" \"\" \"0\" \"0\" \"0\"\n"
+        "Draw:\n"
+        "1 4\n"
+        "1 -1 -1 1 2 -2 -3 -1 <>\n"
+        "2 -1 -1 1 2 0 0 -1 <>\n"
+        "3 -1 -1 1 2 1 2 -1 <>\n");
+    CurrentSettings() = Settings{};
+    std::ostringstream out;
+    meet->DrawOfEvent(1).WriteTree(*meet, out, 0);
+    EXPECT_EQ(out.str(), "E\n"
+                         "=\n"
+                         "          ...... } (NT) \n"
+                         "  (1) C a } (NT) } R*** \n"
+                         "  (2) C b } R***        \n");
+}
+
 TEST(AllDraws, DamagedDrawsFromAFileAreShownWithoutHarm) {
     // References out of the tree, a crew twice, unknown crews and winners.
     auto meet = Boatmeet::LoadFromText(

@@ -32,18 +32,20 @@ std::vector<Span> RaceSpans(const Draw& draw, const std::vector<int>& rows) {
             firstRow.emplace(rows[r], static_cast<int>(r));
     std::vector<Span> spans(static_cast<std::size_t>(draw.Size));
     // The row a slot reaches the race on: its crew's row (row 0 when the crew
-    // has none), just below the middle of the race feeding slot 0, or the
-    // middle of the race feeding slot 1.
+    // has none), one below the middle of the race feeding slot 0, or the
+    // middle of the race feeding slot 1. A feeding race without a middle
+    // (-1, also for a reference out of the table) gives row 0 for slot 0.
     const auto bound = [&](int j, int s) {
         const int slot = draw.RaceAt(j).Slots[static_cast<std::size_t>(s)];
         if (slot > 0) {
             const auto found = firstRow.find(slot);
             return found == firstRow.end() ? 0 : found->second;
         }
-        const long feeder = 2L * j + s;
-        if (slot == 0 || feeder >= draw.Size || spans[static_cast<std::size_t>(feeder)].mid < 0)
+        if (slot == 0)
             return -1;
-        return spans[static_cast<std::size_t>(feeder)].mid + (s == 0 ? 1 : 0);
+        const long feeder = 2L * j + s;
+        const int mid = feeder < draw.Size ? spans[static_cast<std::size_t>(feeder)].mid : -1;
+        return s == 0 ? mid + 1 : mid;
     };
     for (int round = draw.Size / 2; round >= 1; round /= 2) {
         for (int j = round; j < 2 * round; ++j) {
