@@ -55,7 +55,9 @@ bool ParseArgs(const Command& command, const std::vector<std::string>& args, Par
     parsed = ParsedArgs{};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        const bool isOption = arg.size() > 1 && arg[0] == '-' && arg != "-";
+        // A negative number ("-1" as a race number or a time) is a value, not
+        // an option: no option name begins with a digit.
+        const bool isOption = arg.size() > 1 && arg[0] == '-' && (arg[1] < '0' || arg[1] > '9');
         if (!isOption) {
             parsed.positional.push_back(arg);
             continue;

@@ -138,11 +138,13 @@ int RunScheduleFixed(const ParsedArgs& args, Streams& io) {
         return Usage;
     meet->CollectRaces();
     const std::string problem = meet->ScheduleFixedOrder();
-    if (problem.empty()) {
+    if (!problem.empty())
+        return SaveWithProblem(*meet, args, io, "Problem : " + problem);
+    // Success is told only once the meet is safely written.
+    const int status = SaveMeet(*meet, args, args.positional[0], io);
+    if (status == Done)
         io.err << "Races scheduled\n";
-        return SaveMeet(*meet, args, args.positional[0], io);
-    }
-    return SaveWithProblem(*meet, args, io, "Problem : " + problem);
+    return status;
 }
 
 int RunRealign(const ParsedArgs& args, Streams& io) {

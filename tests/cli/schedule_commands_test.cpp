@@ -147,6 +147,11 @@ TEST(ScheduleFixedCommand, ReportsOnStandardError) {
                               "0920 R*** MS 1x Winner R***    Winner R***  \n"
                               "0930 R*** WS 2x () Avon Smith  () Bath Lee  \n");
 
+    const Result unwritten =
+        RunCli({"schedule-fixed", file, "-o", dir.File("no such folder/out.bmf")});
+    EXPECT_EQ(unwritten.status, 1);
+    EXPECT_EQ(unwritten.err, "Failed to write to file. DATA NOT SAVED!\n");
+
     const std::string undrawn = CopyFixture(dir, "sched_undrawn.bmf");
     const Result problem = RunCli({"schedule-fixed", undrawn});
     EXPECT_EQ(problem.status, 1);
@@ -184,13 +189,26 @@ TEST(TimeCommands, SetTimeOfNoRace) {
     const std::string file = CopyFixture(dir, "sched_drawn.bmf");
     RunCli({"number-races", file});
     const std::string numbered = ReadFile(file);
-    for (const char* number : {"5", "0", "three", "2x"}) {
+    for (const char* number : {"5", "0", "-1", "three", "2x"}) {
         const Result result = RunCli({"set-time", file, number, "930"});
         EXPECT_EQ(result.status, 1) << number;
         EXPECT_EQ(result.err, "Not a valid Race Number..\n");
     }
     EXPECT_EQ(RunCli({"set-time", file, "1", "9:30"}).status, 2);
     EXPECT_EQ(ReadFile(file), numbered);
+}
+
+TEST(TimeCommands, SetTimeTakesAnyWholeNumber) {
+    // As typed into the race editor: -1 takes the race's time away again.
+    TempDir dir;
+    const std::string file = CopyFixture(dir, "sched_drawn.bmf");
+    ASSERT_EQ(RunCli({"schedule", file}).status, 0);
+    const Result result = RunCli({"set-time", file, "2", "-1"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(Schedule(file), "0900 R1   MS 1x () Avon Smith  () Bath Jones  (1020)\n"
+                              "0940 R3   WS 2x () Avon Smith  () Bath Lee  \n"
+                              "1020 R4   MS 1x Winner R1      Winner R2    \n"
+                              "(NT) R2   MS 1x () Cam Brown   () Avon Green  (1020)\n");
 }
 
 TEST(PeriodsCommand, RowsAreSortedListedAndHandedToTheMeet) {
