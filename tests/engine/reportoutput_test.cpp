@@ -15,10 +15,28 @@ std::string Html(const std::string& title, const std::string& date, const std::s
     return out.str();
 }
 
-std::string Rtf(const std::vector<std::string>& lines) {
+std::string Rtf(const std::vector<std::string>& lines, int pointSize = 10) {
     std::ostringstream out;
-    WriteRtfReport(out, lines, "Courier New", 10);
+    WriteRtfReport(out, lines, "Courier New", pointSize);
     return out.str();
+}
+
+// The number after an RTF control word, -1 when the word is absent.
+long long RtfValue(const std::string& rtf, const std::string& word) {
+    const std::size_t at = rtf.find("\\" + word);
+    if (at == std::string::npos)
+        return -1;
+    return std::stoll(rtf.substr(at + word.size() + 1));
+}
+
+// The page must hold the longest line in a fixed-pitch font (0.6 em a
+// character) between its margins, or a word processor wraps the line.
+void ExpectLineFits(const std::string& rtf, int chars) {
+    const long long text =
+        RtfValue(rtf, "paperw") - RtfValue(rtf, "margl") - RtfValue(rtf, "margr");
+    const long long lineTwips = chars * 6 * RtfValue(rtf, "fs"); // 0.6 em, 10 twips a half-point
+    EXPECT_GE(text, lineTwips) << rtf.substr(0, 200);
+    EXPECT_LE(RtfValue(rtf, "paperw"), 31680); // 22 inches, the widest page word processors take
 }
 
 } // namespace
@@ -71,11 +89,41 @@ TEST(RtfReport, MinimalDocumentInAFixedPitchFont) {
     EXPECT_EQ(Rtf({"  (1) A", "", "x"}),
               "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n"
               "{\\fonttbl{\\f0\\fmodern\\fprq1\\fcharset0 Courier New;}}\n"
+              "\\paperw11906\\paperh16838\\margl720\\margr720\\margt720\\margb720\n"
               "\\pard\\plain\\f0\\fs20\n"
               "  (1) A\\par\n"
               "\\par\n"
               "x\\par\n"
               "}\n");
+}
+
+TEST(RtfReport, PageHoldsTheLongestLineWithoutWrapping) {
+    // Lines of up to 84 characters in 10 point fit an A4 page upright.
+    const std::string upright = Rtf({std::string(84, 'x')});
+    EXPECT_EQ(RtfValue(upright, "paperw"), 11906);
+    EXPECT_EQ(upright.find("\\landscape"), std::string::npos);
+    ExpectLineFits(upright, 84);
+    // A worksheet line of 102 characters turns the page.
+    const std::string turned = Rtf({"short", std::string(102, '-'), ""});
+    EXPECT_EQ(RtfValue(turned, "paperw"), 16838);
+    EXPECT_EQ(RtfValue(turned, "paperh"), 11906);
+    EXPECT_NE(turned.find("\\landscape"), std::string::npos);
+    EXPECT_EQ(RtfValue(turned, "fs"), 20);
+    ExpectLineFits(turned, 102);
+    // Wider trees widen the page and keep the font; lengths count characters.
+    std::string wide;
+    for (int i = 0; i < 200; ++i)
+        wide += "\xc4\x81";
+    const std::string widened = Rtf({wide});
+    EXPECT_GT(RtfValue(widened, "paperw"), 16838);
+    EXPECT_EQ(RtfValue(widened, "fs"), 20);
+    ExpectLineFits(widened, 200);
+    // Beyond the widest page only the font gets smaller, never below half a point.
+    const std::string shrunk = Rtf({std::string(600, 'x')}, 12);
+    EXPECT_EQ(RtfValue(shrunk, "paperw"), 31680);
+    EXPECT_LT(RtfValue(shrunk, "fs"), 24);
+    ExpectLineFits(shrunk, 600);
+    EXPECT_EQ(RtfValue(Rtf({std::string(100000, 'x')}), "fs"), 1);
 }
 
 TEST(RtfReport, EscapesControlCharactersAndNonAscii) {

@@ -1,6 +1,9 @@
 #include "reports/reportoutput.h"
 
+#include "model/misccode.h"
 #include "model/textfile.h"
+
+#include <algorithm>
 
 namespace bm {
 
@@ -89,6 +92,48 @@ std::string RtfLine(std::string_view line) {
     return rtf;
 }
 
+// Page geometry in twips (1/1440 inch): A4 with half-inch margins.
+constexpr long long kA4Short = 11906;
+constexpr long long kA4Long = 16838;
+constexpr long long kMargin = 720;
+// 22 inches: the widest page word processors accept.
+constexpr long long kWidestPage = 31680;
+
+struct RtfPage {
+    long long width;
+    long long height;
+    long long halfPoints;
+};
+
+// Twips a line of that many fixed-pitch characters takes: a character is
+// 0.6 em (6 twips a half-point), with 2 % and one character to spare for
+// fonts a little wider than that.
+long long LineTwips(long long chars, long long halfPoints) {
+    return (chars + 1) * 6 * halfPoints * 102 / 100 + 1;
+}
+
+// A word processor wraps a line that is wider than the page, which breaks
+// every column of a report. The page is A4 upright when the longest line fits,
+// else A4 turned, else as wide as the line needs; only a line too long even for
+// the widest page makes the font smaller.
+RtfPage PageFor(const std::vector<std::string>& lines, int pointSize) {
+    long long longest = 0;
+    for (const std::string& line : lines)
+        longest = std::max<long long>(longest, TextLength(line));
+    RtfPage page{kA4Short, kA4Long, 2LL * (pointSize > 0 ? pointSize : 10)};
+    const long long need = LineTwips(longest, page.halfPoints);
+    if (need <= kA4Short - 2 * kMargin)
+        return page;
+    page.height = kA4Short;
+    page.width =
+        need <= kA4Long - 2 * kMargin ? kA4Long : std::min(need + 2 * kMargin, kWidestPage);
+    if (need > page.width - 2 * kMargin) {
+        const long long fitting = (page.width - 2 * kMargin - 1) * 100 / (102 * 6 * (longest + 1));
+        page.halfPoints = std::clamp(fitting, 1LL, page.halfPoints);
+    }
+    return page;
+}
+
 } // namespace
 
 std::vector<std::string> ReportLines(std::string_view text) {
@@ -113,10 +158,15 @@ void WriteHtmlReport(std::ostream& out, const std::string& title, const std::str
 
 void WriteRtfReport(std::ostream& out, const std::vector<std::string>& lines,
                     const std::string& fontName, int pointSize) {
-    // A fixed-pitch font keeps the report's columns; every line is one paragraph.
+    // A fixed-pitch font on a page wide enough for the longest line keeps the
+    // report's columns; every line is one paragraph.
+    const RtfPage page = PageFor(lines, pointSize);
     out << "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n"
         << "{\\fonttbl{\\f0\\fmodern\\fprq1\\fcharset0 " << RtfLine(fontName) << ";}}\n"
-        << "\\pard\\plain\\f0\\fs" << 2 * (pointSize > 0 ? pointSize : 10) << "\n";
+        << "\\paperw" << page.width << "\\paperh" << page.height << "\\margl" << kMargin
+        << "\\margr" << kMargin << "\\margt" << kMargin << "\\margb" << kMargin
+        << (page.width > page.height ? "\\landscape" : "") << "\n"
+        << "\\pard\\plain\\f0\\fs" << page.halfPoints << "\n";
     for (const std::string& line : lines)
         out << RtfLine(line) << "\\par\n";
     out << "}\n";
