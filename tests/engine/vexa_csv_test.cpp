@@ -62,6 +62,19 @@ TEST(CsvReader, EndOfTextWithoutLineFeed) {
     EXPECT_EQ(ReadAll("a\n,"), (Records{{"a"}, {""}}));
 }
 
+TEST(CsvReader, ByteOrderMarkOfAUtf8FileIsNoPartOfTheFirstHeading) {
+    // Spreadsheets saving "CSV UTF-8" start the file with one.
+    EXPECT_EQ(ReadAll("\xEF\xBB\xBF"
+                      "Entry No,Event\n1,MS 1x\n"),
+              (Records{{"Entry No", "Event"}, {"1", "MS 1x"}}));
+    EXPECT_EQ(ReadAll("\xEF\xBB\xBF"), Records{});
+    // Anywhere else it is text.
+    EXPECT_EQ(ReadAll("a,\xEF\xBB\xBF"
+                      "b\n"),
+              (Records{{"a", "\xEF\xBB\xBF"
+                             "b"}}));
+}
+
 TEST(CsvReader, KeepsUtf8Texts) {
     EXPECT_EQ(ReadAll("Whakatāne,Müller\n"), (Records{{"Whakatāne", "Müller"}}));
     std::string text;

@@ -4,6 +4,12 @@
 
 namespace bm {
 
+CsvReader::CsvReader(std::string_view text) : text_(text) {
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (text_.substr(0, byteOrderMark.size()) == byteOrderMark)
+        pos_ = byteOrderMark.size();
+}
+
 bool CsvReader::ReadRecord(std::vector<std::string>& fields) {
     fields.clear();
     std::string current;

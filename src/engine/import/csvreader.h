@@ -11,11 +11,12 @@ namespace bm {
 // quote switches quoting on or off and is never part of a value; a line feed
 // ends the record even inside quotes. Fields are trimmed of blanks and control
 // characters (so a carriage return before the line feed goes). At the end of
-// the text a last field is kept only when something was read for it.
+// the text a last field is kept only when something was read for it. A byte
+// order mark at the start of the text marks it as UTF-8 and is not read.
 class CsvReader {
 public:
     // The reader refers to the text, which must outlive it.
-    explicit CsvReader(std::string_view text) : text_(text) {}
+    explicit CsvReader(std::string_view text);
 
     // Reads the next record into fields; false when the text holds no more.
     bool ReadRecord(std::vector<std::string>& fields);
