@@ -17,9 +17,9 @@ int main(int argc, char** argv) {
     TForm1 window(store, dialogs);
     messages.SetParent(&window);
     window.show();
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 1)
-        window.OpenFile(args.at(1));
+    const QString meetFile = MeetFileArgument(QApplication::arguments());
+    if (!meetFile.isEmpty())
+        window.OpenFile(meetFile);
     else
         window.DoAbout();
     return QApplication::exec();

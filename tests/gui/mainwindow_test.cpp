@@ -5,6 +5,8 @@
 #include "model/meetsession.h"
 #include "shell/tform1.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -37,6 +39,7 @@ private slots:
     void aboutShowsTheVersion();
     void toolButtonsShareTheMenuCommands();
     void resizingLaysOutTheReportPanel();
+    void aFileArgumentIsOpenedAndListedByItsFullName();
 
 private:
     TForm1& Form() { return *form_; }
@@ -320,6 +323,22 @@ void MainWindowTest::resizingLaysOutTheReportPanel() {
     QWidget* view = Form().findChild<QWidget*>(QStringLiteral("REdit"));
     QCOMPARE(view->width(), panel->width() - 10);
     QCOMPARE(view->height(), panel->height() - 45);
+}
+
+void MainWindowTest::aFileArgumentIsOpenedAndListedByItsFullName() {
+    QCOMPARE(MeetFileArgument({QStringLiteral("boatmeet")}), QString());
+    const std::string path = WriteRegatta(*dir_, "spring.bmf");
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(Q(dir_->Path().string()));
+    // As typed in a shell inside the meet's folder: Open Last must find the
+    // file again from any other folder.
+    const QString argument =
+        MeetFileArgument({QStringLiteral("boatmeet"), QStringLiteral("./sub/../spring.bmf")});
+    QDir::setCurrent(before);
+    QCOMPARE(argument, QFileInfo(Q(path)).canonicalFilePath());
+    Form().OpenFile(argument);
+    QCOMPARE(store_->RecentFiles(), std::vector<std::string>{argument.toStdString()});
+    QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet: Spring Regatta  on  12 April"));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -30,6 +30,11 @@ namespace bm {
 class SettingsStore;
 }
 
+// The meet file named by the program's one optional argument, as a full,
+// clean name, so the recent files can open it again from any folder; empty
+// without an argument.
+QString MeetFileArgument(const QStringList& arguments);
+
 class TForm1 : public QMainWindow, private bm::SessionHost {
     Q_OBJECT
 public:

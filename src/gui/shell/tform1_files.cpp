@@ -8,6 +8,8 @@
 #include "shell/dialogs.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 
 namespace {
@@ -17,6 +19,12 @@ QString Text(const std::string& text) {
 }
 
 } // namespace
+
+QString MeetFileArgument(const QStringList& arguments) {
+    if (arguments.size() < 2 || arguments.at(1).isEmpty())
+        return {};
+    return QDir::cleanPath(QFileInfo(arguments.at(1)).absoluteFilePath());
+}
 
 std::string TForm1::ChooseMeetFile(const std::string& proposed) {
     const SaveRequest request{

@@ -12,7 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
+#include <QFont>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -68,7 +68,12 @@ void TForm1::BuildReportView() {
     REdit->setReadOnly(true);
     REdit->setUndoRedoEnabled(false);
     REdit->setLineWrapMode(QPlainTextEdit::NoWrap);
-    REdit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // "Courier" by default; where it is not installed the font system puts a
+    // fixed-pitch font of the same widths in its place.
+    QFont courier(Text("Courier"), 10);
+    courier.setStyleHint(QFont::TypeWriter);
+    courier.setFixedPitch(true);
+    REdit->setFont(courier);
     REdit->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(DSelect_CB, &QComboBox::currentIndexChanged, this, &TForm1::RefreshDisplay);
     connect(DisplayLock_CB, &QCheckBox::clicked, this, &TForm1::DisplayLockClicked);
@@ -219,13 +224,8 @@ void TForm1::SaveViewAsPdf() {
 }
 
 void TForm1::PrintView() {
-    const std::vector<std::string> lines = ViewLines();
-    // An empty view would only feed a blank sheet through the printer.
-    if (std::all_of(lines.begin(), lines.end(),
-                    [](const std::string& line) { return line.empty(); }))
-        return;
     printer_->setDocName(DSelect_CB->currentText());
-    if (!PrintLines(*printer_, REdit->font(), lines, bm::CurrentSettings().SplitOnBlankLine))
+    if (!PrintLines(*printer_, REdit->font(), ViewLines(), bm::CurrentSettings().SplitOnBlankLine))
         bm::Messages().Inform("Could not start printing: no printer is available.");
 }
 
