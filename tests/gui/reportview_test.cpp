@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -289,6 +290,13 @@ void ReportViewTest::popupMenuOffersTheOutputs() {
                           QStringLiteral("Save to HTML file"), QStringLiteral("Save to PDF file"),
                           QStringLiteral("Copy to Clipboard"), QStringLiteral("Print"),
                           QStringLiteral("Printer Setup"), QStringLiteral("Font")}));
+    // A right-click on the report opens it.
+    Form().show();
+    const QPoint at(20, 20);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, View()->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(View()->viewport(), &click);
+    QTRY_VERIFY(popup->isVisible());
+    popup->close();
     Form().LoadView(Lines({"x"}));
     dialogs_->saveNames = {Q(dir_->File("popup.txt"))};
     popup->actions().front()->trigger();
