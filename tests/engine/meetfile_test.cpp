@@ -426,6 +426,17 @@ TEST(MeetFileTexts, OldWindowsFilesAreConverted) {
     EXPECT_EQ(meet->Title, "Café “Regatta”");
 }
 
+TEST(MeetFileTexts, ATextThatIsNotUtf8CannotSpoilTheOtherTexts) {
+    TempDir dir;
+    Boatmeet meet;
+    meet.Title = "R\xE9gate";
+    meet.Clubs.AddWithKey(1, "Whakat\u0101ne");
+    ASSERT_TRUE(meet.SaveToFile(dir.File("m.bmf"), true));
+    auto loaded = Boatmeet::LoadFromFile(dir.File("m.bmf"));
+    EXPECT_EQ(loaded->Title, "R\u00e9gate");
+    EXPECT_EQ(loaded->Clubs.TextOf(1), "Whakat\u0101ne");
+}
+
 TEST(MeetFileRobustness, TruncatedFilesLoadAndRewriteStably) {
     const std::string small = ReadFile(DataPath("meet_small.bmf"));
     for (std::size_t length = 0; length <= small.size(); ++length) {

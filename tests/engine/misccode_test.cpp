@@ -64,6 +64,9 @@ TEST(ClockAndMoney, FormatsAsTheReportsShowThem) {
     EXPECT_EQ(ClockToMinutes(975), 615);
     EXPECT_EQ(MinutesToClock(615), 1015);
     EXPECT_EQ(MinutesToClock(1450), 2410);
+    // Clock values beyond the 32-bit range saturate instead of overflowing.
+    EXPECT_EQ(MinutesToClock(2147483647), 2147483647);
+    EXPECT_EQ(MinutesToClock(-2147483647 - 1), -2147483647 - 1);
 }
 
 TEST(ParseMoney, TakesUnitsAndHundredthsAsWritten) {
@@ -141,6 +144,14 @@ TEST(EventNames, TextHelpers) {
     EXPECT_EQ(NameCase("SMITH-JONES"), "Smith-Jones");
     EXPECT_EQ(NameCase("  CITY   OF  LONDON\nRC "), "City of London RC");
     EXPECT_EQ(CleanText("a \"b\"\r\nc"), "a 'b'  c");
+}
+
+TEST(CleanText, KeepsUtf8AndReadsOtherBytesAsWindows1252) {
+    EXPECT_EQ(CleanText("Whakat\u0101ne M\u00fcller"), "Whakat\u0101ne M\u00fcller");
+    // A text that is not UTF-8 (a Latin-1 command-line argument, say) would
+    // make the whole meet file unreadable as UTF-8; it is converted as an
+    // older Windows file would be.
+    EXPECT_EQ(CleanText("Caf\xE9 \x80 \"x\""), "Caf\u00e9 \u20ac 'x'");
 }
 
 TEST(EventNames, ParsesTheConvention) {

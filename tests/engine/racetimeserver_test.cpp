@@ -80,3 +80,12 @@ TEST(RaceTimeServer, HostileCountsAndZeroIntervalsAreHarmless) {
     server.SetPeriods({{900, 1000, 0, 1}, {900, 1000, -5, 0}});
     EXPECT_EQ(server.Count(), 0);
 }
+
+TEST(RaceTimeServer, TimesBeyondTheClockRangeSaturate) {
+    RaceTimeServer server;
+    const int most = 2147483647;
+    server.SetPeriods({{most, most, 1000000, 0}});
+    EXPECT_EQ(Slots(server, 3), (std::vector<int>{most, most, most}));
+    server.SetPeriods({{900, 1000, most, 0}});
+    EXPECT_EQ(Slots(server, 3), (std::vector<int>{900, most, most}));
+}

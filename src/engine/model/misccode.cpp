@@ -1,5 +1,7 @@
 #include "model/misccode.h"
 
+#include "model/textfile.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstdio>
@@ -102,7 +104,7 @@ bool Contains(std::string_view text, std::string_view piece) {
 }
 
 std::string CleanText(std::string_view text) {
-    std::string result(text);
+    std::string result = IsValidUtf8(text) ? std::string(text) : Windows1252ToUtf8(text);
     for (char& c : result) {
         if (c == '"')
             c = '\'';
@@ -250,7 +252,8 @@ int ClockToMinutes(int clock) {
 }
 
 int MinutesToClock(int minutes) {
-    return (minutes / 60) * 100 + minutes % 60;
+    const std::int64_t clock = std::int64_t{minutes / 60} * 100 + minutes % 60;
+    return static_cast<int>(std::clamp<std::int64_t>(clock, INT_MIN, INT_MAX));
 }
 
 std::string MoneyText(std::int64_t amount) {

@@ -28,7 +28,9 @@ bool SameTextIgnoringCase(std::string_view a, std::string_view b);
 // True when the text holds the given piece (exact comparison).
 bool Contains(std::string_view text, std::string_view piece);
 // The text as it may enter the meet: a double quote becomes an apostrophe and
-// a line break (CR or LF) a blank, because the data file cannot hold them.
+// a line break (CR or LF) a blank, because the data file cannot hold them; a
+// text that is not UTF-8 is read as Windows-1252, as an older file is, so that
+// the meet file stays UTF-8 throughout.
 std::string CleanText(std::string_view text);
 // The text without leading and trailing blanks and control characters.
 std::string Trimmed(std::string_view text);
@@ -67,7 +69,8 @@ std::string PadTextLeft(std::string_view text, int width);
 
 // "(NT)" for a negative time, otherwise the HHMM time with at least four digits.
 std::string ClockTimeText(int time);
-// Clock form HHMM to minutes since midnight and back (truncating arithmetic).
+// Clock form HHMM to minutes since midnight and back (truncating arithmetic;
+// a clock value beyond the 32-bit range saturates).
 int ClockToMinutes(int clock);
 int MinutesToClock(int minutes);
 // An amount in hundredths as units, ".", and two digits of hundredths.

@@ -2,6 +2,7 @@
 
 #include "model/misccode.h"
 
+#include <climits>
 #include <cmath>
 #include <string>
 
@@ -13,8 +14,11 @@ double StepOf(const RacePeriod& period) {
     return period.RIType == 0 ? period.Interval : 60.0 / period.Interval;
 }
 
-// Rounds minutes to whole minutes, an exact half down, and gives the clock form.
+// Rounds minutes to whole minutes, an exact half down, and gives the clock form
+// (times beyond the 32-bit range, from extreme periods, saturate).
 int ClockOfMinutes(double t) {
+    if (t >= INT_MAX)
+        return MinutesToClock(INT_MAX);
     int m = static_cast<int>(t);
     if (t - m > 0.5)
         ++m;
