@@ -27,6 +27,13 @@ TEST(StrSet, AddGivesTheNextKeyAndKeysAreNeverShared) {
     StrSet negative("Clubs", false);
     negative.AddWithKey(-4, "X");
     EXPECT_EQ(negative.Add("Y"), 1);
+    // No key follows the largest 32-bit key: the smallest free positive key is given.
+    StrSet full("Events", false);
+    full.AddWithKey(2147483647, "Top");
+    full.AddWithKey(1, "One");
+    EXPECT_EQ(full.Add("Next"), 2);
+    EXPECT_EQ(full.Add("Then"), 3);
+    EXPECT_EQ(full.TextOf(3), "Then");
 }
 
 TEST(StrSet, RepeatsRule) {

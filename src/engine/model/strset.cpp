@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <utility>
 
 namespace bm {
@@ -60,7 +61,13 @@ int StrSet::Add(std::string_view text) {
     int largest = 0;
     for (int key : keys_)
         largest = std::max(largest, key);
-    return AddWithKey(largest + 1, text);
+    if (largest < INT_MAX)
+        return AddWithKey(largest + 1, text);
+    // No key follows the largest 32-bit key: the smallest free positive one is taken.
+    int key = 1;
+    while (HasKey(key))
+        ++key;
+    return AddWithKey(key, text);
 }
 
 int StrSet::InsertAfter(std::string_view newText, std::string_view existingText) {

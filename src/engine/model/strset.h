@@ -22,7 +22,8 @@ public:
     // (ignoring case) in a set without repeats keeps its key; otherwise the key's
     // entry gets the text, or the key and text are appended.
     int AddWithKey(int key, std::string_view text);
-    // AddWithKey with a new key: the largest key (or 0 when none is above 0) plus 1.
+    // AddWithKey with a new key: the largest key (or 0 when none is above 0)
+    // plus 1; after the largest 32-bit key, the smallest free positive key.
     int Add(std::string_view text);
     // Add, then moves the new entry to just after an existing text.
     int InsertAfter(std::string_view newText, std::string_view existingText);
