@@ -57,6 +57,21 @@ TEST(Crew, LenientReading) {
     EXPECT_EQ(shortLine.Name, "");
 }
 
+TEST(Crew, LongLinkListsLoadInLinearTime) {
+    // A hand-made or damaged line may list very many ids; each is checked
+    // against the earlier ones without a scan of the list.
+    constexpr int count = 300000;
+    std::string ids;
+    for (int id = 1; id <= count; ++id)
+        ids += std::to_string(id) + " " + (id % 1000 == 0 ? "7 " : "");
+    const Crew crew =
+        Crew::ParseCrewLine("Crew: \"5\" \"1\" \"1\" \"-1\" \"" + ids + "\" \"" + ids + "\"");
+    ASSERT_EQ(crew.DoubleUps.size(), static_cast<std::size_t>(count - 1));
+    EXPECT_EQ(crew.DoubleUps[4], 6); // the own id 5 is left out
+    EXPECT_EQ(crew.DoubleUps.back(), count);
+    EXPECT_EQ(crew.BoatShares, crew.DoubleUps);
+}
+
 TEST(Crew, WritingNeverBreaksTheLine) {
     Crew crew(1);
     crew.Name = "A \"quoted\"\nname";

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_set>
 
 namespace bm {
 
@@ -14,16 +15,21 @@ Crew Crew::ParseCrewLine(std::string_view line) {
     crew.ClubKey = ReadInt(fields[1]);
     crew.EventKey = ReadInt(fields[2]);
     crew.Number = ReadInt(fields[3]);
-    const auto readLinks = [&crew](std::string_view ids, auto add) {
+    // Each id once, never the crew's own (as AddDoubleUp keeps the list); the
+    // ids already taken are kept in a set, so a long list reads in linear time.
+    const auto readLinks = [&crew](std::string_view ids, std::vector<int>& list) {
+        std::unordered_set<int> taken{crew.Id};
         std::size_t pos = 0;
         while ((pos = ids.find_first_not_of(' ', pos)) != std::string_view::npos) {
             const std::size_t end = std::min(ids.find(' ', pos), ids.size());
-            (crew.*add)(ReadInt(ids.substr(pos, end - pos)));
+            const int id = ReadInt(ids.substr(pos, end - pos));
+            if (taken.insert(id).second)
+                list.push_back(id);
             pos = end;
         }
     };
-    readLinks(fields[4], &Crew::AddDoubleUp);
-    readLinks(fields[5], &Crew::AddBoatShare);
+    readLinks(fields[4], crew.DoubleUps);
+    readLinks(fields[5], crew.BoatShares);
     crew.Name = CleanText(fields[6]);
     crew.Notes = CleanText(fields[7]);
     crew.DayLicences = ReadInt(fields[8]);
