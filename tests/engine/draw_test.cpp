@@ -190,6 +190,12 @@ TEST(DrawQueries, PathsAndTimes) {
     EXPECT_EQ(draw.AppendRemainingTimes(B, times), A);
     EXPECT_TRUE(times.empty());
     EXPECT_EQ(draw.AppendRemainingTimes(F, times), -1);
+    // A result that names no crew is still a race this crew did not win: the walk ends.
+    draw.RaceAt(3).Winner = 0;
+    times.clear();
+    EXPECT_EQ(draw.AppendRemainingTimes(C, times), 0);
+    EXPECT_TRUE(times.empty());
+    draw.RaceAt(3).Winner = -1;
     std::vector<int> feeders;
     EXPECT_FALSE(draw.AppendFeederTimes(draw.RaceAt(2), feeders));
     EXPECT_TRUE(draw.AppendFeederTimes(draw.RaceAt(1), feeders));

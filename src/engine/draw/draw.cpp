@@ -227,11 +227,14 @@ int Draw::AppendRemainingTimes(int crewId, std::vector<int>& list) const {
         return -1;
     int beatenBy = 0;
     ForPath(crewId, [&](const Race& race) {
-        if (!race.HasResult())
+        if (!race.HasResult()) {
             list.push_back(race.Time);
-        else if (race.Winner != crewId)
-            beatenBy = race.Winner;
-        return beatenBy == 0;
+            return true;
+        }
+        if (race.Winner == crewId)
+            return true;
+        beatenBy = race.Winner;
+        return false;
     });
     return beatenBy;
 }
@@ -273,7 +276,9 @@ int Draw::UntimedContestedCount() const {
     return count;
 }
 
-int Draw::RoundsLeftToTime() const { return BitLength(UntimedContestedCount()); }
+int Draw::RoundsLeftToTime() const {
+    return BitLength(UntimedContestedCount());
+}
 
 void Draw::AppendTimeable(std::vector<Race*>& list) {
     for (int i = 1; i < Size; ++i) {
@@ -296,9 +301,10 @@ void Draw::AppendTimeableEarliestRound(std::vector<Race*>& list) {
     if (list.size() == before)
         return;
     const int round = BitLength(list.back()->Index);
-    list.erase(std::remove_if(list.begin() + static_cast<long>(before), list.end(),
-                              [round](const Race* race) { return BitLength(race->Index) != round; }),
-               list.end());
+    list.erase(
+        std::remove_if(list.begin() + static_cast<long>(before), list.end(),
+                       [round](const Race* race) { return BitLength(race->Index) != round; }),
+        list.end());
 }
 
 std::vector<int> Draw::LeafOrder(bool compress, bool spaced) const {
