@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include "common.h"
+#include "model/misccode.h"
 
 #include <algorithm>
 
@@ -121,6 +122,9 @@ int Run(const std::vector<std::string>& args, Streams& io) {
         PrintCommandUsage(*command, io.err);
         return Usage;
     }
+    // Like the desktop program after start-up, every run draws from the
+    // generator's start state, so the same command gives the same draw.
+    ResetRandom();
     CliMessages messages(io.err);
     return command->run(parsed, io);
 }

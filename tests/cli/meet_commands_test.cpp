@@ -94,6 +94,13 @@ TEST_F(MeetCommands, NewWritesTitleDateAndTheWinnerClub) {
     EXPECT_EQ(RunCli({"new", out, "--title"}).status, 2);
 }
 
+TEST_F(MeetCommands, NewKeepsTheFileUtf8WhateverTheArgumentBytes) {
+    const std::string out = dir.File("latin1.bmf");
+    ASSERT_EQ(RunCli({"new", out, "--title", "R\xE9gate", "--defaults"}).status, 0);
+    const std::string header = "Boatmeet: \"R\u00e9gate\" ";
+    EXPECT_EQ(ReadFile(out).substr(0, header.size()), header);
+}
+
 TEST_F(MeetCommands, SaveRewritesAnOlderFileInTheCurrentForm) {
     const std::string old = CopyFixture(dir, "meet_old.bmf");
     const std::string original = ReadFile(old);
@@ -295,6 +302,30 @@ TEST(CliUsage, HelpVersionAndUnknownCommands) {
     EXPECT_EQ(RunCli({}).status, 2);
     EXPECT_EQ(RunCli({"save", "a.bmf", "--frob"}).status, 2);
     EXPECT_EQ(RunCli({"save", "a.bmf", "b.bmf"}).status, 2);
+}
+
+TEST(CliUsage, NegativeNumbersAreArgumentsNotOptions) {
+    TempDir dir;
+    const std::string file = CopyFixture(dir, "sched_drawn.bmf");
+    const Outcome result = RunCli({"set-time", file, "-3", "930", "--defaults"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "Not a valid Race Number..\n");
+    EXPECT_EQ(ReadFile(file), ReadFile(DataPath("sched_drawn.bmf")));
+    EXPECT_EQ(RunCli({"set-time", file, "-x", "930"}).status, 2);
+}
+
+TEST(CliUsage, EveryRunStartsTheGeneratorAtItsStartState) {
+    TempDir dir;
+    const std::string file = CopyFixture(dir, "draw_regatta.bmf");
+    std::string first;
+    for (int run = 0; run < 2; ++run) {
+        const std::string out = dir.File("drawn" + std::to_string(run) + ".bmf");
+        ASSERT_EQ(RunCli({"draw", file, "-o", out, "--defaults"}).status, 0);
+        if (run == 0)
+            first = ReadFile(out);
+        else
+            EXPECT_EQ(ReadFile(out), first);
+    }
 }
 
 // --- The real program ----------------------------------------------------------------
