@@ -65,7 +65,7 @@ bool ParseArgs(const Command& command, const std::vector<std::string>& args, Par
         }
         const auto option =
             std::find_if(command.options.begin(), command.options.end(),
-                         [&](const OptionSpec& candidate) { return candidate.name == arg; });
+                         [&](const OptionRule& candidate) { return candidate.name == arg; });
         if (option == command.options.end()) {
             error = "unknown option " + arg;
             return false;

@@ -20,7 +20,7 @@ struct Streams {
 
 // One option a command accepts: its name ("--title", "-o"), how many values
 // follow it, and whether it may be given more than once.
-struct OptionSpec {
+struct OptionRule {
     std::string name;
     int arity = 0;
     bool repeatable = false;
@@ -41,7 +41,7 @@ struct Command {
     std::string name;
     std::string synopsis; // arguments, shown after the command name
     std::string summary;  // one line
-    std::vector<OptionSpec> options;
+    std::vector<OptionRule> options;
     int minPositional = 0;
     int maxPositional = 0;
     int (*run)(const ParsedArgs& args, Streams& io) = nullptr;

@@ -97,24 +97,24 @@ const std::map<std::string, Setter>& Setters() {
 
 } // namespace
 
-std::vector<OptionSpec> SettingsOptions() {
+std::vector<OptionRule> SettingsOptions() {
     return {{"--defaults", 0, false}, {"--set", 1, true}};
 }
 
-std::vector<OptionSpec> WritingOptions() {
-    std::vector<OptionSpec> options = SettingsOptions();
+std::vector<OptionRule> WritingOptions() {
+    std::vector<OptionRule> options = SettingsOptions();
     options.push_back({"-o", 1, false});
     return options;
 }
 
-std::vector<OptionSpec> WithSettings(std::vector<OptionSpec> options) {
-    for (OptionSpec& option : SettingsOptions())
+std::vector<OptionRule> WithSettings(std::vector<OptionRule> options) {
+    for (OptionRule& option : SettingsOptions())
         options.push_back(std::move(option));
     return options;
 }
 
-std::vector<OptionSpec> WithWriting(std::vector<OptionSpec> options) {
-    for (OptionSpec& option : WritingOptions())
+std::vector<OptionRule> WithWriting(std::vector<OptionRule> options) {
+    for (OptionRule& option : WritingOptions())
         options.push_back(std::move(option));
     return options;
 }

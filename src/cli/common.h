@@ -14,12 +14,12 @@
 namespace bm::cli {
 
 // The options every command that reads settings accepts: --defaults and --set.
-std::vector<OptionSpec> SettingsOptions();
+std::vector<OptionRule> SettingsOptions();
 // The settings options and -o OUT, for commands that change a meet.
-std::vector<OptionSpec> WritingOptions();
+std::vector<OptionRule> WritingOptions();
 // The given options followed by the settings options (and -o when writing).
-std::vector<OptionSpec> WithSettings(std::vector<OptionSpec> options);
-std::vector<OptionSpec> WithWriting(std::vector<OptionSpec> options);
+std::vector<OptionRule> WithSettings(std::vector<OptionRule> options);
+std::vector<OptionRule> WithWriting(std::vector<OptionRule> options);
 
 // Sets the process-wide settings for the run: the user's store (or the
 // defaults with --defaults), then each --set NAME=VALUE. False, with the
