@@ -203,6 +203,36 @@ TEST(MeetFile, SaveFailuresReturnFalseAndLeaveTheOldFile) {
     EXPECT_EQ(ReadFile(target), ReadFile(DataPath("meet_small.bmf")));
 }
 
+TEST(MeetFile, SavingInPlaceKeepsTheFilesModeLinkAndLongName) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    auto meet = SmallMeet();
+    const std::string expected = ReadFile(DataPath("meet_small.bmf"));
+
+    // A private file stays private.
+    const std::string privateFile = dir.File("private.bmf");
+    WriteFile(privateFile, "old\n");
+    fs::permissions(privateFile, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(meet->SaveToFile(privateFile, true));
+    EXPECT_EQ(fs::status(privateFile).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+
+    // Saving through a link writes the file it points to and keeps the link.
+    fs::create_directory(dir.File("elsewhere"));
+    const std::string real = dir.File("elsewhere/real.bmf");
+    WriteFile(real, "old\n");
+    const std::string link = dir.File("link.bmf");
+    fs::create_symlink(real, link);
+    ASSERT_TRUE(meet->SaveToFile(link, true));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadFile(real), expected);
+
+    // A name as long as the folder allows can be saved to.
+    const std::string longName = dir.File(std::string(250, 'n') + ".bmf");
+    ASSERT_TRUE(meet->SaveToFile(longName, true));
+    EXPECT_EQ(ReadFile(longName), expected);
+}
+
 TEST(MeetFile, WriteToReportsAFailedStream) {
     auto meet = SmallMeet();
     std::ostringstream out;

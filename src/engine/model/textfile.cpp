@@ -137,12 +137,21 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 
 bool WriteFileSafely(const std::string& path, std::string_view content) {
     namespace fs = std::filesystem;
-    const fs::path target(path);
+    std::error_code error;
+    // A link is written through, as writing the file in place would: the file
+    // it points to gets the content and the link stays.
+    fs::path target(path);
+    if (fs::is_symlink(target, error)) {
+        const fs::path real = fs::canonical(target, error);
+        if (!error)
+            target = real;
+    }
     if (target.filename().empty())
         return false;
+    // A short temporary name, so that a target name as long as the folder
+    // allows still leaves room for it.
     std::random_device seed;
-    const fs::path temp = target.parent_path() / ("." + target.filename().string() + "." +
-                                                  std::to_string(seed()) + ".tmp");
+    const fs::path temp = target.parent_path() / (".bm" + std::to_string(seed()) + ".tmp");
     std::FILE* file = std::fopen(temp.c_str(), "wb");
     if (!file)
         return false;
@@ -150,7 +159,11 @@ bool WriteFileSafely(const std::string& path, std::string_view content) {
     ok = std::fflush(file) == 0 && ok;
     ok = ::fsync(fileno(file)) == 0 && ok;
     ok = std::fclose(file) == 0 && ok;
-    std::error_code error;
+    // The new file takes the old one's permissions (a private file stays private).
+    const fs::file_status old = fs::status(target, error);
+    if (ok && !error && fs::exists(old))
+        fs::permissions(temp, old.permissions(), error);
+    error.clear();
     if (ok)
         fs::rename(temp, target, error);
     if (!ok || error) {

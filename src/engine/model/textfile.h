@@ -18,7 +18,8 @@ bool ReadTextFile(const std::string& path, std::string& text);
 std::vector<std::string_view> SplitLines(std::string_view text);
 // Writes the content to a temporary file beside the target and renames it over
 // the target once every byte is written and flushed; on any error the old file
-// is left untouched and the result is false.
+// is left untouched and the result is false. The file keeps its permissions,
+// and a link is written through to the file it points to.
 bool WriteFileSafely(const std::string& path, std::string_view content);
 
 } // namespace bm
