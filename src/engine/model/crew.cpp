@@ -15,17 +15,29 @@ Crew Crew::ParseCrewLine(std::string_view line) {
     crew.ClubKey = ReadInt(fields[1]);
     crew.EventKey = ReadInt(fields[2]);
     crew.Number = ReadInt(fields[3]);
-    // Each id once, never the crew's own (as AddDoubleUp keeps the list); the
-    // ids already taken are kept in a set, so a long list reads in linear time.
+    // Each id once, never the crew's own (as AddDoubleUp keeps the list). A
+    // short list is searched; a long one keeps its ids in a set as well, so
+    // even a damaged line listing very many ids reads in linear time.
     const auto readLinks = [&crew](std::string_view ids, std::vector<int>& list) {
-        std::unordered_set<int> taken{crew.Id};
+        constexpr std::size_t searched = 32;
+        std::unordered_set<int> taken;
         std::size_t pos = 0;
         while ((pos = ids.find_first_not_of(' ', pos)) != std::string_view::npos) {
             const std::size_t end = std::min(ids.find(' ', pos), ids.size());
             const int id = ReadInt(ids.substr(pos, end - pos));
-            if (taken.insert(id).second)
-                list.push_back(id);
             pos = end;
+            if (id == crew.Id)
+                continue;
+            if (list.size() < searched) {
+                if (std::find(list.begin(), list.end(), id) != list.end())
+                    continue;
+            } else {
+                if (taken.empty())
+                    taken.insert(list.begin(), list.end());
+                if (!taken.insert(id).second)
+                    continue;
+            }
+            list.push_back(id);
         }
     };
     readLinks(fields[4], crew.DoubleUps);
