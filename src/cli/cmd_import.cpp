@@ -81,7 +81,7 @@ int RunGenerate(const ParsedArgs& args, Streams& io) {
         !ReadCount(args, "--events", params.Events, io) ||
         !ReadCount(args, "--clubs", params.Clubs, io) ||
         !ReadCount(args, "--double-ups", params.DoubleUps, io) ||
-        !ReadCount(args, "--boat-shares", params.BoatShares, io))
+        !ReadCount(args, "--boat-shares", params.BoatShares, io) || !PrepareSettings(args, io))
         return Usage;
     std::string message;
     if (!WriteGeneratedMeet(params, args.positional.front(), message)) {

@@ -64,7 +64,8 @@ private:
 };
 
 // START END VALUE i|ph of one --add, as a period; false when a value is not a
-// whole number, the kind is neither, or the interval is below 1.
+// whole number, the kind is neither, or the period could not be used (an
+// interval below 1, or more races per hour than a time slot can hold).
 bool ReadAddedPeriod(const std::vector<std::string>& values, RacePeriod& period,
                      std::string& error) {
     if (!ParseWholeInt(values[0], period.Start) || !ParseWholeInt(values[1], period.End) ||
@@ -79,6 +80,10 @@ bool ReadAddedPeriod(const std::vector<std::string>& values, RacePeriod& period,
     }
     if (period.Interval < 1) {
         error = "the interval or races per hour must not be 0";
+        return false;
+    }
+    if (!RaceTimeServer::IsUsable(period)) {
+        error = "at most " + std::to_string(MaxRacesPerHour) + " races per hour";
         return false;
     }
     return true;

@@ -188,7 +188,11 @@ TEST(GenerateCommand, Problems) {
     EXPECT_EQ(RunInProcess({"generate", dir.File("g.bmf"), "--crews", "ten"}).status, 2);
     EXPECT_EQ(RunInProcess({"generate", dir.File("g.bmf"), "--crews", "10x"}).status, 2);
     EXPECT_EQ(RunInProcess({"generate"}).status, 2);
+    EXPECT_EQ(RunInProcess({"generate", dir.File("g.bmf"), "--set", "Nonsense=1"}).status, 2);
     EXPECT_FALSE(std::filesystem::exists(dir.File("g.bmf")));
+    // Like every command, generate takes the general settings options.
+    EXPECT_EQ(RunInProcess({"generate", dir.File("g.bmf"), "--defaults", "--crews", "3"}).status,
+              0);
 }
 
 TEST(ImportEndToEnd, ExampleExportWithTheInstalledConfiguration) {

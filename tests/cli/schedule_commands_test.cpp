@@ -252,11 +252,15 @@ TEST(PeriodsCommand, LeastTimes) {
 TEST(PeriodsCommand, BadValuesAreUsageErrors) {
     TempDir dir;
     const std::string file = CopyFixture(dir, "sched_drawn.bmf");
-    const std::vector<std::vector<std::string>> bad = {
-        {"--add", "900", "1200", "0", "i"}, {"--add", "900", "1200", "-5", "ph"},
-        {"--add", "900", "noon", "5", "i"}, {"--add", "900", "1200", "5", "x"},
-        {"--least-times", "30,25"},         {"--least-times", "30,25,10,5"},
-        {"--least-times", "30,,10"},        {"--add", "900", "1200"}};
+    const std::vector<std::vector<std::string>> bad = {{"--add", "900", "1200", "0", "i"},
+                                                       {"--add", "900", "1200", "-5", "ph"},
+                                                       {"--add", "900", "noon", "5", "i"},
+                                                       {"--add", "900", "1200", "5", "x"},
+                                                       {"--least-times", "30,25"},
+                                                       {"--least-times", "30,25,10,5"},
+                                                       {"--least-times", "30,,10"},
+                                                       {"--add", "900", "1200"},
+                                                       {"--add", "900", "1200", "3601", "ph"}};
     for (const auto& options : bad) {
         std::vector<std::string> args = {"periods", file};
         args.insert(args.end(), options.begin(), options.end());

@@ -79,6 +79,12 @@ TEST(RaceTimeServer, HostileCountsAndZeroIntervalsAreHarmless) {
     EXPECT_EQ(server.GetPeriods(), (std::vector<RacePeriod>{{1000, 1100, 10, 0}, {1200, 1, 1, 0}}));
     server.SetPeriods({{900, 1000, 0, 1}, {900, 1000, -5, 0}});
     EXPECT_EQ(server.Count(), 0);
+    // More than one race a second would stack endless time slots on one minute.
+    server.ParsePeriodText(" 3 900 1000 2000000000 (1) 1000 1100 3600 (1) 1200 1300 5000 (0)");
+    EXPECT_EQ(server.GetPeriods(),
+              (std::vector<RacePeriod>{{1000, 1100, 3600, 1}, {1200, 1300, 5000, 0}}));
+    EXPECT_EQ(server.SlotTime(29), 1000);
+    EXPECT_EQ(server.SlotTime(31), 1001);
 }
 
 TEST(RaceTimeServer, TimesBeyondTheClockRangeSaturate) {

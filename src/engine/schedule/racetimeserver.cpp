@@ -27,10 +27,14 @@ int ClockOfMinutes(double t) {
 
 } // namespace
 
+bool RaceTimeServer::IsUsable(const RacePeriod& period) {
+    return period.Interval > 0 && (period.RIType == 0 || period.Interval <= MaxRacesPerHour);
+}
+
 void RaceTimeServer::SetPeriods(const std::vector<RacePeriod>& records) {
     periods_.clear();
     for (const RacePeriod& record : records) {
-        if (record.Interval <= 0)
+        if (!IsUsable(record))
             continue;
         periods_.push_back({ClockToMinutes(record.Start), ClockToMinutes(record.End),
                             record.Interval, record.RIType});

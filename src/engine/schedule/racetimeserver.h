@@ -18,10 +18,19 @@ struct RacePeriod {
     bool operator==(const RacePeriod&) const = default;
 };
 
+// The most races per hour a period may give: start times are kept to the
+// minute, so a faster rate stacks so many time slots on one minute that
+// scheduling can never get past them.
+constexpr int MaxRacesPerHour = 3600;
+
 class RaceTimeServer {
 public:
-    // Replaces all periods with clock-form records; periods whose interval is
-    // 0 or below are dropped (they would never get past their first time slot).
+    // A period that can be used: an interval of at least 1, and a rate of at
+    // most MaxRacesPerHour. Other periods would never get past their first
+    // time slots.
+    static bool IsUsable(const RacePeriod& period);
+    // Replaces all periods with clock-form records; periods that cannot be
+    // used are dropped.
     void SetPeriods(const std::vector<RacePeriod>& records);
     // The periods in clock form.
     std::vector<RacePeriod> GetPeriods() const;
