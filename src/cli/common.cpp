@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <variant>
 
 namespace bm::cli {
 
@@ -16,82 +17,70 @@ namespace {
 
 using Setter = std::function<bool(Settings&, const std::string&)>;
 
-Setter Flag(bool Settings::*field) {
-    return [field](Settings& s, const std::string& value) {
-        if (value != "0" && value != "1")
-            return false;
-        s.*field = value == "1";
-        return true;
-    };
+// Flags take only 0 or 1.
+bool ReadFlag(const std::string& value, bool& flag) {
+    if (value != "0" && value != "1")
+        return false;
+    flag = value == "1";
+    return true;
 }
 
-Setter FeeFlag(bool AutoFee::*field) {
-    return [field](Settings& s, const std::string& value) {
-        if (value != "0" && value != "1")
-            return false;
-        s.AutoFeeSTR.*field = value == "1";
-        return true;
-    };
-}
-
-Setter Integer(const std::function<int&(Settings&)>& field) {
-    return [field](Settings& s, const std::string& value) {
-        int number = 0;
-        if (!ParseCount(value, number))
-            return false;
-        field(s) = number;
-        return true;
-    };
-}
-
-Setter Money(const std::function<void(Settings&, std::int64_t)>& assign) {
-    return [assign](Settings& s, const std::string& value) {
-        assign(s, ParseMoney(value));
-        return true;
-    };
-}
-
-// Settings are not meet texts: they are kept as given, as the preferences dialog keeps them.
-Setter Text(std::string Settings::*field) {
-    return [field](Settings& s, const std::string& value) {
-        s.*field = value;
-        return true;
-    };
+// The setter of a setting kept under its own name, by its kind. Money takes
+// any money text, read as the preferences dialog reads it; texts are kept as
+// given (settings are not meet texts).
+Setter NamedSetter(const SettingMember& member) {
+    return std::visit(SettingVisitor{[](bool Settings::*flag) -> Setter {
+                                         return [flag](Settings& s, const std::string& v) {
+                                             return ReadFlag(v, s.*flag);
+                                         };
+                                     },
+                                     [](int Settings::*number) -> Setter {
+                                         return [number](Settings& s, const std::string& v) {
+                                             return ParseCount(v, s.*number);
+                                         };
+                                     },
+                                     [](std::int64_t Settings::*amount) -> Setter {
+                                         return [amount](Settings& s, const std::string& v) {
+                                             s.*amount = ParseMoney(v);
+                                             return true;
+                                         };
+                                     },
+                                     [](std::string Settings::*text) -> Setter {
+                                         return [text](Settings& s, const std::string& v) {
+                                             s.*text = v;
+                                             return true;
+                                         };
+                                     }},
+                      member);
 }
 
 // The fee record holds 32-bit amounts; larger ones saturate instead of wrapping.
-std::int32_t FeeAmount(std::int64_t amount) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(amount, INT32_MIN, INT32_MAX));
+Setter FeeAmount(std::int32_t AutoFee::*amount) {
+    return [amount](Settings& s, const std::string& value) {
+        s.AutoFeeSTR.*amount = static_cast<std::int32_t>(
+            std::clamp<std::int64_t>(ParseMoney(value), INT32_MIN, INT32_MAX));
+        return true;
+    };
+}
+
+Setter FeeFlag(bool AutoFee::*flag) {
+    return [flag](Settings& s, const std::string& v) { return ReadFlag(v, s.AutoFeeSTR.*flag); };
 }
 
 const std::map<std::string, Setter>& Setters() {
-    static const std::map<std::string, Setter> setters = {
-        {"MaxNameLen", Integer([](Settings& s) -> int& { return s.MaxNameLen; })},
-        {"ShowSponsor", Flag(&Settings::ShowSponsor)},
-        {"PageEjectClub", Flag(&Settings::PageEjectClub)},
-        {"SplitOnBlankLine", Flag(&Settings::SplitOnBlankLine)},
-        {"Lane1Info", Text(&Settings::Lane1Info)},
-        {"Lane2Info", Text(&Settings::Lane2Info)},
-        {"ShowLaneInfo", Flag(&Settings::ShowLaneInfo)},
-        {"RecordMoves", Flag(&Settings::RecordMoves)},
-        {"ShowCrewNotes", Flag(&Settings::ShowCrewNotes)},
-        {"DayLicCost", Money([](Settings& s, std::int64_t v) { s.DayLicCost = v; })},
-        {"EarlyRegDiscountActive", Flag(&Settings::EarlyRegDiscountActive)},
-        {"SetCrewName", Text(&Settings::SetCrewName)},
-        {"CompressDT", Flag(&Settings::CompressDT)},
-        {"SpacedDT", Flag(&Settings::SpacedDT)},
-        {"ShowRaceNoDT", Flag(&Settings::ShowRaceNoDT)},
-        {"AllowTC", Flag(&Settings::AllowTC)},
-        {"CheckTC", Flag(&Settings::CheckTC)},
-        {"FeePerSeat",
-         Money([](Settings& s, std::int64_t v) { s.AutoFeeSTR.FeePerSeat = FeeAmount(v); })},
-        {"EarlyDiscount",
-         Money([](Settings& s, std::int64_t v) { s.AutoFeeSTR.EarlyDiscount = FeeAmount(v); })},
-        {"DiscountPerCrew",
-         Integer([](Settings& s) -> int& { return s.AutoFeeSTR.DiscountPerCrew; })},
-        {"AutoFeeOn", FeeFlag(&AutoFee::AutoFeeOn)},
-        {"CoxesPay", FeeFlag(&AutoFee::CoxesPay)},
-    };
+    static const std::map<std::string, Setter> setters = [] {
+        std::map<std::string, Setter> all;
+        for (const SettingField& field : NamedSettings())
+            all.emplace(field.Name, NamedSetter(field.Member));
+        all.emplace("FeePerSeat", FeeAmount(&AutoFee::FeePerSeat));
+        all.emplace("EarlyDiscount", FeeAmount(&AutoFee::EarlyDiscount));
+        all.emplace("DiscountPerCrew", [](Settings& s, const std::string& v) {
+            return ParseCount(v, s.AutoFeeSTR.DiscountPerCrew);
+        });
+        all.emplace("AutoFeeOn", FeeFlag(&AutoFee::AutoFeeOn));
+        all.emplace("CoxesPay", FeeFlag(&AutoFee::CoxesPay));
+        return all;
+    }();
     return setters;
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <variant>
 
 namespace bm {
 
@@ -33,6 +34,11 @@ void ReadFlag(const QSettings& store, const char* name, bool& flag) {
     flag = value != 0;
 }
 
+// Amounts are stored as 32-bit integers; larger ones saturate.
+int StoredAmount(std::int64_t amount) {
+    return static_cast<int>(std::clamp<std::int64_t>(amount, INT_MIN, INT_MAX));
+}
+
 void ReadText(const QSettings& store, const char* name, std::string& text) {
     const QVariant stored = store.value(Key(name));
     if (stored.isValid() && stored.typeId() == QMetaType::QString)
@@ -53,25 +59,18 @@ SettingsStore::~SettingsStore() = default;
 Settings SettingsStore::Read() const {
     Settings s;
     const QSettings& store = *store_;
-    ReadInt(store, "MaxNameLen", s.MaxNameLen);
-    ReadFlag(store, "ShowSponsor", s.ShowSponsor);
-    ReadFlag(store, "PageEjectClub", s.PageEjectClub);
-    ReadFlag(store, "SplitOnBlankLine", s.SplitOnBlankLine);
-    ReadText(store, "Lane1Info", s.Lane1Info);
-    ReadText(store, "Lane2Info", s.Lane2Info);
-    ReadFlag(store, "ShowLaneInfo", s.ShowLaneInfo);
-    ReadFlag(store, "RecordMoves", s.RecordMoves);
-    ReadFlag(store, "ShowCrewNotes", s.ShowCrewNotes);
-    int dayLicCost = static_cast<int>(s.DayLicCost);
-    ReadInt(store, "DayLicCost", dayLicCost);
-    s.DayLicCost = dayLicCost;
-    ReadFlag(store, "EarlyRegDiscountActive", s.EarlyRegDiscountActive);
-    ReadText(store, "SetCrewName", s.SetCrewName);
-    ReadFlag(store, "CompressDT", s.CompressDT);
-    ReadFlag(store, "SpacedDT", s.SpacedDT);
-    ReadFlag(store, "ShowRaceNoDT", s.ShowRaceNoDT);
-    ReadFlag(store, "AllowTC", s.AllowTC);
-    ReadFlag(store, "CheckTC", s.CheckTC);
+    for (const SettingField& field : NamedSettings()) {
+        std::visit(SettingVisitor{
+                       [&](bool Settings::*flag) { ReadFlag(store, field.Name, s.*flag); },
+                       [&](int Settings::*number) { ReadInt(store, field.Name, s.*number); },
+                       [&](std::int64_t Settings::*amount) {
+                           int value = StoredAmount(s.*amount);
+                           ReadInt(store, field.Name, value);
+                           s.*amount = value;
+                       },
+                       [&](std::string Settings::*text) { ReadText(store, field.Name, s.*text); }},
+                   field.Member);
+    }
     const QVariant fee = store.value(Key("AutoFeeSTR"));
     if (fee.isValid() && fee.typeId() == QMetaType::QByteArray) {
         const QByteArray bytes = fee.toByteArray();
@@ -86,31 +85,18 @@ Settings SettingsStore::Read() const {
 
 void SettingsStore::Write(const Settings& s) {
     QSettings& store = *store_;
-    const auto flag = [&](const char* name, bool value) {
-        store.setValue(Key(name), value ? 1 : 0);
-    };
-    const auto text = [&](const char* name, const std::string& value) {
-        store.setValue(Key(name), QString::fromStdString(value));
-    };
-    store.setValue(Key("MaxNameLen"), s.MaxNameLen);
-    flag("ShowSponsor", s.ShowSponsor);
-    flag("PageEjectClub", s.PageEjectClub);
-    flag("SplitOnBlankLine", s.SplitOnBlankLine);
-    text("Lane1Info", s.Lane1Info);
-    text("Lane2Info", s.Lane2Info);
-    flag("ShowLaneInfo", s.ShowLaneInfo);
-    flag("RecordMoves", s.RecordMoves);
-    flag("ShowCrewNotes", s.ShowCrewNotes);
-    // The stored value is a 32-bit integer.
-    store.setValue(Key("DayLicCost"),
-                   static_cast<int>(std::clamp<std::int64_t>(s.DayLicCost, INT_MIN, INT_MAX)));
-    flag("EarlyRegDiscountActive", s.EarlyRegDiscountActive);
-    text("SetCrewName", s.SetCrewName);
-    flag("CompressDT", s.CompressDT);
-    flag("SpacedDT", s.SpacedDT);
-    flag("ShowRaceNoDT", s.ShowRaceNoDT);
-    flag("AllowTC", s.AllowTC);
-    flag("CheckTC", s.CheckTC);
+    for (const SettingField& field : NamedSettings()) {
+        const QVariant value = std::visit(
+            SettingVisitor{
+                [&](bool Settings::*flag) { return QVariant(s.*flag ? 1 : 0); },
+                [&](int Settings::*number) { return QVariant(s.*number); },
+                [&](std::int64_t Settings::*amount) { return QVariant(StoredAmount(s.*amount)); },
+                [&](std::string Settings::*text) {
+                    return QVariant(QString::fromStdString(s.*text));
+                }},
+            field.Member);
+        store.setValue(Key(field.Name), value);
+    }
     const std::string fee = EncodeAutoFee(s.AutoFeeSTR);
     store.setValue(Key("AutoFeeSTR"), QByteArray(fee.data(), static_cast<qsizetype>(fee.size())));
     store.sync();

@@ -28,6 +28,29 @@ Settings& CurrentSettings() {
     return settings;
 }
 
+const std::vector<SettingField>& NamedSettings() {
+    static const std::vector<SettingField> fields = {
+        {"MaxNameLen", &Settings::MaxNameLen},
+        {"ShowSponsor", &Settings::ShowSponsor},
+        {"PageEjectClub", &Settings::PageEjectClub},
+        {"SplitOnBlankLine", &Settings::SplitOnBlankLine},
+        {"Lane1Info", &Settings::Lane1Info},
+        {"Lane2Info", &Settings::Lane2Info},
+        {"ShowLaneInfo", &Settings::ShowLaneInfo},
+        {"RecordMoves", &Settings::RecordMoves},
+        {"ShowCrewNotes", &Settings::ShowCrewNotes},
+        {"DayLicCost", &Settings::DayLicCost},
+        {"EarlyRegDiscountActive", &Settings::EarlyRegDiscountActive},
+        {"SetCrewName", &Settings::SetCrewName},
+        {"CompressDT", &Settings::CompressDT},
+        {"SpacedDT", &Settings::SpacedDT},
+        {"ShowRaceNoDT", &Settings::ShowRaceNoDT},
+        {"AllowTC", &Settings::AllowTC},
+        {"CheckTC", &Settings::CheckTC},
+    };
+    return fields;
+}
+
 std::int64_t AutoEntryFee(std::string_view eventName) {
     const AutoFee& fee = CurrentSettings().AutoFeeSTR;
     if (!fee.AutoFeeOn)

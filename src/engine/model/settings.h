@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace bm {
@@ -47,6 +48,23 @@ struct Settings {
 
 // The settings in force for this process.
 Settings& CurrentSettings();
+
+// Where a setting lives in Settings; its type tells its kind: a flag, an
+// integer, an amount in hundredths, or a text.
+using SettingMember = std::variant<bool Settings::*, int Settings::*, std::int64_t Settings::*,
+                                   std::string Settings::*>;
+struct SettingField {
+    const char* Name; // the name it is stored and set under
+    SettingMember Member;
+};
+// Every setting kept under its own name (all but the automatic fee record).
+const std::vector<SettingField>& NamedSettings();
+
+// Calls one of the handlers with the member of a setting, by its kind.
+template <typename... Handlers> struct SettingVisitor : Handlers... {
+    using Handlers::operator()...;
+};
+template <typename... Handlers> SettingVisitor(Handlers...) -> SettingVisitor<Handlers...>;
 
 // The automatic entry fee of an event, in hundredths (0 when it is off).
 std::int64_t AutoEntryFee(std::string_view eventName);
