@@ -39,7 +39,7 @@ QString Edit(QWidget* dialog, const char* name) {
 
 } // namespace
 
-class DialogsTest : public QObject {
+class DialogsTest : public WindowTest {
     Q_OBJECT
 
 private slots:
@@ -53,7 +53,6 @@ private slots:
     void progressStartsFromZeroAtEachRun();
 
 private:
-    TForm1& Form() { return *form_; }
     // Opens the preferences from the menu and lets the handler work the dialog.
     void WithPreferences(std::function<void(QWidget*)> handler) {
         ModalDriver driver;
@@ -62,29 +61,14 @@ private:
         QCOMPARE(driver.Pending(), 0);
         QCOMPARE(driver.Unanswered(), 0);
     }
-
-    std::unique_ptr<bm::test::TempDir> dir_;
-    std::unique_ptr<bm::SettingsStore> store_;
-    std::unique_ptr<ScriptedDialogs> dialogs_;
-    std::unique_ptr<bm::test::ScriptedMessages> messages_;
-    std::unique_ptr<TForm1> form_;
 };
 
 void DialogsTest::init() {
-    dir_ = std::make_unique<bm::test::TempDir>();
-    store_ = std::make_unique<bm::SettingsStore>(dir_->File("settings.ini"));
-    dialogs_ = std::make_unique<ScriptedDialogs>();
-    messages_ = std::make_unique<bm::test::ScriptedMessages>();
-    form_ = std::make_unique<TForm1>(*store_, *dialogs_);
-    bm::CurrentSettings() = bm::Settings();
+    OpenWindow();
 }
 
 void DialogsTest::cleanup() {
-    form_.reset();
-    messages_.reset();
-    dialogs_.reset();
-    store_.reset();
-    dir_.reset();
+    CloseWindow();
 }
 
 void DialogsTest::preferencesShowTheDefaultsOfAnEmptyStore() {

@@ -6,6 +6,7 @@
 #include "model/boatmeet.h"
 #include "settingsstore.h"
 #include "shell/dialogs.h"
+#include "shell/tform1.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -146,5 +147,34 @@ inline std::string WriteRegatta(const bm::test::TempDir& dir, const std::string&
 inline QAction* Action(QWidget& window, const char* name) {
     return window.findChild<QAction*>(QString::fromUtf8(name));
 }
+
+// A main window of its own for each test: a temporary folder, a settings store
+// in it, scripted dialogs and messages, and settings at their defaults. Test
+// classes call OpenWindow from init() and CloseWindow from cleanup().
+class WindowTest : public QObject {
+protected:
+    void OpenWindow() {
+        dir_ = std::make_unique<bm::test::TempDir>();
+        store_ = std::make_unique<bm::SettingsStore>(dir_->File("settings.ini"));
+        dialogs_ = std::make_unique<ScriptedDialogs>();
+        messages_ = std::make_unique<bm::test::ScriptedMessages>();
+        form_ = std::make_unique<TForm1>(*store_, *dialogs_);
+        bm::CurrentSettings() = bm::Settings();
+    }
+    void CloseWindow() {
+        form_.reset();
+        messages_.reset();
+        dialogs_.reset();
+        store_.reset();
+        dir_.reset();
+    }
+    TForm1& Form() { return *form_; }
+
+    std::unique_ptr<bm::test::TempDir> dir_;
+    std::unique_ptr<bm::SettingsStore> store_;
+    std::unique_ptr<ScriptedDialogs> dialogs_;
+    std::unique_ptr<bm::test::ScriptedMessages> messages_;
+    std::unique_ptr<TForm1> form_;
+};
 
 } // namespace guitest

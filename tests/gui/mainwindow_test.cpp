@@ -18,7 +18,7 @@
 
 using namespace guitest;
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public WindowTest {
     Q_OBJECT
 
 private slots:
@@ -42,7 +42,6 @@ private slots:
     void aFileArgumentIsOpenedAndListedByItsFullName();
 
 private:
-    TForm1& Form() { return *form_; }
     void Trigger(const char* name) {
         QAction* action = Action(Form(), name);
         QVERIFY2(action, name);
@@ -53,28 +52,14 @@ private:
         Form().OpenFile(Q(path));
         return path;
     }
-
-    std::unique_ptr<bm::test::TempDir> dir_;
-    std::unique_ptr<bm::SettingsStore> store_;
-    std::unique_ptr<ScriptedDialogs> dialogs_;
-    std::unique_ptr<bm::test::ScriptedMessages> messages_;
-    std::unique_ptr<TForm1> form_;
 };
 
 void MainWindowTest::init() {
-    dir_ = std::make_unique<bm::test::TempDir>();
-    store_ = std::make_unique<bm::SettingsStore>(dir_->File("settings.ini"));
-    dialogs_ = std::make_unique<ScriptedDialogs>();
-    messages_ = std::make_unique<bm::test::ScriptedMessages>();
-    form_ = std::make_unique<TForm1>(*store_, *dialogs_);
+    OpenWindow();
 }
 
 void MainWindowTest::cleanup() {
-    form_.reset();
-    messages_.reset();
-    dialogs_.reset();
-    store_.reset();
-    dir_.reset();
+    CloseWindow();
 }
 
 void MainWindowTest::commandsWithNoMeetOpenDoNothing() {

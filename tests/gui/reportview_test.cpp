@@ -51,7 +51,7 @@ int PdfPages(const std::string& path) {
 
 } // namespace
 
-class ReportViewTest : public QObject {
+class ReportViewTest : public WindowTest {
     Q_OBJECT
 
 private slots:
@@ -71,7 +71,6 @@ private slots:
     void popupMenuOffersTheOutputs();
 
 private:
-    TForm1& Form() { return *form_; }
     QPlainTextEdit* View() { return Form().findChild<QPlainTextEdit*>(QStringLiteral("REdit")); }
     QComboBox* Selector() { return Form().findChild<QComboBox*>(QStringLiteral("DSelect_CB")); }
     QCheckBox* Lock() { return Form().findChild<QCheckBox*>(QStringLiteral("DisplayLock_CB")); }
@@ -82,29 +81,14 @@ private:
         Form().LoadView(lines);
         Lock()->click();
     }
-
-    std::unique_ptr<bm::test::TempDir> dir_;
-    std::unique_ptr<bm::SettingsStore> store_;
-    std::unique_ptr<ScriptedDialogs> dialogs_;
-    std::unique_ptr<bm::test::ScriptedMessages> messages_;
-    std::unique_ptr<TForm1> form_;
 };
 
 void ReportViewTest::init() {
-    dir_ = std::make_unique<bm::test::TempDir>();
-    store_ = std::make_unique<bm::SettingsStore>(dir_->File("settings.ini"));
-    dialogs_ = std::make_unique<ScriptedDialogs>();
-    messages_ = std::make_unique<bm::test::ScriptedMessages>();
-    form_ = std::make_unique<TForm1>(*store_, *dialogs_);
-    bm::CurrentSettings() = bm::Settings();
+    OpenWindow();
 }
 
 void ReportViewTest::cleanup() {
-    form_.reset();
-    messages_.reset();
-    dialogs_.reset();
-    store_.reset();
-    dir_.reset();
+    CloseWindow();
 }
 
 void ReportViewTest::selectorHoldsTheEighteenReports() {
