@@ -1,7 +1,8 @@
 // Drawing every event of a large meet, and writing its draw displays.
-#include "draw/drawtext.h"
-#include "import/makedata.h"
-#include "model/misccode.h"
+#include "engine/draw/drawdisplay.h"
+#include "engine/draw/randomdraw.h"
+#include "engine/import/makedata.h"
+#include "engine/model/random.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,7 +19,7 @@ std::unique_ptr<bm::Boatmeet> DrawnMeet(int crews, int events, int clubs) {
     params.Clubs = clubs;
     std::string error;
     auto meet = bm::GenerateMeet(params, error);
-    meet->DrawAllEvents();
+    DrawAllEvents(*meet);
     return meet;
 }
 
@@ -37,7 +38,7 @@ bm::Boatmeet& WideEvent() {
 void DrawAllEvents(benchmark::State& state) {
     bm::Boatmeet& meet = state.range(0) == 0 ? LargeMeet() : WideEvent();
     for (auto _ : state) {
-        meet.DrawAllEvents();
+        DrawAllEvents(meet);
         benchmark::DoNotOptimize(meet.RaceList.data());
     }
     state.counters["crews"] = static_cast<double>(meet.Crews.size());
@@ -50,7 +51,7 @@ void WriteAllDraws(benchmark::State& state) {
     std::size_t bytes = 0;
     for (auto _ : state) {
         std::ostringstream out;
-        bm::WriteAllDraws(meet, out, layout, 0);
+        bm::WriteAllDraws(meet, out, static_cast<bm::DrawLayout>(layout), bm::ShowType::Races);
         bytes = out.str().size();
         benchmark::DoNotOptimize(bytes);
     }

@@ -1,7 +1,7 @@
 // Importing a championship-size export: 10,000 entries and 40,000 member rows
 // (an entries file and a members file, written to a temporary folder) into a
 // new meet, with and without doubling-up detection.
-#include "import/vexaapply.h"
+#include "engine/import/vexaapply.h"
 
 #include <benchmark/benchmark.h>
 

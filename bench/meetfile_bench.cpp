@@ -1,9 +1,11 @@
 // Loading and saving a large meet (20,000 crews in 400 events, 500 clubs, every
 // event drawn), and crew lookup by id.
-#include "import/makedata.h"
-#include "model/boatmeet.h"
-#include "model/misccode.h"
-#include "model/textfile.h"
+#include "engine/draw/randomdraw.h"
+#include "engine/import/makedata.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/random.h"
+#include "engine/model/textfile.h"
+#include "engine/schedule/numbering.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,8 +29,8 @@ struct BigMeet {
         bm::ResetRandom();
         std::string error;
         meet = bm::GenerateMeet({"Benchmark Regatta", 20000, 400, 500, 2000, 1000}, error);
-        meet->DrawAllEvents();
-        meet->NumberRaces();
+        DrawAllEvents(*meet);
+        NumberRaces(*meet);
         meet->NumberCrewsByEvent();
         std::ostringstream out;
         meet->WriteTo(out, true);

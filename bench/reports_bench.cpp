@@ -1,8 +1,10 @@
 // All eighteen reports of a drawn and scheduled 3,000-crew meet.
-#include "import/makedata.h"
-#include "model/misccode.h"
-#include "model/settings.h"
-#include "reports/catalogue.h"
+#include "engine/draw/randomdraw.h"
+#include "engine/import/makedata.h"
+#include "engine/model/random.h"
+#include "engine/model/settings.h"
+#include "engine/reports/catalogue.h"
+#include "engine/schedule/scheduler.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,10 +25,10 @@ bm::Boatmeet& LargeMeet() {
         std::string error;
         auto generated = bm::GenerateMeet(params, error);
         generated->RaceTimes.SetPeriods({{800, 2000, 1, 0}});
-        generated->DrawAllEvents();
+        DrawAllEvents(*generated);
         generated->NumberCrewsByEvent();
         generated->CollectRaces();
-        generated->ScheduleRaces(generated->SType, generated->FType, nullptr, nullptr);
+        ScheduleRaces(*generated, generated->SType, generated->FType, nullptr, nullptr);
         return generated;
     }();
     return *meet;
@@ -34,7 +36,7 @@ bm::Boatmeet& LargeMeet() {
 
 std::size_t WriteOne(int index) {
     std::ostringstream out;
-    bm::WriteReport(LargeMeet(), index, 0, out);
+    bm::WriteReport(LargeMeet(), index, bm::ShowType::Races, out);
     return out.str().size();
 }
 

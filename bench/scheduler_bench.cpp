@@ -1,9 +1,12 @@
-// Scheduling a drawn meet with the automatic scheduler (Moderate, finals At
+// Scheduling a drawn meet with the automatic scheduler (bm::ScheduleMode::Moderate, finals At
 // end, one period from 0800 every 2 minutes), and the same with the plain
 // scheduler that the tests hold it against.
-#include "import/makedata.h"
+#include "engine/draw/randomdraw.h"
+#include "engine/import/makedata.h"
+#include "engine/model/random.h"
+#include "engine/schedule/numbering.h"
+#include "engine/schedule/scheduler.h"
 #include "literal_scheduler.h"
-#include "model/misccode.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,7 +16,7 @@ std::unique_ptr<bm::Boatmeet> DrawnMeet(const bm::GenerateParams& params) {
     bm::ResetRandom();
     std::string error;
     auto meet = bm::GenerateMeet(params, error);
-    meet->DrawAllEvents();
+    DrawAllEvents(*meet);
     meet->RaceTimes.SetPeriods({{800, 1800, 2, 0}});
     return meet;
 }
@@ -40,7 +43,7 @@ template <typename Schedule> void Run(benchmark::State& state, Schedule schedule
     bm::Boatmeet& meet = MeetOf(state);
     for (auto _ : state) {
         state.PauseTiming();
-        meet.ClearRaceTimes();
+        ClearRaceTimes(meet);
         meet.CollectRaces();
         state.ResumeTiming();
         const std::string message = schedule(meet);
@@ -56,14 +59,16 @@ template <typename Schedule> void Run(benchmark::State& state, Schedule schedule
 
 void ScheduleRaces(benchmark::State& state) {
     Run(state, [](bm::Boatmeet& meet) {
-        return meet.ScheduleRaces(bm::Moderate, bm::FinalsAtEnd, nullptr, nullptr);
+        return ScheduleRaces(meet, bm::ScheduleMode::Moderate, bm::FinalsPlacement::AtEnd, nullptr,
+                             nullptr);
     });
 }
 BENCHMARK(ScheduleRaces)->Arg(0)->Arg(1)->ArgName("large")->Unit(benchmark::kMillisecond);
 
 void PlainScheduleRaces(benchmark::State& state) {
     Run(state, [](bm::Boatmeet& meet) {
-        return bm::literal::ScheduleRaces(meet, bm::Moderate, bm::FinalsAtEnd, nullptr, nullptr);
+        return bm::literal::ScheduleRaces(meet, bm::ScheduleMode::Moderate,
+                                          bm::FinalsPlacement::AtEnd, nullptr, nullptr);
     });
 }
 BENCHMARK(PlainScheduleRaces)

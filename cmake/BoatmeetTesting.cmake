@@ -23,12 +23,12 @@ function(bm_add_engine_test name)
 endfunction()
 
 # bm_add_store_test(NAME source...): a GoogleTest executable over the settings
-# store (QtCore, no GUI), so it also runs in the sanitizer build.
+# store (QtCore, no GUI).
 function(bm_add_store_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE boatmeet_store bm_test_support GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE BM_TEST_DATA_DIR="${BM_DATA_DIR}")
-  bm_register_test(${name} cli)
+  bm_register_test(${name} store)
 endfunction()
 
 # bm_add_gui_test(NAME source...): a Qt Test executable over the windows.

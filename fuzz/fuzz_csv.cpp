@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes, decoded as the import decodes a file, to the CSV
 // record reader: it must end, and no value may hold a quote or a line feed
 // or begin or end with a blank or control character.
-#include "import/csvreader.h"
-#include "model/textfile.h"
+#include "engine/import/csvreader.h"
+#include "engine/model/textfile.h"
 
 #include <cstddef>
 #include <cstdint>

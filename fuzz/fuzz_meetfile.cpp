@@ -1,8 +1,8 @@
 // Loads any bytes as a meet data file and writes the meet back. Loading must
 // never crash or hang, and what the writer produced must load to a meet that
 // writes the very same bytes again.
-#include "model/boatmeet.h"
-#include "model/textfile.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/textfile.h"
 
 #include <cstdint>
 #include <cstdlib>

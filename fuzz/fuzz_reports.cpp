@@ -1,11 +1,11 @@
 // Feeds arbitrary meet files to every report, the information texts and the
 // recording of a result: none of them may crash, hang or overrun, whatever
 // the draws, links, times and periods of the file hold.
-#include "draw/info.h"
-#include "draw/raceres.h"
-#include "model/boatmeet.h"
-#include "model/textfile.h"
-#include "reports/catalogue.h"
+#include "engine/draw/crewraceinfo.h"
+#include "engine/draw/results.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/textfile.h"
+#include "engine/reports/catalogue.h"
 
 #include <cstddef>
 #include <cstdint>

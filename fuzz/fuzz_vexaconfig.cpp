@@ -3,8 +3,8 @@
 // of the next file key (pieces are reused when there are more keys). A
 // configuration that reads is loaded and, when that succeeds, applied to a
 // meet with doubling-up detection and the meet is written.
-#include "import/vexaapply.h"
-#include "model/textfile.h"
+#include "engine/import/vexaapply.h"
+#include "engine/model/textfile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "cli.h"
+#include "cli/cli.h"
 
-#include "common.h"
-#include "model/misccode.h"
+#include "cli/common.h"
+#include "engine/model/random.h"
 
 #include <algorithm>
 

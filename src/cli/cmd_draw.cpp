@@ -1,8 +1,9 @@
-#include "cmd_draw.h"
+#include "cli/cmd_draw.h"
 
-#include "common.h"
-#include "reports/catalogue.h"
-#include "reports/reportoutput.h"
+#include "cli/common.h"
+#include "engine/draw/randomdraw.h"
+#include "engine/reports/catalogue.h"
+#include "engine/reports/reportoutput.h"
 
 #include <sstream>
 
@@ -10,15 +11,17 @@ namespace bm::cli {
 
 namespace {
 
-// The show type named on the command line: 0 races, 1 results, 2 truncated.
-int ShowTypeOf(const std::string& name) {
+// The show type named on the command line; false for another name.
+bool ShowTypeOf(const std::string& name, ShowType& showType) {
     if (name == "races")
-        return 0;
-    if (name == "results")
-        return 1;
-    if (name == "truncated")
-        return 2;
-    return -1;
+        showType = ShowType::Races;
+    else if (name == "results")
+        showType = ShowType::Results;
+    else if (name == "truncated")
+        showType = ShowType::Truncated;
+    else
+        return false;
+    return true;
 }
 
 } // namespace
@@ -29,7 +32,7 @@ int RunDraw(const ParsedArgs& args, Streams& io) {
     if (!meet)
         return Usage;
     if (!args.Has("--event")) {
-        meet->DrawAllEvents();
+        DrawAllEvents(*meet);
         return SaveMeet(*meet, args, path, io);
     }
     // Every name is checked before anything is drawn.
@@ -43,7 +46,7 @@ int RunDraw(const ParsedArgs& args, Streams& io) {
         keys.push_back(key);
     }
     for (int key : keys)
-        meet->DrawEvent(key);
+        DrawEvent(*meet, key);
     return SaveMeet(*meet, args, path, io);
 }
 
@@ -51,8 +54,8 @@ int RunReport(const ParsedArgs& args, Streams& io) {
     const int index = FindReport(args.positional[1]);
     if (index < 0)
         return UsageError(io, "report", "no such report '" + args.positional[1] + "'");
-    const int showType = ShowTypeOf(args.Value("--show-type", "races"));
-    if (showType < 0)
+    ShowType showType = ShowType::Races;
+    if (!ShowTypeOf(args.Value("--show-type", "races"), showType))
         return UsageError(io, "report", "--show-type takes races, results or truncated");
     const std::string format = args.Value("--format", "text");
     if (format != "text" && format != "html" && format != "rtf")

@@ -2,7 +2,7 @@
 // of the display selector.
 #pragma once
 
-#include "cli.h"
+#include "cli/cli.h"
 
 namespace bm::cli {
 

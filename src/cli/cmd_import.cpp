@@ -1,9 +1,9 @@
-#include "cmd_import.h"
+#include "cli/cmd_import.h"
 
-#include "common.h"
-#include "import/makedata.h"
-#include "import/vexaapply.h"
-#include "model/misccode.h"
+#include "cli/common.h"
+#include "engine/import/makedata.h"
+#include "engine/import/vexaapply.h"
+#include "engine/model/text.h"
 
 #include <filesystem>
 

@@ -1,7 +1,7 @@
 // Commands of the entry import and the test data generator.
 #pragma once
 
-#include "cli.h"
+#include "cli/cli.h"
 
 namespace bm::cli {
 

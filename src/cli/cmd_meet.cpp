@@ -1,18 +1,15 @@
-#include "cmd_meet.h"
+#include "cli/cmd_meet.h"
 
-#include "common.h"
-#include "model/misccode.h"
+#include "cli/common.h"
+#include "engine/session/meetfiles.h"
 
 namespace bm::cli {
 
 int RunNew(const ParsedArgs& args, Streams& io) {
     if (!PrepareSettings(args, io))
         return Usage;
-    Boatmeet meet;
-    meet.Title = CleanText(args.Value("--title"));
-    meet.Date = CleanText(args.Value("--date"));
-    meet.Clubs.Add("Winner Prev");
-    return SaveMeetTo(meet, args.positional[0], true, io);
+    const std::unique_ptr<Boatmeet> meet = NewMeet(args.Value("--title"), args.Value("--date"));
+    return SaveMeetTo(*meet, args.positional[0], true, io);
 }
 
 int RunSave(const ParsedArgs& args, Streams& io) {

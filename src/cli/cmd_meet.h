@@ -2,7 +2,7 @@
 // its key data, and numbering its crews.
 #pragma once
 
-#include "cli.h"
+#include "cli/cli.h"
 
 namespace bm::cli {
 

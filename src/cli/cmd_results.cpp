@@ -1,11 +1,11 @@
-#include "cmd_results.h"
+#include "cli/cmd_results.h"
 
-#include "common.h"
-#include "draw/eventsplit.h"
-#include "draw/info.h"
-#include "draw/raceres.h"
-#include "model/misccode.h"
-#include "reports/reports.h"
+#include "cli/common.h"
+#include "engine/draw/crewraceinfo.h"
+#include "engine/draw/eventsplit.h"
+#include "engine/draw/results.h"
+#include "engine/model/text.h"
+#include "engine/reports/reports.h"
 
 #include <optional>
 
@@ -55,9 +55,13 @@ int RunSplit(const ParsedArgs& args, Streams& io) {
     auto meet = OpenCommandMeet(args, io);
     if (!meet)
         return Usage;
-    CliMessages messages(io.err, true);
-    if (!SplitEvent(*meet, EventNamed(*meet, args.positional[1]), ReadInt(args.positional[2])))
+    std::string error;
+    if (!SplitEvent(
+            *meet, EventNamed(*meet, args.positional[1]), ReadInt(args.positional[2]),
+            [](const std::string&) { return true; }, error)) {
+        io.err << error << "\n";
         return Problem;
+    }
     return SaveMeet(*meet, args, path, io);
 }
 
@@ -81,7 +85,7 @@ int RunCheck(const ParsedArgs& args, Streams& io) {
     auto meet = OpenCommandMeet(args, io);
     if (!meet)
         return Usage;
-    return WriteDrawStatus(*meet, io.out, 0) > 0 ? Problem : Done;
+    return WriteDrawStatus(*meet, io.out, ShowType::Races) > 0 ? Problem : Done;
 }
 
 } // namespace bm::cli

@@ -2,7 +2,7 @@
 // information texts and the draw status check.
 #pragma once
 
-#include "cli.h"
+#include "cli/cli.h"
 
 namespace bm::cli {
 

@@ -1,8 +1,10 @@
-#include "cmd_schedule.h"
+#include "cli/cmd_schedule.h"
 
-#include "common.h"
-#include "model/misccode.h"
-#include "schedule/periodrows.h"
+#include "cli/common.h"
+#include "engine/model/text.h"
+#include "engine/schedule/numbering.h"
+#include "engine/schedule/periodrows.h"
+#include "engine/schedule/scheduler.h"
 
 #include <algorithm>
 #include <functional>
@@ -117,9 +119,9 @@ int RunSchedule(const ParsedArgs& args, Streams& io) {
     if (!meet)
         return Usage;
     if (args.Has("--mode"))
-        meet->SType = mode;
+        meet->SType = static_cast<ScheduleMode>(mode);
     if (args.Has("--finals"))
-        meet->FType = finals;
+        meet->FType = static_cast<FinalsPlacement>(finals);
     meet->CollectRaces();
     if (meet->RaceList.empty()) {
         io.err << "No races to schedule! Are events drawn?\n";
@@ -127,12 +129,12 @@ int RunSchedule(const ParsedArgs& args, Streams& io) {
     }
     const bool accept = args.Has("--accept-conflicts");
     ProgressBar bar(io.err);
-    Boatmeet::ReportProgress progress;
+    ReportProgress progress;
     if (io.errIsTerminal)
         progress = [&bar](int percent) { bar.Show(percent); };
     const std::string message =
-        meet->ScheduleRaces(meet->SType, meet->FType, progress,
-                            [accept](int, const std::vector<Race*>&) { return accept; });
+        ScheduleRaces(*meet, meet->SType, meet->FType, progress,
+                      [accept](int, const std::vector<Race*>&) { return accept; });
     bar.Finish();
     return SaveWithProblem(*meet, args, io, message);
 }
@@ -142,7 +144,7 @@ int RunScheduleFixed(const ParsedArgs& args, Streams& io) {
     if (!meet)
         return Usage;
     meet->CollectRaces();
-    const std::string problem = meet->ScheduleFixedOrder();
+    const std::string problem = ScheduleFixedOrder(*meet);
     if (!problem.empty())
         return SaveWithProblem(*meet, args, io, "Problem : " + problem);
     // Success is told only once the meet is safely written.
@@ -153,15 +155,15 @@ int RunScheduleFixed(const ParsedArgs& args, Streams& io) {
 }
 
 int RunRealign(const ParsedArgs& args, Streams& io) {
-    return Edit(args, io, [](Boatmeet& meet) { meet.RealignRaces(); });
+    return Edit(args, io, [](Boatmeet& meet) { RealignRaces(meet); });
 }
 
 int RunClearTimes(const ParsedArgs& args, Streams& io) {
-    return Edit(args, io, [](Boatmeet& meet) { meet.ClearRaceTimes(); });
+    return Edit(args, io, [](Boatmeet& meet) { ClearRaceTimes(meet); });
 }
 
 int RunNumberRaces(const ParsedArgs& args, Streams& io) {
-    return Edit(args, io, [](Boatmeet& meet) { meet.NumberRaces(); });
+    return Edit(args, io, [](Boatmeet& meet) { NumberRaces(meet); });
 }
 
 int RunSetTime(const ParsedArgs& args, Streams& io) {

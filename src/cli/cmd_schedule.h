@@ -2,7 +2,7 @@
 // numbering, setting one race's time, and the race periods.
 #pragma once
 
-#include "cli.h"
+#include "cli/cli.h"
 
 namespace bm::cli {
 

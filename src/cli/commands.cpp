@@ -1,11 +1,11 @@
 // The table of commands. Each command lives in the file of its subject.
-#include "cli.h"
-#include "cmd_draw.h"
-#include "cmd_import.h"
-#include "cmd_meet.h"
-#include "cmd_results.h"
-#include "cmd_schedule.h"
-#include "common.h"
+#include "cli/cli.h"
+#include "cli/cmd_draw.h"
+#include "cli/cmd_import.h"
+#include "cli/cmd_meet.h"
+#include "cli/cmd_results.h"
+#include "cli/cmd_schedule.h"
+#include "cli/common.h"
 
 namespace bm::cli {
 

@@ -1,12 +1,13 @@
-#include "common.h"
+#include "cli/common.h"
 
-#include "model/misccode.h"
-#include "model/settings.h"
-#include "settingsstore.h"
+#include "engine/model/clockmoney.h"
+#include "engine/model/settings.h"
+#include "engine/model/text.h"
+#include "engine/session/meetfiles.h"
+#include "store/settingsstore.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <variant>
@@ -139,16 +140,11 @@ bool PrepareSettings(const ParsedArgs& args, Streams& io) {
 }
 
 std::unique_ptr<Boatmeet> OpenMeet(const std::string& path, Streams& io) {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
-        io.err << "Could not open file : " << path << "\n";
-        return nullptr;
-    }
-    if (MeetFileKind(path) != 0) {
-        io.err << "This file does not appear to be a Boatmeet file..\n";
-        return nullptr;
-    }
-    return Boatmeet::LoadFromFile(path);
+    std::string error;
+    std::unique_ptr<Boatmeet> meet = OpenMeetFile(path, error);
+    if (!meet)
+        io.err << error << "\n";
+    return meet;
 }
 
 std::unique_ptr<Boatmeet> OpenCommandMeet(const ParsedArgs& args, Streams& io) {
@@ -158,8 +154,9 @@ std::unique_ptr<Boatmeet> OpenCommandMeet(const ParsedArgs& args, Streams& io) {
 }
 
 int SaveMeetTo(Boatmeet& meet, const std::string& target, bool full, Streams& io) {
-    if (!meet.SaveToFile(target, full)) {
-        io.err << "Failed to write to file. DATA NOT SAVED!\n";
+    std::string error;
+    if (!SaveMeetFile(meet, target, full, error)) {
+        io.err << error << "\n";
         return Problem;
     }
     return Done;

@@ -3,9 +3,9 @@
 // writing the meet back.
 #pragma once
 
-#include "cli.h"
-#include "model/boatmeet.h"
-#include "model/messages.h"
+#include "cli/cli.h"
+#include "engine/model/boatmeet.h"
+#include "engine/session/messages.h"
 
 #include <memory>
 #include <string>

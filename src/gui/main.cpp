@@ -1,7 +1,7 @@
-#include "settingsstore.h"
-#include "shell/dialogs.h"
-#include "shell/messageboxes.h"
-#include "shell/tform1.h"
+#include "gui/shell/dialogs.h"
+#include "gui/shell/messageboxes.h"
+#include "gui/shell/tform1.h"
+#include "store/settingsstore.h"
 
 #include <QApplication>
 

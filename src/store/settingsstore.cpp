@@ -1,6 +1,6 @@
-#include "settingsstore.h"
+#include "store/settingsstore.h"
 
-#include "model/messages.h"
+#include "engine/session/messages.h"
 
 #include <QSettings>
 

@@ -3,7 +3,7 @@
 // kept under the value names the program has always used.
 #pragma once
 
-#include "model/settings.h"
+#include "engine/model/settings.h"
 
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
 // Running boatmeet-cli commands in the test process, with the output caught.
 #pragma once
 
-#include "cli.h"
+#include "cli/cli.h"
 
 #include <sstream>
 #include <string>

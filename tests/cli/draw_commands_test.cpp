@@ -1,7 +1,9 @@
-#include "cli.h"
-#include "import/makedata.h"
-#include "model/boatmeet.h"
-#include "model/misccode.h"
+#include "cli/cli.h"
+#include "engine/draw/randomdraw.h"
+#include "engine/import/makedata.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/draw.h"
+#include "engine/model/random.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
@@ -180,8 +182,8 @@ TEST(DrawCommand, DrawsAllEventsOrTheNamedOnes) {
     auto drawn = Boatmeet::LoadFromFile(file);
     auto expected = Boatmeet::LoadFromFile(DataPath("draw_regatta.bmf"));
     ResetRandom();
-    expected->DrawEvent(2);
-    expected->DrawEvent(1);
+    DrawEvent(*expected, 2);
+    DrawEvent(*expected, 1);
     std::ostringstream a;
     std::ostringstream b;
     drawn->WriteTo(a, true);

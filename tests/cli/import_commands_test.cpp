@@ -1,9 +1,9 @@
 // The import and generate commands: in-process runs compared with the engine's
 // results, and end-to-end runs of the real program on the example export.
-#include "cli.h"
-#include "import/makedata.h"
-#include "import/vexaapply.h"
-#include "model/misccode.h"
+#include "cli/cli.h"
+#include "engine/import/makedata.h"
+#include "engine/import/vexaapply.h"
+#include "engine/model/random.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "cli.h"
+#include "cli/cli.h"
 
-#include "model/boatmeet.h"
-#include "model/settings.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/settings.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

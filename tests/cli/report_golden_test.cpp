@@ -1,6 +1,6 @@
 // Every report of the small hand-made meet, run through the real program and
 // compared byte for byte with the golden files beside the meet.
-#include "reports/catalogue.h"
+#include "engine/reports/catalogue.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "clirun.h"
-#include "model/boatmeet.h"
+#include "engine/model/boatmeet.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

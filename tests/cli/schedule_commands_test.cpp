@@ -1,6 +1,7 @@
-#include "cli.h"
-#include "model/boatmeet.h"
-#include "model/misccode.h"
+#include "cli/cli.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/random.h"
+#include "engine/model/text.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +47,7 @@ std::string Schedule(const std::string& file) {
 
 // sched_drawn.bmf: MS 1x of four crews (two semi-finals and a final) and the
 // final of WS 2x, whose Smith doubles up with Smith of MS 1x; one period from
-// 0900 every 10 minutes; least times 40, 40 and 20; Rigid, finals At end.
+// 0900 every 10 minutes; least times 40, 40 and 20; ScheduleMode::Rigid, finals At end.
 const std::string KeptSchedule = "0900 R1   MS 1x () Avon Smith  () Bath Jones  (1020)\n"
                                  "0910 R2   MS 1x () Cam Brown   () Avon Green  (1020)\n"
                                  "0940 R3   WS 2x () Avon Smith  () Bath Lee  \n"
@@ -77,8 +78,8 @@ TEST(ScheduleCommand, ChoicesAreUsedAndStored) {
         RunCli({"schedule", file, "--mode", "flexible", "--finals", "anytime", "-o", out});
     EXPECT_EQ(result.status, 0) << result.err;
     auto meet = Boatmeet::LoadFromFile(out);
-    EXPECT_EQ(meet->SType, 2);
-    EXPECT_EQ(meet->FType, 0);
+    EXPECT_EQ(meet->SType, ScheduleMode::Flexible);
+    EXPECT_EQ(meet->FType, FinalsPlacement::Anytime);
     EXPECT_EQ(ReadFile(file), ReadFile(DataPath("sched_drawn.bmf"))) << "-o leaves FILE alone";
 
     EXPECT_EQ(RunCli({"schedule", file, "--mode", "gentle"}).status, 2);

@@ -1,6 +1,6 @@
-#include "model/misccode.h"
+#include "engine/model/clockmoney.h"
+#include "engine/reports/reports.h"
 #include "repmeet.h"
-#include "reports/reports.h"
 
 using namespace bm;
 using namespace bm::test;
@@ -14,7 +14,9 @@ protected:
         meet = Load("rep_small.bmf");
     }
     std::string ClubReport(int mode) {
-        return Written([&](std::ostream& out) { WriteClubReport(*meet, out, mode); });
+        return Written([&](std::ostream& out) {
+            WriteClubReport(*meet, out, static_cast<ClubReportMode>(mode));
+        });
     }
     std::string FeesByEvent() {
         return Written([&](std::ostream& out) { WriteEntryFeesByEvent(*meet, out); });

@@ -1,7 +1,7 @@
-#include "model/boatmeet.h"
+#include "engine/model/boatmeet.h"
 
-#include "model/misccode.h"
-#include "model/settings.h"
+#include "engine/model/random.h"
+#include "engine/model/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -65,8 +65,8 @@ TEST(NewMeet, StartsWithTheDefaults) {
     EXPECT_EQ(meet.BRTime, 40);
     EXPECT_EQ(meet.DUTime, 40);
     EXPECT_EQ(meet.BSTime, 20);
-    EXPECT_EQ(meet.SType, 0);
-    EXPECT_EQ(meet.FType, 2);
+    EXPECT_EQ(static_cast<int>(meet.SType), 0);
+    EXPECT_EQ(static_cast<int>(meet.FType), 2);
     EXPECT_EQ(meet.RaceTimes.Count(), 0);
     EXPECT_TRUE(meet.Crews.empty());
     EXPECT_TRUE(meet.Draws.empty());

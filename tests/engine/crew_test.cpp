@@ -1,4 +1,4 @@
-#include "model/crew.h"
+#include "engine/model/crew.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "draw/draw.h"
+#include "engine/model/draw.h"
 
-#include "model/crew.h"
+#include "engine/model/crew.h"
 
 #include <gtest/gtest.h>
 
@@ -330,4 +330,16 @@ TEST(DrawEdit, RemoveCrewEmptiesItsSlot) {
     EXPECT_EQ(SlotsOf(draw, 3), (std::array<int, 2>{0, C}));
     draw.RemoveCrew(99);
     EXPECT_EQ(draw.PlacedCount(), 2);
+}
+
+TEST(DrawArithmetic, PowersOfTwoAndBitLengths) {
+    EXPECT_EQ(NextPowerOfTwo(0), 2);
+    EXPECT_EQ(NextPowerOfTwo(1), 2);
+    EXPECT_EQ(NextPowerOfTwo(2), 2);
+    EXPECT_EQ(NextPowerOfTwo(3), 4);
+    EXPECT_EQ(NextPowerOfTwo(9), 16);
+    EXPECT_EQ(BitLength(0), 0);
+    EXPECT_EQ(BitLength(1), 1);
+    EXPECT_EQ(BitLength(3), 2);
+    EXPECT_EQ(BitLength(4), 3);
 }

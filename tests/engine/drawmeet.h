@@ -1,9 +1,9 @@
 // A small meet built in code for the drawing and draw display tests.
 #pragma once
 
-#include "model/boatmeet.h"
-#include "model/misccode.h"
-#include "model/settings.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/random.h"
+#include "engine/model/settings.h"
 
 #include <memory>
 #include <string>

@@ -1,5 +1,5 @@
+#include "engine/reports/reports.h"
 #include "repmeet.h"
-#include "reports/reports.h"
 
 using namespace bm;
 using namespace bm::test;
@@ -33,7 +33,7 @@ class DrawStatus : public RepMeetTest {
 protected:
     std::string Status(Boatmeet& meet, int* problems = nullptr, int showType = 0) {
         std::ostringstream out;
-        const int found = WriteDrawStatus(meet, out, showType);
+        const int found = WriteDrawStatus(meet, out, static_cast<ShowType>(showType));
         if (problems)
             *problems = found;
         return out.str();
@@ -122,9 +122,9 @@ TEST_F(DrawStatus, GapCheckEndsWithoutPeriodsOrForFarTimes) {
     EXPECT_EQ(problems, 0);
     // Sixty thousand races an hour, or a race timed far beyond any slot.
     meet = FromText(FourCrewMeet("RaceTimeServer: 1  900 1200 3600000 (1)", 900, 920, 925));
-    EXPECT_GT(WriteDrawStatus(*meet, *std::make_unique<std::ostringstream>(), 0), 0);
+    EXPECT_GT(WriteDrawStatus(*meet, *std::make_unique<std::ostringstream>(), ShowType::Races), 0);
     meet = FromText(FourCrewMeet("RaceTimeServer: 1  900 1200 10 (0)", 900, 920, 2147483647));
-    EXPECT_GT(WriteDrawStatus(*meet, *std::make_unique<std::ostringstream>(), 0), 0);
+    EXPECT_GT(WriteDrawStatus(*meet, *std::make_unique<std::ostringstream>(), ShowType::Races), 0);
 }
 
 TEST_F(DrawStatus, RaceTimedBeforeItsFeederFollowsTheShowType) {

@@ -1,6 +1,7 @@
-#include "draw/eventsplit.h"
+#include "engine/draw/eventsplit.h"
 
-#include "model/misccode.h"
+#include "engine/model/random.h"
+#include "engine/model/text.h"
 #include "repmeet.h"
 
 #include <map>
@@ -58,6 +59,17 @@ protected:
         return counts;
     }
 
+    // Splits as the window does: the question answered from the script, a
+    // refusal shown as information.
+    bool Divide(std::string_view event, int divisions) {
+        std::string error;
+        const auto ask = [this](const std::string& question) { return messages.Ask(question); };
+        const bool done = SplitEvent(*meet, event, divisions, ask, error);
+        if (!error.empty())
+            messages.Inform(error);
+        return done;
+    }
+
     ScriptedMessages messages;
     std::unique_ptr<Boatmeet> meet;
 };
@@ -66,7 +78,7 @@ protected:
 
 TEST_F(Split, DivisionsTakeTheEventsPlaceAndItsCrews) {
     messages.SetNextAnswer(true);
-    ASSERT_TRUE(SplitEvent(*meet, "Junior", 2));
+    ASSERT_TRUE(Divide("Junior", 2));
     EXPECT_EQ(messages.asked, (std::vector<std::string>{"OK to split  Junior  into 2 divisions?"}));
     EXPECT_EQ(meet->Events.Texts(),
               (std::vector<std::string>{"Senior", "Junior (A)", "Junior (B)", "Novice"}));
@@ -92,7 +104,7 @@ TEST_F(Split, DivisionsTakeTheEventsPlaceAndItsCrews) {
 
 TEST_F(Split, TwoClubsOfTwoGiveEachDivisionOneOfEach) {
     messages.SetNextAnswer(true);
-    ASSERT_TRUE(SplitEvent(*meet, "Novice", 2));
+    ASSERT_TRUE(Divide("Novice", 2));
     const auto byClub = CrewsByEventAndClub();
     EXPECT_EQ(byClub.at({"Novice (A)", 1}), 1);
     EXPECT_EQ(byClub.at({"Novice (A)", 2}), 1);
@@ -103,7 +115,7 @@ TEST_F(Split, TwoClubsOfTwoGiveEachDivisionOneOfEach) {
 
 TEST_F(Split, MoreDivisionsThanCrewsAndTheLastLetter) {
     messages.SetNextAnswer(true);
-    ASSERT_TRUE(SplitEvent(*meet, "Novice", 26));
+    ASSERT_TRUE(Divide("Novice", 26));
     EXPECT_EQ(meet->Events.Count(), 2 + 26);
     EXPECT_EQ(meet->Events.TextAt(2), "Novice (A)");
     EXPECT_EQ(meet->Events.TextAt(27), "Novice (Z)");
@@ -114,12 +126,12 @@ TEST_F(Split, MoreDivisionsThanCrewsAndTheLastLetter) {
 }
 
 TEST_F(Split, RefusalsChangeNothing) {
-    EXPECT_FALSE(SplitEvent(*meet, "Junior", ReadInt("two")));
-    EXPECT_FALSE(SplitEvent(*meet, "Junior", 1));
-    EXPECT_FALSE(SplitEvent(*meet, "Junior", 27));
-    EXPECT_FALSE(SplitEvent(*meet, "", 2));
-    EXPECT_FALSE(SplitEvent(*meet, "Masters", 2));
-    EXPECT_FALSE(SplitEvent(*meet, "Junior", 3)); // the question answered No
+    EXPECT_FALSE(Divide("Junior", ReadInt("two")));
+    EXPECT_FALSE(Divide("Junior", 1));
+    EXPECT_FALSE(Divide("Junior", 27));
+    EXPECT_FALSE(Divide("", 2));
+    EXPECT_FALSE(Divide("Masters", 2));
+    EXPECT_FALSE(Divide("Junior", 3)); // the question answered No
     EXPECT_EQ(messages.informed,
               (std::vector<std::string>{"You must split into 2 or more divisions!",
                                         "You must split into 2 or more divisions!",
@@ -133,7 +145,7 @@ TEST_F(Split, RefusalsChangeNothing) {
 
 TEST_F(Split, ADivisionNameAlreadyTakenIsRefused) {
     meet->Events.Add("Junior (B)");
-    EXPECT_FALSE(SplitEvent(*meet, "junior", 2));
+    EXPECT_FALSE(Divide("junior", 2));
     EXPECT_EQ(messages.informed, (std::vector<std::string>{"Event Junior (B) already exists!"}));
     EXPECT_TRUE(messages.asked.empty());
     EXPECT_EQ(CrewsByEvent().at("Junior"), 7);

@@ -1,5 +1,5 @@
+#include "engine/reports/reports.h"
 #include "repmeet.h"
-#include "reports/reports.h"
 
 using namespace bm;
 using namespace bm::test;

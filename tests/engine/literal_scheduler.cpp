@@ -1,6 +1,8 @@
 #include "literal_scheduler.h"
 
-#include "model/settings.h"
+#include "engine/model/settings.h"
+#include "engine/schedule/numbering.h"
+#include "engine/schedule/scheduler.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -88,7 +90,7 @@ int ConflictDepth(Boatmeet& meet, const Race& race) {
         for (int colour = 1;; ++colour) {
             bool clash = false;
             for (const auto& entry : set)
-                if (entry.second == colour && RacesConflict(meet, *entry.first, *x))
+                if (entry.second == colour && literal::RacesConflict(meet, *entry.first, *x))
                     clash = true;
             if (!clash) {
                 set.emplace_back(x, colour);
@@ -135,8 +137,8 @@ CrewTimes CrewTiming(Boatmeet& meet, const Race& race) {
 
 int PlacementScore(Boatmeet& meet, const Race& race, int k) {
     const int t = Minutes(meet.RaceTimes.SlotTime(k));
-    const CrewTimes timing = CrewTiming(meet, race);
-    const int depth = ConflictDepth(meet, race);
+    const CrewTimes timing = literal::CrewTiming(meet, race);
+    const int depth = literal::ConflictDepth(meet, race);
     const int own = std::abs(t - Minutes(timing.LatestOwn));
     const int doubleUp = std::abs(t - Minutes(timing.LatestDoubleUp));
     const int boatShare = std::abs(t - Minutes(timing.LatestBoatShare));
@@ -161,7 +163,7 @@ int PlacementScore(Boatmeet& meet, const Race& race, int k) {
 SlotOrder OrderForSlots(Boatmeet& meet, std::vector<Race*>& races, int cursor) {
     std::vector<int> slots;
     for (int k = cursor; slots.size() < races.size(); ++k)
-        if (SlotIsFree(meet, k))
+        if (literal::SlotIsFree(meet, k))
             slots.push_back(k);
     std::vector<Race*> remaining = races;
     races.clear();
@@ -170,7 +172,7 @@ SlotOrder OrderForSlots(Boatmeet& meet, std::vector<Race*>& races, int cursor) {
     for (int i = 0; !remaining.empty(); ++i) {
         std::vector<int> scores;
         for (const Race* race : remaining)
-            scores.push_back(PlacementScore(meet, *race, slots[i]));
+            scores.push_back(literal::PlacementScore(meet, *race, slots[i]));
         std::size_t pick = 0;
         for (std::size_t j = 1; j < scores.size(); ++j)
             if (scores[j] > scores[pick])
@@ -189,8 +191,8 @@ SlotOrder OrderForSlots(Boatmeet& meet, std::vector<Race*>& races, int cursor) {
     return order;
 }
 
-bool ScheduleStep(Boatmeet& meet, int mode, int finals, int& cursor,
-                  const Boatmeet::ConfirmPlacement& confirm, int& timed) {
+bool ScheduleStep(Boatmeet& meet, ScheduleMode mode, FinalsPlacement finals, int& cursor,
+                  const ConfirmPlacement& confirm, int& timed) {
     timed = 0;
     int bestScore = -1;
     int bestOut = 0;
@@ -201,15 +203,15 @@ bool ScheduleStep(Boatmeet& meet, int mode, int finals, int& cursor,
         Draw& draw = meet.DrawOfEvent(meet.Events.KeyOf(meet.Events.TextAt(i)));
         const int untimed = draw.UntimedContestedCount();
         std::vector<Race*> list;
-        if (mode == Flexible)
+        if (mode == ScheduleMode::Flexible)
             draw.AppendTimeable(list);
         else
             draw.AppendTimeableEarliestRound(list);
         const int n = static_cast<int>(list.size());
         total += n;
-        const SlotOrder order = OrderForSlots(meet, list, cursor);
+        const SlotOrder order = literal::OrderForSlots(meet, list, cursor);
         int score = 0;
-        if (mode == Rigid) {
+        if (mode == ScheduleMode::Rigid) {
             if (order.Out == n)
                 score = order.Best;
             else if (!CurrentSettings().AllowTC)
@@ -220,7 +222,7 @@ bool ScheduleStep(Boatmeet& meet, int mode, int finals, int& cursor,
             score = order.Worst <= 1000 ? order.Worst : order.Best;
         }
         bool better = score > bestScore;
-        if (finals != FinalsAnytime) {
+        if (finals != FinalsPlacement::Anytime) {
             if (bestIsFinal && untimed > 1)
                 better = true;
             else if (!bestIsFinal && untimed == 1)
@@ -237,19 +239,19 @@ bool ScheduleStep(Boatmeet& meet, int mode, int finals, int& cursor,
     if (!bestList.empty() && bestScore >= 0 && bestScore <= 1000 && CurrentSettings().CheckTC)
         if (!confirm || !confirm(cursor, bestList))
             bestScore = -1;
-    if (finals == FinalsAtEnd && bestIsFinal && AnyEventHasMoreThanItsFinal(meet))
+    if (finals == FinalsPlacement::AtEnd && bestIsFinal && AnyEventHasMoreThanItsFinal(meet))
         bestScore = -1;
     if (bestList.empty() || bestScore < 0) {
         ++cursor;
         return result;
     }
     int count = 1;
-    if (mode == Rigid)
+    if (mode == ScheduleMode::Rigid)
         count = static_cast<int>(bestList.size());
-    else if (mode == Moderate && bestScore > 1000)
+    else if (mode == ScheduleMode::Moderate && bestScore > 1000)
         count = bestOut;
     for (int i = 0; i < count; ++i) {
-        while (!SlotIsFree(meet, cursor))
+        while (!literal::SlotIsFree(meet, cursor))
             ++cursor;
         bestList[i]->Time = meet.RaceTimes.SlotTime(cursor);
         timed += bestList[i]->Time >= 0;
@@ -258,9 +260,8 @@ bool ScheduleStep(Boatmeet& meet, int mode, int finals, int& cursor,
     return result;
 }
 
-std::string ScheduleRaces(Boatmeet& meet, int mode, int finals,
-                          const Boatmeet::ReportProgress& progress,
-                          const Boatmeet::ConfirmPlacement& confirm) {
+std::string ScheduleRaces(Boatmeet& meet, ScheduleMode mode, FinalsPlacement finals,
+                          const ReportProgress& progress, const ConfirmPlacement& confirm) {
     std::string message;
     if (meet.RaceTimes.Count() == 0) {
         std::vector<Race*> timeable;
@@ -272,7 +273,7 @@ std::string ScheduleRaces(Boatmeet& meet, int mode, int finals,
         int cursor = 0;
         int idle = 0;
         int timed = 0;
-        while (ScheduleStep(meet, mode, finals, cursor, confirm, timed)) {
+        while (literal::ScheduleStep(meet, mode, finals, cursor, confirm, timed)) {
             if (progress)
                 progress(TimedPercent(meet));
             idle = timed > 0 ? 0 : idle + 1;
@@ -282,7 +283,7 @@ std::string ScheduleRaces(Boatmeet& meet, int mode, int finals,
             }
         }
     }
-    meet.NumberRaces();
+    NumberRaces(meet);
     return message;
 }
 

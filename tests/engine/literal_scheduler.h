@@ -4,7 +4,8 @@
 // the benchmark hold the engine's scheduler against it.
 #pragma once
 
-#include "model/boatmeet.h"
+#include "engine/model/boatmeet.h"
+#include "engine/schedule/scheduler.h"
 
 #include <string>
 #include <vector>
@@ -18,10 +19,9 @@ CrewTimes CrewTiming(Boatmeet& meet, const Race& race);
 int PlacementScore(Boatmeet& meet, const Race& race, int k);
 SlotOrder OrderForSlots(Boatmeet& meet, std::vector<Race*>& races, int cursor);
 // timed counts the races the step gave a time of 0 or more.
-bool ScheduleStep(Boatmeet& meet, int mode, int finals, int& cursor,
-                  const Boatmeet::ConfirmPlacement& confirm, int& timed);
-std::string ScheduleRaces(Boatmeet& meet, int mode, int finals,
-                          const Boatmeet::ReportProgress& progress,
-                          const Boatmeet::ConfirmPlacement& confirm);
+bool ScheduleStep(Boatmeet& meet, ScheduleMode mode, FinalsPlacement finals, int& cursor,
+                  const ConfirmPlacement& confirm, int& timed);
+std::string ScheduleRaces(Boatmeet& meet, ScheduleMode mode, FinalsPlacement finals,
+                          const ReportProgress& progress, const ConfirmPlacement& confirm);
 
 } // namespace bm::literal

@@ -1,7 +1,7 @@
 // The test data generator: the meet it builds from the program's random
 // generator, and the meet data file it writes.
-#include "import/makedata.h"
-#include "model/misccode.h"
+#include "engine/import/makedata.h"
+#include "engine/model/random.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +47,7 @@ TEST(Makedata, DefaultSizeMeetOpensWithItsLinks) {
     ResetRandom();
     std::string message;
     ASSERT_TRUE(WriteGeneratedMeet(GenerateParams{}, dir.File("m.bmf"), message));
-    ASSERT_EQ(MeetFileKind(dir.File("m.bmf")), 0);
+    ASSERT_EQ(MeetFileKind(dir.File("m.bmf")), FileKind::Meet);
     const auto meet = Boatmeet::LoadFromFile(dir.File("m.bmf"));
     EXPECT_EQ(meet->Crews.size(), 300u);
     EXPECT_EQ(meet->Events.Count(), 30);

@@ -1,7 +1,8 @@
-#include "model/boatmeet.h"
+#include "engine/model/boatmeet.h"
 
-#include "import/makedata.h"
-#include "model/misccode.h"
+#include "engine/import/makedata.h"
+#include "engine/model/random.h"
+#include "engine/schedule/numbering.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +36,7 @@ std::unique_ptr<Boatmeet> SmallMeet() {
     meet->Title = "Spring Regatta";
     meet->Date = "1 May 2024";
     meet->DUTime = 30;
-    meet->SType = 1;
+    meet->SType = ScheduleMode::Moderate;
     meet->RaceTimes.SetPeriods({{900, 1200, 5, 0}});
     meet->Events.AddWithKey(1, "MS 4-");
     meet->Events.AddWithKey(2, "WS 1x");
@@ -117,8 +118,8 @@ TEST(MeetFile, LoadingGivesBackTheSameMeet) {
     EXPECT_EQ(meet->Date, "1 May 2024");
     EXPECT_EQ(meet->NextCrewId, 7);
     EXPECT_EQ(meet->DUTime, 30);
-    EXPECT_EQ(meet->SType, 1);
-    EXPECT_EQ(meet->FType, 2);
+    EXPECT_EQ(static_cast<int>(meet->SType), 1);
+    EXPECT_EQ(static_cast<int>(meet->FType), 2);
     ASSERT_EQ(meet->Crews.size(), 6u);
     const Crew* alpha = meet->FindCrew(1);
     EXPECT_EQ(alpha->Notes, "Lightweight");
@@ -157,7 +158,7 @@ TEST(MeetFile, SaveLoadSaveGivesIdenticalBytes) {
         draw.RaceAt(1).Time = 1200 + i;
         draw.RaceAt(1).Verdict = "easily";
     }
-    meet->NumberRaces();
+    NumberRaces(*meet);
     meet->NumberCrewsByClub();
     const std::string first = Written(*meet);
     EXPECT_EQ(Rewritten(first), first);
@@ -252,8 +253,8 @@ TEST(MeetFileReading, Header) {
     EXPECT_EQ(meet->DUTime, 35); // field 6 of 0 takes field 2
     EXPECT_EQ(meet->Version, " 0.9 ");
     EXPECT_EQ(meet->Date, "D");
-    EXPECT_EQ(meet->SType, 2);
-    EXPECT_EQ(meet->FType, 1);
+    EXPECT_EQ(static_cast<int>(meet->SType), 2);
+    EXPECT_EQ(static_cast<int>(meet->FType), 1);
     // The writer always writes its own version text.
     EXPECT_NE(Written(*meet).find("\" 1.7.1   23/03/2008  \""), std::string::npos);
 
@@ -263,14 +264,14 @@ TEST(MeetFileReading, Header) {
             std::string("Boatmeet: \"T\" \"1\" \"40\" \"20\" \"v\" \"\" \"40\" \"") + choice +
             "\" \"" + choice + "\"\n";
         auto odd = Boatmeet::LoadFromText(text);
-        EXPECT_EQ(odd->SType, 0) << choice;
-        EXPECT_EQ(odd->FType, std::string(choice) == "x" ? 0 : 2) << choice;
+        EXPECT_EQ(static_cast<int>(odd->SType), 0) << choice;
+        EXPECT_EQ(static_cast<int>(odd->FType), std::string(choice) == "x" ? 0 : 2) << choice;
     }
     // A missing header leaves the defaults; crews before the header are not read.
     auto headless =
         Boatmeet::LoadFromText("Crew: \"1\" \"1\" \"1\"\nStrSet: \"Events\" \"1\" \"E\"\n");
     EXPECT_EQ(headless->NextCrewId, 1);
-    EXPECT_EQ(headless->FType, 2);
+    EXPECT_EQ(static_cast<int>(headless->FType), 2);
     EXPECT_TRUE(headless->Crews.empty());
     EXPECT_EQ(headless->Events.TextOf(1), "E");
 }
@@ -512,13 +513,13 @@ TEST(MeetFileKindCheck, OnlyAFirstLineWithTheKeywordPasses) {
         WriteFile(dir.File("f.bmf"), content);
         return MeetFileKind(dir.File("f.bmf"));
     };
-    EXPECT_EQ(MeetFileKind(dir.File("none.bmf")), 1);
-    EXPECT_EQ(kind("Boatmeet: \"x\"\n"), 0);
-    EXPECT_EQ(kind("Boatmeet:"), 0);
-    EXPECT_EQ(kind("Boatmeet:" + std::string(5000, 'x') + "\n"), 0);
-    EXPECT_EQ(kind("\nBoatmeet: \"x\"\n"), 2);
-    EXPECT_EQ(kind("Boatmee"), 2);
-    EXPECT_EQ(kind(""), 2);
-    EXPECT_EQ(kind(" Boatmeet:"), 2);
-    EXPECT_EQ(kind(std::string(2000, 'x') + "Boatmeet:"), 2);
+    EXPECT_EQ(MeetFileKind(dir.File("none.bmf")), FileKind::CannotOpen);
+    EXPECT_EQ(kind("Boatmeet: \"x\"\n"), FileKind::Meet);
+    EXPECT_EQ(kind("Boatmeet:"), FileKind::Meet);
+    EXPECT_EQ(kind("Boatmeet:" + std::string(5000, 'x') + "\n"), FileKind::Meet);
+    EXPECT_EQ(kind("\nBoatmeet: \"x\"\n"), FileKind::NotMeet);
+    EXPECT_EQ(kind("Boatmee"), FileKind::NotMeet);
+    EXPECT_EQ(kind(""), FileKind::NotMeet);
+    EXPECT_EQ(kind(" Boatmeet:"), FileKind::NotMeet);
+    EXPECT_EQ(kind(std::string(2000, 'x') + "Boatmeet:"), FileKind::NotMeet);
 }

@@ -1,6 +1,6 @@
-#include "model/meetsession.h"
+#include "engine/session/meetsession.h"
 
-#include "model/settings.h"
+#include "engine/model/settings.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
@@ -139,7 +139,7 @@ TEST_F(MeetSessionTest, NewMeetAsksTitleAndDateAndSavesThroughSaveAs) {
     EXPECT_EQ(host.proposals, std::vector<std::string>{""});
     EXPECT_EQ(session.FileName(), target);
     EXPECT_EQ(host.recent, std::vector<std::string>{target});
-    EXPECT_EQ(MeetFileKind(target), 0);
+    EXPECT_EQ(MeetFileKind(target), FileKind::Meet);
     // Unchanged texts keep the title and date.
     ASSERT_TRUE(session.ChangeTitleAndDate());
     EXPECT_EQ(session.WindowTitle(), "Boatmeet: Spring 'Regatta'  on  1 May");

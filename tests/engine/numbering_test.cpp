@@ -1,4 +1,5 @@
-#include "model/boatmeet.h"
+#include "engine/model/boatmeet.h"
+#include "engine/schedule/numbering.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +54,7 @@ TEST_F(NumberingTest, RaceListPutsTimedRacesFirstThenEventsByKey) {
 
 TEST_F(NumberingTest, NumbersFollowTheRaceList) {
     RaceOf(second, 3).Time = 900;
-    meet.NumberRaces();
+    NumberRaces(meet);
     EXPECT_EQ(RaceOf(second, 3).Number, 1);
     EXPECT_EQ(RaceOf(first, 1).Number, 2);
     EXPECT_EQ(RaceOf(second, 2).Number, 3);
@@ -69,9 +70,9 @@ TEST_F(NumberingTest, UnnumberedRacesAreNotFoundByNegativeNumbers) {
 }
 
 TEST_F(NumberingTest, ClearingTimesKeepsNumbers) {
-    meet.NumberRaces();
+    NumberRaces(meet);
     RaceOf(second, 2).Time = 900;
-    meet.ClearRaceTimes();
+    ClearRaceTimes(meet);
     EXPECT_EQ(RaceOf(second, 2).Time, -1);
     EXPECT_EQ(RaceOf(second, 2).Number, 2);
 }
@@ -80,9 +81,9 @@ TEST_F(NumberingTest, RealignLaysTheOrderOntoNewTimeSlots) {
     RaceOf(second, 2).Time = 900;
     RaceOf(second, 3).Time = 905;
     RaceOf(first, 1).Time = 915;
-    meet.NumberRaces();
+    NumberRaces(meet);
     meet.RaceTimes.SetPeriods({{1000, 1200, 10, 0}});
-    meet.RealignRaces();
+    RealignRaces(meet);
     EXPECT_EQ(RaceOf(second, 2).Time, 1000);
     EXPECT_EQ(RaceOf(second, 3).Time, 1010);
     EXPECT_EQ(RaceOf(first, 1).Time, 1020);
@@ -90,7 +91,7 @@ TEST_F(NumberingTest, RealignLaysTheOrderOntoNewTimeSlots) {
     EXPECT_EQ(RaceOf(first, 1).Number, 3) << "numbers do not change";
 
     meet.RaceTimes.SetPeriods({});
-    meet.RealignRaces();
+    RealignRaces(meet);
     for (const Race* race : meet.RaceList)
         EXPECT_EQ(race->Time, -1);
 }

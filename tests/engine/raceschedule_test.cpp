@@ -1,5 +1,5 @@
+#include "engine/reports/reports.h"
 #include "repmeet.h"
-#include "reports/reports.h"
 
 using namespace bm;
 using namespace bm::test;
@@ -32,8 +32,9 @@ protected:
         meet = FromText(UntimedMeet);
     }
     std::string Worksheet(bool remainingOnly = false, int showType = 0) {
-        return Written(
-            [&](std::ostream& out) { WriteRaceWorksheet(*meet, out, remainingOnly, showType); });
+        return Written([&](std::ostream& out) {
+            WriteRaceWorksheet(*meet, out, remainingOnly, static_cast<ShowType>(showType));
+        });
     }
 
     std::unique_ptr<Boatmeet> meet;
@@ -42,7 +43,7 @@ protected:
 } // namespace
 
 TEST_F(RaceSchedule, UntimedRacesInEventKeyOrder) {
-    EXPECT_EQ(Written([&](std::ostream& out) { WriteRaceSchedule(*meet, out, 0); }),
+    EXPECT_EQ(Written([&](std::ostream& out) { WriteRaceSchedule(*meet, out, ShowType::Races); }),
               "(NT) R*** Alpha () Oak A1     () Oak A2   \n"
               "(NT) R*** Beta    (7) Oak B1    (8) Oak B2\n");
 }

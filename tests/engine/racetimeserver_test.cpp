@@ -1,4 +1,4 @@
-#include "schedule/racetimeserver.h"
+#include "engine/model/racetimeserver.h"
 
 #include <gtest/gtest.h>
 

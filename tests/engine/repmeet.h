@@ -2,8 +2,8 @@
 // of tests/data with every setting at its default.
 #pragma once
 
-#include "model/boatmeet.h"
-#include "model/settings.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/settings.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "reports/reportoutput.h"
+#include "engine/reports/reportoutput.h"
 
 #include <gtest/gtest.h>
 

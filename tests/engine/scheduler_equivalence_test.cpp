@@ -3,9 +3,12 @@
 // give the same times, numbers, questions, progress and messages.
 #include "literal_scheduler.h"
 
-#include "import/makedata.h"
-#include "model/misccode.h"
-#include "model/settings.h"
+#include "engine/draw/randomdraw.h"
+#include "engine/import/makedata.h"
+#include "engine/model/clockmoney.h"
+#include "engine/model/random.h"
+#include "engine/model/settings.h"
+#include "engine/schedule/scheduler.h"
 
 #include <gtest/gtest.h>
 
@@ -95,7 +98,7 @@ std::string RandomMeetText(int seed) {
     std::string error;
     auto meet = GenerateMeet(params, error);
     AddLinks(*meet, rng);
-    meet->DrawAllEvents();
+    DrawAllEvents(*meet);
     BreakSomeDraw(*meet, rng);
     SetPeriods(*meet, rng);
     SetSomeTimes(*meet, rng);
@@ -112,7 +115,8 @@ struct RunRecord {
     std::vector<std::array<int, 2>> races; // time, number, draw by draw
 };
 
-RunRecord Schedule(const std::string& text, int mode, int finals, bool literal) {
+RunRecord Schedule(const std::string& text, ScheduleMode mode, FinalsPlacement finals,
+                   bool literal) {
     auto meet = Boatmeet::LoadFromText(text);
     meet->CollectRaces();
     const std::size_t draws = meet->Draws.size();
@@ -126,7 +130,7 @@ RunRecord Schedule(const std::string& text, int mode, int finals, bool literal) 
     };
     const auto progress = [&](int percent) { record.progress.push_back(percent); };
     record.message = literal ? literal::ScheduleRaces(*meet, mode, finals, progress, confirm)
-                             : meet->ScheduleRaces(mode, finals, progress, confirm);
+                             : ScheduleRaces(*meet, mode, finals, progress, confirm);
     for (std::size_t d = 0; d < meet->Draws.size(); ++d) {
         const Draw& draw = *meet->Draws[d];
         if (d >= draws) {
@@ -150,8 +154,8 @@ TEST_F(SchedulerEquivalence, SameTimesAndNumbersAsThePlainScheduler) {
     int questionsAsked = 0;
     int stopped = 0;
     for (int i = 0; i < meets; ++i) {
-        const int mode = i % 3;
-        const int finals = (i / 3) % 3;
+        const auto mode = static_cast<ScheduleMode>(i % 3);
+        const auto finals = static_cast<FinalsPlacement>((i / 3) % 3);
         CurrentSettings().AllowTC = (i / 9) % 2 == 1;
         CurrentSettings().CheckTC = (i / 18) % 2 == 1;
         const std::string text = RandomMeetText(i);
@@ -174,12 +178,12 @@ TEST_F(SchedulerEquivalence, SameTimesAndNumbersAsThePlainScheduler) {
 TEST_F(SchedulerEquivalence, DefaultGeneratedMeet) {
     std::string error;
     auto meet = GenerateMeet({}, error);
-    meet->DrawAllEvents();
+    DrawAllEvents(*meet);
     meet->RaceTimes.SetPeriods({{800, 1800, 2, 0}});
     std::ostringstream text;
     meet->WriteTo(text, true);
-    for (const auto& [mode, finals] :
-         {std::pair{Moderate, FinalsAtEnd}, {Flexible, FinalsAnytime}}) {
+    for (const auto& [mode, finals] : {std::pair{ScheduleMode::Moderate, FinalsPlacement::AtEnd},
+                                       {ScheduleMode::Flexible, FinalsPlacement::Anytime}}) {
         const RunRecord fast = Schedule(text.str(), mode, finals, false);
         const RunRecord plain = Schedule(text.str(), mode, finals, true);
         EXPECT_EQ(fast.message, "");

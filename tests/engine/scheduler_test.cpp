@@ -1,5 +1,7 @@
-#include "model/boatmeet.h"
-#include "model/settings.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/settings.h"
+#include "engine/schedule/numbering.h"
+#include "engine/schedule/scheduler.h"
 
 #include <gtest/gtest.h>
 
@@ -45,15 +47,15 @@ protected:
     void EveryMinutes(int start, int minutes) {
         meet.RaceTimes.SetPeriods({{start, start + 300, minutes, 0}});
     }
-    std::string Schedule(int mode, int finals) {
+    std::string Schedule(ScheduleMode mode, FinalsPlacement finals) {
         meet.CollectRaces();
-        return meet.ScheduleRaces(mode, finals, nullptr, confirm);
+        return ScheduleRaces(meet, mode, finals, nullptr, confirm);
     }
 
     Boatmeet meet;
     std::vector<int> asked; // cursors the confirm callback was given
     std::vector<bool> answers;
-    Boatmeet::ConfirmPlacement confirm = [this](int cursor, const std::vector<Race*>&) {
+    ConfirmPlacement confirm = [this](int cursor, const std::vector<Race*>&) {
         asked.push_back(cursor);
         const bool accept = !answers.empty() && answers.front();
         if (!answers.empty())
@@ -72,7 +74,7 @@ TEST_F(SchedulerTest, FixedOrderTimesRoundByRoundMostRoundsFirst) {
     const int b = AddEvent("B", FourCrews);
     EveryMinutes(900, 5);
     meet.CollectRaces();
-    EXPECT_EQ(meet.ScheduleFixedOrder(), "");
+    EXPECT_EQ(ScheduleFixedOrder(meet), "");
     EXPECT_EQ(Times(a, {4, 5, 6, 7}), (std::vector<int>{900, 905, 910, 915}));
     EXPECT_EQ(Times(a, {2, 3}), (std::vector<int>{920, 925}));
     EXPECT_EQ(Times(b, {2, 3}), (std::vector<int>{930, 935}));
@@ -86,7 +88,7 @@ TEST_F(SchedulerTest, FixedOrderSkipsTakenSlotsAndKeepsHandSetTimes) {
     EveryMinutes(900, 5);
     RaceOf(a, 3).Time = 905;
     meet.CollectRaces();
-    EXPECT_EQ(meet.ScheduleFixedOrder(), "");
+    EXPECT_EQ(ScheduleFixedOrder(meet), "");
     EXPECT_EQ(Times(a, {2, 3, 1}), (std::vector<int>{900, 905, 910}));
 }
 
@@ -95,12 +97,12 @@ TEST_F(SchedulerTest, FixedOrderProblems) {
     meet.Events.Add("Undrawn");
     EveryMinutes(900, 5);
     meet.CollectRaces();
-    EXPECT_EQ(meet.ScheduleFixedOrder(), "Draw all events before scheduling");
+    EXPECT_EQ(ScheduleFixedOrder(meet), "Draw all events before scheduling");
     EXPECT_EQ(Times(a, {1, 2, 3}), (std::vector<int>{-1, -1, -1}));
 
     meet.Events.DeleteText("Undrawn");
     meet.RaceTimes.SetPeriods({});
-    EXPECT_EQ(meet.ScheduleFixedOrder(),
+    EXPECT_EQ(ScheduleFixedOrder(meet),
               "Not enough races in race periods. Clear times and try again!");
     EXPECT_EQ(Times(a, {1, 2, 3}), (std::vector<int>{-1, -1, -1}));
 }
@@ -112,7 +114,7 @@ TEST_F(SchedulerTest, FixedOrderStopsWhenAPassTimesNothing) {
     meet.DrawOfEvent(a).RemoveCrew(CrewOf(a, 1));
     EveryMinutes(900, 5);
     meet.CollectRaces();
-    EXPECT_EQ(meet.ScheduleFixedOrder(), "Scheduling stopped: some races cannot be timed");
+    EXPECT_EQ(ScheduleFixedOrder(meet), "Scheduling stopped: some races cannot be timed");
     EXPECT_EQ(Times(a, {3, 1}), (std::vector<int>{900, -1}));
 }
 
@@ -122,7 +124,7 @@ TEST_F(SchedulerTest, RigidFinalWaitsForTheLeastTimeBetweenRaces) {
     const int a = AddEvent("A", FourCrews);
     EveryMinutes(900, 10);
     meet.BRTime = 40;
-    EXPECT_EQ(Schedule(Rigid, FinalsAnytime), "");
+    EXPECT_EQ(Schedule(ScheduleMode::Rigid, FinalsPlacement::Anytime), "");
     EXPECT_EQ(Times(a, {2, 3, 1}), (std::vector<int>{900, 910, 950}));
     EXPECT_EQ(RaceOf(a, 2).Number, 1);
     EXPECT_EQ(RaceOf(a, 3).Number, 2);
@@ -137,7 +139,7 @@ TEST_F(SchedulerTest, HandSetTimesBlockTheirTimeSlotOnly) {
     meet.BRTime = 0;
     RaceOf(b, 1).Time = 910; // on a time slot: nothing else starts then
     RaceOf(c, 1).Time = 925; // between time slots: blocks nothing
-    EXPECT_EQ(Schedule(Rigid, FinalsAnytime), "");
+    EXPECT_EQ(Schedule(ScheduleMode::Rigid, FinalsPlacement::Anytime), "");
     EXPECT_EQ(Times(a, {2, 3, 1}), (std::vector<int>{900, 920, 930}));
     EXPECT_EQ(Times(b, {1}), std::vector<int>{910});
     EXPECT_EQ(RaceOf(c, 1).Number, 4) << "numbers follow start times";
@@ -148,17 +150,17 @@ TEST_F(SchedulerTest, FinalsAtEndWaitWhileAnyEventHasMoreThanItsFinal) {
     EveryMinutes(900, 10);
     const int a = AddEvent("A", EightCrews);
     const int b = AddEvent("B", {1, 2});
-    EXPECT_EQ(Schedule(Rigid, FinalsAtEnd), "");
+    EXPECT_EQ(Schedule(ScheduleMode::Rigid, FinalsPlacement::AtEnd), "");
     EXPECT_EQ(Times(a, {4, 5, 6, 7}), (std::vector<int>{900, 910, 920, 930}));
-    // Race 3 must wait until 1010 (40 minutes after 930), and Rigid times the
+    // Race 3 must wait until 1010 (40 minutes after 930), and ScheduleMode::Rigid times the
     // semi-finals together. B's final could take 940 or 950, but A still has
     // more than its final left, so those time slots stay empty.
     EXPECT_EQ(Times(a, {2, 3}), (std::vector<int>{1000, 1010}));
     EXPECT_EQ(Times(b, {1}), std::vector<int>{1020});
     EXPECT_EQ(Times(a, {1}), std::vector<int>{1050});
 
-    meet.ClearRaceTimes();
-    EXPECT_EQ(Schedule(Rigid, FinalsAnytime), "");
+    ClearRaceTimes(meet);
+    EXPECT_EQ(Schedule(ScheduleMode::Rigid, FinalsPlacement::Anytime), "");
     EXPECT_EQ(Times(b, {1}), std::vector<int>{940});
     EXPECT_EQ(Times(a, {2, 3, 1}), (std::vector<int>{1000, 1010, 1050}));
 }
@@ -170,15 +172,15 @@ TEST_F(SchedulerTest, BrokenConstraintIsAskedAndSkipLeavesTheSlotEmpty) {
     CurrentSettings().AllowTC = true;
     CurrentSettings().CheckTC = true;
     answers = {false, true};
-    EXPECT_EQ(Schedule(Rigid, FinalsAnytime), "");
+    EXPECT_EQ(Schedule(ScheduleMode::Rigid, FinalsPlacement::Anytime), "");
     EXPECT_EQ(asked, (std::vector<int>{2, 3}));
     EXPECT_EQ(Times(a, {2, 3, 1}), (std::vector<int>{900, 910, 930}));
 
     // Without the check a broken constraint is simply accepted.
     CurrentSettings().CheckTC = false;
-    meet.ClearRaceTimes();
+    ClearRaceTimes(meet);
     asked.clear();
-    EXPECT_EQ(Schedule(Rigid, FinalsAnytime), "");
+    EXPECT_EQ(Schedule(ScheduleMode::Rigid, FinalsPlacement::Anytime), "");
     EXPECT_TRUE(asked.empty());
     EXPECT_EQ(Times(a, {1}), std::vector<int>{920});
 }
@@ -193,13 +195,13 @@ TEST_F(SchedulerTest, ModerateTimesARoundOnlyWhenItKeepsTheLeastTimes) {
     EveryMinutes(900, 10);
     meet.BRTime = 0;
     meet.DUTime = 40;
-    EXPECT_EQ(Schedule(Moderate, FinalsAnytime), "");
+    EXPECT_EQ(Schedule(ScheduleMode::Moderate, FinalsPlacement::Anytime), "");
     EXPECT_EQ(Times(a, {3, 2, 1}), (std::vector<int>{930, 940, 950}));
 
     // Allowed to break them, it times one race at a time, the kept one first.
     CurrentSettings().AllowTC = true;
     RaceOf(a, 1).Time = RaceOf(a, 2).Time = RaceOf(a, 3).Time = -1;
-    EXPECT_EQ(Schedule(Moderate, FinalsAnytime), "");
+    EXPECT_EQ(Schedule(ScheduleMode::Moderate, FinalsPlacement::Anytime), "");
     EXPECT_EQ(Times(a, {3, 2, 1}), (std::vector<int>{910, 920, 930}));
 }
 
@@ -207,14 +209,14 @@ TEST_F(SchedulerTest, ModerateTimesARoundOnlyWhenItKeepsTheLeastTimes) {
 
 TEST_F(SchedulerTest, WithoutPeriodsNothingIsTimedButRacesAreNumbered) {
     const int a = AddEvent("A", FourCrews);
-    EXPECT_EQ(Schedule(Flexible, FinalsAtEnd),
+    EXPECT_EQ(Schedule(ScheduleMode::Flexible, FinalsPlacement::AtEnd),
               "Not enough races in race periods. Clear times and try again!");
     EXPECT_EQ(Times(a, {2, 3, 1}), (std::vector<int>{-1, -1, -1}));
     EXPECT_EQ(RaceOf(a, 1).Number, 3);
 
     // With nothing left to time there is nothing to report.
     RaceOf(a, 1).Time = RaceOf(a, 2).Time = RaceOf(a, 3).Time = 900;
-    EXPECT_EQ(Schedule(Flexible, FinalsAtEnd), "");
+    EXPECT_EQ(Schedule(ScheduleMode::Flexible, FinalsPlacement::AtEnd), "");
 }
 
 TEST_F(SchedulerTest, StopsAfterAThousandEmptyStepsAndNumbersRaces) {
@@ -226,8 +228,9 @@ TEST_F(SchedulerTest, StopsAfterAThousandEmptyStepsAndNumbersRaces) {
     EveryMinutes(900, 10);
     std::vector<int> progress;
     meet.CollectRaces();
-    const std::string message = meet.ScheduleRaces(
-        Rigid, FinalsAtEnd, [&](int percent) { progress.push_back(percent); }, nullptr);
+    const std::string message = ScheduleRaces(
+        meet, ScheduleMode::Rigid, FinalsPlacement::AtEnd,
+        [&](int percent) { progress.push_back(percent); }, nullptr);
     EXPECT_EQ(message, "Scheduling stopped: some races cannot be timed");
     EXPECT_EQ(Times(a, {5, 6, 7, 3}), (std::vector<int>{900, 910, 920, 1000}));
     EXPECT_EQ(Times(a, {2, 1}), (std::vector<int>{-1, -1}));
@@ -245,10 +248,12 @@ TEST_F(SchedulerTest, StepsReportWhetherRacesWereLeft) {
     EveryMinutes(900, 10);
     meet.CollectRaces();
     int cursor = 0;
-    EXPECT_TRUE(meet.ScheduleStep(Flexible, FinalsAtEnd, cursor, nullptr));
+    EXPECT_TRUE(
+        ScheduleStep(meet, ScheduleMode::Flexible, FinalsPlacement::AtEnd, cursor, nullptr));
     EXPECT_EQ(cursor, 1);
     EXPECT_EQ(RaceOf(a, 1).Time, 900);
-    EXPECT_FALSE(meet.ScheduleStep(Flexible, FinalsAtEnd, cursor, nullptr));
+    EXPECT_FALSE(
+        ScheduleStep(meet, ScheduleMode::Flexible, FinalsPlacement::AtEnd, cursor, nullptr));
 }
 
 // --- The measures the scheduler ranks by ---------------------------------------------------
@@ -256,30 +261,30 @@ TEST_F(SchedulerTest, StepsReportWhetherRacesWereLeft) {
 TEST_F(SchedulerTest, ConflictsFollowPossibleCrewsAndTheirLinks) {
     const int a = AddEvent("A", FourCrews);
     const int b = AddEvent("B", FourCrews);
-    EXPECT_TRUE(meet.RacesConflict(RaceOf(a, 2), RaceOf(a, 1)));
-    EXPECT_FALSE(meet.RacesConflict(RaceOf(a, 2), RaceOf(a, 3)));
-    EXPECT_FALSE(meet.RacesConflict(RaceOf(a, 2), RaceOf(b, 3)));
+    EXPECT_TRUE(RacesConflict(meet, RaceOf(a, 2), RaceOf(a, 1)));
+    EXPECT_FALSE(RacesConflict(meet, RaceOf(a, 2), RaceOf(a, 3)));
+    EXPECT_FALSE(RacesConflict(meet, RaceOf(a, 2), RaceOf(b, 3)));
     meet.LinkBoatShare(CrewOf(a, 1), CrewOf(b, 4));
-    EXPECT_TRUE(meet.RacesConflict(RaceOf(a, 2), RaceOf(b, 3)));
-    EXPECT_TRUE(meet.RacesConflict(RaceOf(b, 1), RaceOf(a, 2)));
+    EXPECT_TRUE(RacesConflict(meet, RaceOf(a, 2), RaceOf(b, 3)));
+    EXPECT_TRUE(RacesConflict(meet, RaceOf(b, 1), RaceOf(a, 2)));
 }
 
 TEST_F(SchedulerTest, ConflictDepthColoursThePathAndPartnersUntimedRaces) {
     const int a = AddEvent("A", EightCrews);
     const int b = AddEvent("B", FourCrews);
     const int c = AddEvent("C", {1, 2});
-    EXPECT_EQ(meet.ConflictDepth(RaceOf(a, 4)), 3);
-    EXPECT_EQ(meet.ConflictDepth(RaceOf(a, 1)), 1);
+    EXPECT_EQ(ConflictDepth(meet, RaceOf(a, 4)), 3);
+    EXPECT_EQ(ConflictDepth(meet, RaceOf(a, 1)), 1);
     // A's crew 1 doubles up with B's crew 1: B's race 2 and final join the set.
     meet.LinkDoubleUp(CrewOf(a, 1), CrewOf(b, 1));
-    EXPECT_EQ(meet.ConflictDepth(RaceOf(a, 4)), 5);
+    EXPECT_EQ(ConflictDepth(meet, RaceOf(a, 4)), 5);
     // C's final, joined through A's crew 2, conflicts with neither of B's
     // races and shares a colour with them.
     meet.LinkDoubleUp(CrewOf(a, 2), CrewOf(c, 1));
-    EXPECT_EQ(meet.ConflictDepth(RaceOf(a, 4)), 5);
+    EXPECT_EQ(ConflictDepth(meet, RaceOf(a, 4)), 5);
     RaceOf(b, 2).Time = 900;
     RaceOf(b, 1).Time = 1000;
-    EXPECT_EQ(meet.ConflictDepth(RaceOf(a, 4)), 4) << "timed partner races drop out";
+    EXPECT_EQ(ConflictDepth(meet, RaceOf(a, 4)), 4) << "timed partner races drop out";
 }
 
 TEST_F(SchedulerTest, CrewTimingAndPlacementScore) {
@@ -291,18 +296,18 @@ TEST_F(SchedulerTest, CrewTimingAndPlacementScore) {
     RaceOf(b, 1).Time = 930;
     RaceOf(c, 1).Time = 1000;
     EveryMinutes(900, 10);
-    EXPECT_EQ(meet.CrewTiming(RaceOf(a, 2)), (CrewTimes{-1, 930, 1000, 1}));
-    EXPECT_EQ(meet.CrewTiming(RaceOf(a, 3)), (CrewTimes{-1, -1, -1, 0}));
+    EXPECT_EQ(CrewTiming(meet, RaceOf(a, 2)), (CrewTimes{-1, 930, 1000, 1}));
+    EXPECT_EQ(CrewTiming(meet, RaceOf(a, 3)), (CrewTimes{-1, -1, -1, 0}));
     meet.DUTime = 40;
     meet.BSTime = 20;
-    EXPECT_EQ(meet.PlacementScore(RaceOf(a, 2), 0), -1) << "30 minutes from the double-up";
+    EXPECT_EQ(PlacementScore(meet, RaceOf(a, 2), 0), -1) << "30 minutes from the double-up";
     CurrentSettings().AllowTC = true;
     // Broken: the smaller of the distances to the own race (none: minute -1)
     // and to the boat share, 60 minutes.
-    EXPECT_EQ(meet.PlacementScore(RaceOf(a, 2), 0), 60);
+    EXPECT_EQ(PlacementScore(meet, RaceOf(a, 2), 0), 60);
     // Kept: depth 2 (race 2 and the final), load 1, three untimed races.
-    EXPECT_EQ(meet.PlacementScore(RaceOf(a, 2), 11), 1001 + 2048 * (4096 * 2 + 64 * 30 + 3));
-    EXPECT_EQ(meet.PlacementScore(RaceOf(a, 3), 0), 1001 + 2048 * (4096 * 2 + 64 * 31 + 3));
+    EXPECT_EQ(PlacementScore(meet, RaceOf(a, 2), 11), 1001 + 2048 * (4096 * 2 + 64 * 30 + 3));
+    EXPECT_EQ(PlacementScore(meet, RaceOf(a, 3), 0), 1001 + 2048 * (4096 * 2 + 64 * 31 + 3));
 }
 
 TEST_F(SchedulerTest, OrderForSlotsPlacesTheBestRaceFirstAndCountsKeptOnes) {
@@ -313,11 +318,11 @@ TEST_F(SchedulerTest, OrderForSlotsPlacesTheBestRaceFirstAndCountsKeptOnes) {
     EveryMinutes(900, 10);
     meet.DUTime = 15;
     meet.CollectRaces();
-    EXPECT_FALSE(meet.SlotIsFree(0));
-    EXPECT_TRUE(meet.SlotIsFree(1));
+    EXPECT_FALSE(SlotIsFree(meet, 0));
+    EXPECT_TRUE(SlotIsFree(meet, 1));
     std::vector<Race*> races = {&RaceOf(a, 2), &RaceOf(a, 3)};
     // Time slots 910 and 920: race 2 breaks the double-up time at 910 only.
-    const SlotOrder order = meet.OrderForSlots(races, 0);
+    const SlotOrder order = OrderForSlots(meet, races, 0);
     EXPECT_EQ(races, (std::vector<Race*>{&RaceOf(a, 3), &RaceOf(a, 2)}));
     EXPECT_EQ(order.Out, 2);
     EXPECT_GT(order.Best, 1000);
@@ -325,7 +330,7 @@ TEST_F(SchedulerTest, OrderForSlotsPlacesTheBestRaceFirstAndCountsKeptOnes) {
 
     meet.DUTime = 25;
     races = {&RaceOf(a, 2), &RaceOf(a, 3)};
-    const SlotOrder broken = meet.OrderForSlots(races, 0);
+    const SlotOrder broken = OrderForSlots(meet, races, 0);
     EXPECT_EQ(broken.Out, 1);
     EXPECT_EQ(broken.Worst, -1);
 }
@@ -333,9 +338,9 @@ TEST_F(SchedulerTest, OrderForSlotsPlacesTheBestRaceFirstAndCountsKeptOnes) {
 TEST_F(SchedulerTest, SlotsAreFreeWithoutPeriodsOnlyWhenEveryRaceHasATime) {
     const int a = AddEvent("A", {1, 2});
     meet.CollectRaces();
-    EXPECT_FALSE(meet.SlotIsFree(0));
+    EXPECT_FALSE(SlotIsFree(meet, 0));
     RaceOf(a, 1).Time = 900;
-    EXPECT_TRUE(meet.SlotIsFree(0));
+    EXPECT_TRUE(SlotIsFree(meet, 0));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "model/strset.h"
+#include "engine/model/strset.h"
 
 #include <gtest/gtest.h>
 

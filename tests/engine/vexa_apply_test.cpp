@@ -1,6 +1,6 @@
 // Turning imported entries into crews: the crews made, doubling-up detection,
 // the import report and the whole import as the "Load VEXA" command runs it.
-#include "import/vexaapply.h"
+#include "engine/import/vexaapply.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

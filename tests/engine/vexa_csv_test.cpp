@@ -1,8 +1,8 @@
 // The CSV record rules of the association import and the reading of the
 // import configuration.
-#include "import/csvreader.h"
-#include "import/vexa.h"
-#include "model/textfile.h"
+#include "engine/import/csvreader.h"
+#include "engine/import/vexa.h"
+#include "engine/model/textfile.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

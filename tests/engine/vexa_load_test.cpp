@@ -1,6 +1,6 @@
 // Loading the association export: reading columns, the loading steps with
 // their messages, members, and the labels of the entries.
-#include "import/vexa.h"
+#include "engine/import/vexa.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

@@ -2,10 +2,10 @@
 // input dialog and the progress window.
 #include "guitestsupport.h"
 
-#include "editors/tfgetdata.h"
-#include "editors/tprogressf.h"
-#include "model/settings.h"
-#include "shell/tform1.h"
+#include "engine/model/settings.h"
+#include "gui/editors/tfgetdata.h"
+#include "gui/editors/tprogressf.h"
+#include "gui/shell/tform1.h"
 
 #include <QCheckBox>
 #include <QLabel>

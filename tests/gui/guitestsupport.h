@@ -3,10 +3,11 @@
 // meet files written for the test.
 #pragma once
 
-#include "model/boatmeet.h"
-#include "settingsstore.h"
-#include "shell/dialogs.h"
-#include "shell/tform1.h"
+#include "engine/draw/randomdraw.h"
+#include "engine/model/boatmeet.h"
+#include "gui/shell/dialogs.h"
+#include "gui/shell/tform1.h"
+#include "store/settingsstore.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -137,7 +138,7 @@ inline std::string WriteRegatta(const bm::test::TempDir& dir, const std::string&
         meet.AddCrew(std::move(crew));
     }
     if (drawn)
-        meet.DrawAllEvents();
+        DrawAllEvents(meet);
     const std::string path = dir.File(name);
     meet.SaveToFile(path, true);
     return path;

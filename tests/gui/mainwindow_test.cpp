@@ -2,8 +2,8 @@
 // triggered, questions answered from a script, dialogs answered by the driver.
 #include "guitestsupport.h"
 
-#include "model/meetsession.h"
-#include "shell/tform1.h"
+#include "engine/session/meetsession.h"
+#include "gui/shell/tform1.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -95,7 +95,7 @@ void MainWindowTest::newMeetAsksTitleAndDateThenSaveGoesToSaveAs() {
         request.filter.startsWith(QStringLiteral("Boatmeet Files (*.bmf);;Text Files (*.txt)")));
     QCOMPARE(request.defaultSuffix, QStringLiteral("bmf"));
     QCOMPARE(request.initialName, QString());
-    QCOMPARE(bm::MeetFileKind(target.toStdString()), 0);
+    QCOMPARE(bm::MeetFileKind(target.toStdString()), bm::FileKind::Meet);
     QCOMPARE(Q(Form().Session().FileName()), target);
     // Saved once named: Save writes there without a dialog.
     Trigger("FileSave");

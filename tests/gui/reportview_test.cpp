@@ -2,9 +2,9 @@
 // every output of the view's text (text, RTF, HTML, PDF, printer, clipboard).
 #include "guitestsupport.h"
 
-#include "model/settings.h"
-#include "model/textfile.h"
-#include "shell/tform1.h"
+#include "engine/model/settings.h"
+#include "engine/model/textfile.h"
+#include "gui/shell/tform1.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -1,10 +1,12 @@
 // Renders the main window with a drawn regatta into PNG files for the README:
 //   bm_screenshot OUTPUT_FOLDER
 // Runs offscreen; the settings live in a temporary file.
-#include "model/messages.h"
-#include "settingsstore.h"
-#include "shell/dialogs.h"
-#include "shell/tform1.h"
+#include "engine/draw/randomdraw.h"
+#include "engine/schedule/numbering.h"
+#include "engine/session/messages.h"
+#include "gui/shell/dialogs.h"
+#include "gui/shell/tform1.h"
+#include "store/settingsstore.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -40,8 +42,8 @@ void WriteRegatta(const std::string& path) {
             meet.AddCrew(std::move(crew));
         }
     }
-    meet.DrawAllEvents();
-    meet.NumberRaces();
+    DrawAllEvents(meet);
+    NumberRaces(meet);
     meet.NumberCrewsByEvent();
     meet.SaveToFile(path, true);
 }

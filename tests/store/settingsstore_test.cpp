@@ -1,4 +1,4 @@
-#include "settingsstore.h"
+#include "store/settingsstore.h"
 
 #include "testsupport.h"
 

@@ -17,7 +17,9 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, error);
 }
 
-std::string DataPath(const std::string& name) { return std::string(BM_TEST_DATA_DIR) + "/" + name; }
+std::string DataPath(const std::string& name) {
+    return std::string(BM_TEST_DATA_DIR) + "/" + name;
+}
 
 std::string CopyFixture(const TempDir& dir, const std::string& name) {
     const std::string target = dir.File(std::filesystem::path(name).filename().string());
@@ -37,9 +39,13 @@ void WriteFile(const std::string& path, const std::string& content) {
     std::ofstream(path, std::ios::binary) << content;
 }
 
-ScriptedMessages::ScriptedMessages() { SetMessageHandler(this); }
+ScriptedMessages::ScriptedMessages() {
+    SetMessageHandler(this);
+}
 
-ScriptedMessages::~ScriptedMessages() { SetMessageHandler(nullptr); }
+ScriptedMessages::~ScriptedMessages() {
+    SetMessageHandler(nullptr);
+}
 
 bool ScriptedMessages::Ask(const std::string& question) {
     asked.push_back(question);

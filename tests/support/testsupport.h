@@ -2,7 +2,7 @@
 // to the program's questions.
 #pragma once
 
-#include "model/messages.h"
+#include "engine/session/messages.h"
 
 #include <deque>
 #include <filesystem>

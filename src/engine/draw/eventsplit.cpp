@@ -1,9 +1,8 @@
-#include "draw/eventsplit.h"
+#include "engine/draw/eventsplit.h"
 
-#include "draw/drawing.h"
-#include "model/boatmeet.h"
-#include "model/messages.h"
-#include "model/misccode.h"
+#include "engine/draw/randomdraw.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/random.h"
 
 #include <vector>
 
@@ -11,26 +10,19 @@ namespace bm {
 
 namespace {
 
-bool SplitAllowed(const Boatmeet& meet, const std::string& eventName, int divisions) {
-    if (divisions < 2) {
-        Messages().Inform("You must split into 2 or more divisions!");
-        return false;
-    }
+// The reason the split cannot be made; empty when it can.
+std::string SplitRefusal(const Boatmeet& meet, const std::string& eventName, int divisions) {
+    if (divisions < 2)
+        return "You must split into 2 or more divisions!";
     // Past "Z" the letters would run into punctuation and control characters.
-    if (divisions > MaxDivisions) {
-        Messages().Inform("You can split into at most 26 divisions!");
-        return false;
-    }
+    if (divisions > MaxDivisions)
+        return "You can split into at most 26 divisions!";
     // A division must be a new event: sharing crews into an existing one would
     // mix two events in one draw.
-    for (int n = 1; n <= divisions; ++n) {
-        if (meet.Events.KeyOf(DivisionName(eventName, n)) != -1) {
-            Messages().Inform("Event " + DivisionName(eventName, n) + " already exists!");
-            return false;
-        }
-    }
-    return Messages().Ask("OK to split  " + eventName + "  into " + std::to_string(divisions) +
-                          " divisions?");
+    for (int n = 1; n <= divisions; ++n)
+        if (meet.Events.KeyOf(DivisionName(eventName, n)) != -1)
+            return "Event " + DivisionName(eventName, n) + " already exists!";
+    return {};
 }
 
 // Adds the divisions right after the event, in letter order, each with the
@@ -78,14 +70,18 @@ std::string DivisionName(std::string_view eventName, int n) {
     return std::string(eventName) + " (" + static_cast<char>(64 + n) + ")";
 }
 
-bool SplitEvent(Boatmeet& meet, std::string_view eventName, int divisions) {
+bool SplitEvent(Boatmeet& meet, std::string_view eventName, int divisions, const Confirm& confirm,
+                std::string& error) {
+    error.clear();
     const int eventKey = eventName.empty() ? -1 : meet.Events.KeyOf(eventName);
     if (eventKey == -1) {
-        Messages().Inform("You must select an event to split");
+        error = "You must select an event to split";
         return false;
     }
     const std::string name = meet.Events.TextOf(eventKey);
-    if (!SplitAllowed(meet, name, divisions))
+    error = SplitRefusal(meet, name, divisions);
+    if (!error.empty() ||
+        !confirm("OK to split  " + name + "  into " + std::to_string(divisions) + " divisions?"))
         return false;
     ShareOutCrews(meet, eventKey, AddDivisions(meet, name, eventKey, divisions));
     meet.DeleteDrawOfEvent(name);

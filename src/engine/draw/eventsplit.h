@@ -3,6 +3,8 @@
 // evenly, the crews of one club going round the divisions.
 #pragma once
 
+#include "engine/model/confirm.h"
+
 #include <string>
 #include <string_view>
 
@@ -16,9 +18,11 @@ constexpr int MaxDivisions = 26;
 // The name of division n (1 for "A") of an event.
 std::string DivisionName(std::string_view eventName, int n);
 
-// Splits the event into the number of divisions after asking the user; the
-// event and its draw are gone afterwards. False when refused (with an
-// information message) or when the question is not answered Yes.
-bool SplitEvent(Boatmeet& meet, std::string_view eventName, int divisions);
+// Splits the event into the number of divisions once the question "OK to
+// split ..." is answered Yes; the event and its draw are gone afterwards.
+// False when the split is refused (the reason in error) or the question is
+// answered No (error empty).
+bool SplitEvent(Boatmeet& meet, std::string_view eventName, int divisions, const Confirm& confirm,
+                std::string& error);
 
 } // namespace bm

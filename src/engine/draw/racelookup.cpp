@@ -1,24 +1,30 @@
-#include "draw/racelookup.h"
+#include "engine/draw/racelookup.h"
 
-#include "model/boatmeet.h"
+#include "engine/model/boatmeet.h"
+
+#include <utility>
 
 namespace bm {
 
 namespace {
 
-bool Owns(Draw& draw, const Race& race) {
+bool Owns(const Draw& draw, const Race& race) {
     return race.Index >= 1 && race.Index < draw.Size && &draw.RaceAt(race.Index) == &race;
 }
 
 } // namespace
 
-Draw* DrawOfRace(Boatmeet& meet, const Race& race) {
+const Draw* DrawOfRace(const Boatmeet& meet, const Race& race) {
     if (Draw* draw = meet.FindDraw(race.EventKey); draw && Owns(*draw, race))
         return draw;
     for (const auto& draw : meet.Draws)
         if (Owns(*draw, race))
             return draw.get();
     return nullptr;
+}
+
+Draw* DrawOfRace(Boatmeet& meet, const Race& race) {
+    return const_cast<Draw*>(DrawOfRace(std::as_const(meet), race));
 }
 
 std::vector<int> RemainingTimes(const Boatmeet& meet, int crewId) {

@@ -1,6 +1,6 @@
-#include "import/csvreader.h"
+#include "engine/import/csvreader.h"
 
-#include "model/misccode.h"
+#include "engine/model/text.h"
 
 namespace bm {
 

@@ -1,6 +1,7 @@
-#include "import/makedata.h"
+#include "engine/import/makedata.h"
 
-#include "model/misccode.h"
+#include "engine/model/random.h"
+#include "engine/model/text.h"
 
 #include <algorithm>
 #include <cstdio>

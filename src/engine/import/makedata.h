@@ -3,7 +3,7 @@
 // boat-share links, for trying draws, schedules and reports at size.
 #pragma once
 
-#include "model/boatmeet.h"
+#include "engine/model/boatmeet.h"
 
 #include <memory>
 #include <string>

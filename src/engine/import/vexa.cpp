@@ -1,8 +1,8 @@
-#include "import/vexa.h"
+#include "engine/import/vexa.h"
 
-#include "import/csvreader.h"
-#include "model/misccode.h"
-#include "model/textfile.h"
+#include "engine/import/csvreader.h"
+#include "engine/model/text.h"
+#include "engine/model/textfile.h"
 
 #include <filesystem>
 

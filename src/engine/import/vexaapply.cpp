@@ -1,6 +1,6 @@
-#include "import/vexaapply.h"
+#include "engine/import/vexaapply.h"
 
-#include "model/misccode.h"
+#include "engine/model/text.h"
 
 #include <algorithm>
 #include <numeric>

@@ -3,8 +3,8 @@
 // by number of entries, and the crews that may need a label.
 #pragma once
 
-#include "import/vexa.h"
-#include "model/boatmeet.h"
+#include "engine/import/vexa.h"
+#include "engine/model/boatmeet.h"
 
 #include <ostream>
 #include <string>

@@ -1,8 +1,8 @@
 // The loading steps of the importer: entries from the ID column, then each
 // configured field in turn, then the members and the display labels.
-#include "import/vexa.h"
+#include "engine/import/vexa.h"
 
-#include "model/misccode.h"
+#include "engine/model/text.h"
 
 namespace bm {
 

@@ -1,7 +1,8 @@
-#include "model/boatmeet.h"
+#include "engine/model/boatmeet.h"
 
-#include "model/misccode.h"
-#include "model/settings.h"
+#include "engine/model/clockmoney.h"
+#include "engine/model/settings.h"
+#include "engine/model/text.h"
 
 #include <algorithm>
 #include <climits>
@@ -322,11 +323,12 @@ std::string Boatmeet::EventCrewLabel(const Crew* crew) const {
     return Events.TextOf(crew->EventKey) + " " + NumberedCrewLabel(crew);
 }
 
-std::string Boatmeet::OpponentsText(const Crew* crew) {
+std::string Boatmeet::OpponentsText(const Crew* crew) const {
     if (!crew)
         return {};
     std::vector<int> opponents;
-    DrawOfEvent(crew->EventKey).AppendOpponents(crew->Id, opponents);
+    if (const Draw* draw = FindDraw(crew->EventKey))
+        draw->AppendOpponents(crew->Id, opponents);
     if (opponents.empty())
         return "No Opposition";
     std::string text;
@@ -335,19 +337,20 @@ std::string Boatmeet::OpponentsText(const Crew* crew) {
     return text;
 }
 
-std::string Boatmeet::CrewRacesLine(int crewId) {
+std::string Boatmeet::CrewRacesLine(int crewId) const {
     const Crew* crew = FindCrew(crewId);
     if (!crew)
         return {};
     std::vector<int> times;
-    DrawOfEvent(crew->EventKey).AppendRemainingTimes(crewId, times);
+    if (const Draw* draw = FindDraw(crew->EventKey))
+        draw->AppendRemainingTimes(crewId, times);
     std::string text = EventCrewLabel(crew) + " (";
     for (std::size_t i = 0; i < times.size(); ++i)
         text += (i ? "," : "") + ClockTimeText(times[i]);
     return text + ")\n";
 }
 
-std::string Boatmeet::CrewLinksLine(const Crew* crew) {
+std::string Boatmeet::CrewLinksLine(const Crew* crew) const {
     if (!crew)
         return {};
     std::string text = CrewRacesLine(crew->Id);

@@ -3,11 +3,11 @@
 // contested races in schedule order.
 #pragma once
 
-#include "draw/draw.h"
-#include "model/crew.h"
-#include "model/strset.h"
-#include "schedule/racetimeserver.h"
-#include "schedule/scheduling.h"
+#include "engine/model/crew.h"
+#include "engine/model/draw.h"
+#include "engine/model/racetimeserver.h"
+#include "engine/model/schedulingchoices.h"
+#include "engine/model/strset.h"
 
 #include <functional>
 #include <iosfwd>
@@ -22,9 +22,10 @@ namespace bm {
 // The version text of this program, written into every meet file it saves.
 const std::string& ProgramVersionText();
 
-// The file-kind check: 0 for a meet file, 1 when the file cannot be opened, 2
-// when its first line does not begin with "Boatmeet:".
-int MeetFileKind(const std::string& fileName);
+// What the file-kind check finds: a meet file, a file that cannot be opened,
+// or a file whose first line does not begin with "Boatmeet:".
+enum class FileKind { Meet = 0, CannotOpen = 1, NotMeet = 2 };
+FileKind MeetFileKind(const std::string& fileName);
 
 class Boatmeet {
 public:
@@ -44,8 +45,8 @@ public:
     int BRTime = 40;
     int DUTime = 40;
     int BSTime = 20;
-    int SType = 0;
-    int FType = 2;
+    ScheduleMode SType = ScheduleMode::Rigid;
+    FinalsPlacement FType = FinalsPlacement::AtEnd;
     std::vector<Race*> RaceList;
     StrSet Sponsors{"Sponsors", true};
     StrSet EntryFees{"EntryFees", true};
@@ -98,9 +99,6 @@ public:
     Draw& DrawOfCrew(int crewId);
     void RemoveCrewFromDraw(const Crew* crew);
     void DeleteDrawOfEvent(std::string_view eventName);
-    // Draws one event, and every event in set order (drawing.cpp).
-    void DrawEvent(int eventKey);
-    void DrawAllEvents();
 
     // --- Labels and texts ---------------------------------------------------------------------
     std::string TitleText() const;
@@ -109,45 +107,22 @@ public:
     std::string NumberedCrewLabel(const Crew* crew) const;
     std::string CompactCrewLabel(const Crew* crew) const;
     std::string EventCrewLabel(const Crew* crew) const;
-    std::string OpponentsText(const Crew* crew);
-    std::string CrewRacesLine(int crewId);
-    std::string CrewLinksLine(const Crew* crew);
+    std::string OpponentsText(const Crew* crew) const;
+    std::string CrewRacesLine(int crewId) const;
+    std::string CrewLinksLine(const Crew* crew) const;
     int MaxLabelWidth(int mode, int key, bool shortLabel) const;
     int MaxCrewTextLength(int selector) const;
 
-    // --- Race numbering and times (numbering.cpp) -----------------------------------
+    // --- The race list (racelist.cpp) ------------------------------------------------
+    // The contested races of every draw in schedule order: timed races by time,
+    // then untimed races by event key; equal races keep the round-by-round
+    // order in which the draws (in Draws order) hold them.
+    std::vector<Race*> OrderedRaces() const;
+    // RaceList becomes OrderedRaces().
     void CollectRaces();
-    void NumberRaces();
+    // Collects the race list, then finds the race with the number; none for a
+    // number below 0 (races not numbered) or one that no race bears.
     Race* FindRaceByNumber(int number);
-    void ClearRaceTimes();
-    void RealignRaces();
-
-    // --- Scheduling (scheduler.cpp) ---------------------------------------------------
-    // Answers whether the races proposed for the time slot at the cursor may be
-    // placed although they break a least time.
-    using ConfirmPlacement = std::function<bool(int cursor, const std::vector<Race*>& races)>;
-    using ReportProgress = std::function<void(int percent)>;
-    // True when no race of RaceList starts at the time of time slot k.
-    bool SlotIsFree(int k);
-    // True when the two races may involve the same rower or boat.
-    bool RacesConflict(const Race& a, const Race& b);
-    // How many distinct start times the races that hang on the race need at least.
-    int ConflictDepth(const Race& race);
-    CrewTimes CrewTiming(const Race& race);
-    // Above 1000 keeps every least time (larger is better); 0 to 1000 breaks
-    // one (a distance in minutes); -1 refused.
-    int PlacementScore(const Race& race, int k);
-    // Reorders an event's candidate races over the next free time slots from the cursor.
-    SlotOrder OrderForSlots(std::vector<Race*>& races, int cursor);
-    // Times the race or races for the time slot at the cursor, or leaves it
-    // empty; false when no race was left to time.
-    bool ScheduleStep(int mode, int finals, int& cursor, const ConfirmPlacement& confirm);
-    // The automatic scheduler followed by race numbering; an empty text when it
-    // timed what it could, otherwise the message why it stopped.
-    std::string ScheduleRaces(int mode, int finals, const ReportProgress& progress,
-                              const ConfirmPlacement& confirm);
-    // Times the races round by round; the problem text, empty when none.
-    std::string ScheduleFixedOrder();
 
 private:
     void LinkCrews(int a, int b, const std::function<void(Crew&, int)>& operation);

@@ -1,6 +1,6 @@
-#include "model/crew.h"
+#include "engine/model/crew.h"
 
-#include "model/misccode.h"
+#include "engine/model/text.h"
 
 #include <algorithm>
 #include <array>

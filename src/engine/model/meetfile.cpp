@@ -1,8 +1,8 @@
 // The meet data file: writing it, and reading it in one pass.
-#include "model/boatmeet.h"
+#include "engine/model/boatmeet.h"
 
-#include "model/misccode.h"
-#include "model/textfile.h"
+#include "engine/model/text.h"
+#include "engine/model/textfile.h"
 
 #include <algorithm>
 #include <array>
@@ -100,8 +100,8 @@ void ReadHeader(Boatmeet& meet, std::string_view line) {
     meet.DUTime = ReadInt(fields[6]);
     if (meet.DUTime == 0)
         meet.DUTime = meet.BRTime;
-    meet.SType = StoredChoice(fields[7], 0);
-    meet.FType = StoredChoice(fields[8], 2);
+    meet.SType = static_cast<ScheduleMode>(StoredChoice(fields[7], 0));
+    meet.FType = static_cast<FinalsPlacement>(StoredChoice(fields[8], 2));
 }
 
 } // namespace
@@ -180,8 +180,8 @@ bool Boatmeet::WriteTo(std::ostream& out, bool full) {
     field(ProgramVersionText());
     field(CleanText(Date));
     field(DUTime);
-    field(SType);
-    field(FType);
+    field(static_cast<int>(SType));
+    field(static_cast<int>(FType));
     out << "\n\n";
     RaceTimes.WritePeriods(out);
     for (const StrSet* set : {&Events, &Clubs, &EntryFees, &Sponsors, &ClubColours, &ClubContacts})
@@ -202,15 +202,15 @@ bool Boatmeet::SaveToFile(const std::string& fileName, bool full) {
     return WriteFileSafely(fileName, out.str());
 }
 
-int MeetFileKind(const std::string& fileName) {
+FileKind MeetFileKind(const std::string& fileName) {
     std::ifstream in(fileName, std::ios::binary);
     if (!in)
-        return 1;
+        return FileKind::CannotOpen;
     std::string line;
     char c;
     while (line.size() < 999 && in.get(c) && c != '\n')
         line.push_back(c);
-    return StartsWith(line, "Boatmeet:") ? 0 : 2;
+    return StartsWith(line, "Boatmeet:") ? FileKind::Meet : FileKind::NotMeet;
 }
 
 } // namespace bm

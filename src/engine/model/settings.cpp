@@ -1,6 +1,7 @@
-#include "model/settings.h"
+#include "engine/model/settings.h"
 
-#include "model/misccode.h"
+#include "engine/model/eventnames.h"
+#include "engine/model/text.h"
 
 #include <algorithm>
 

@@ -1,6 +1,7 @@
-#include "model/strset.h"
+#include "engine/model/strset.h"
 
-#include "model/misccode.h"
+#include "engine/model/eventnames.h"
+#include "engine/model/text.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "model/textfile.h"
+#include "engine/model/textfile.h"
 
 #include <cstdint>
 #include <cstdio>

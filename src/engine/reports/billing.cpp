@@ -1,9 +1,10 @@
 // The per-club report (race times, fees, or both) and the entry fees by event.
-#include "reports/reports.h"
+#include "engine/reports/reports.h"
 
-#include "model/boatmeet.h"
-#include "model/misccode.h"
-#include "model/settings.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/clockmoney.h"
+#include "engine/model/settings.h"
+#include "engine/model/text.h"
 
 #include <algorithm>
 #include <limits>
@@ -43,13 +44,14 @@ bool SetEventFee(const Boatmeet& meet, int eventKey, std::int64_t& fee) {
     return false;
 }
 
-void WriteHeading(Boatmeet& meet, std::ostream& out, int mode, int clubKey) {
+void WriteHeading(const Boatmeet& meet, std::ostream& out, ClubReportMode mode, int clubKey) {
     static constexpr const char* kinds[] = {" Race Times", " Fees", " Race Times and Fees"};
-    out << "Boatmeet: Software for Windows: " << kinds[mode]
+    out << "Boatmeet: Software for Windows: " << kinds[static_cast<int>(mode)]
         << "\n  Information for : " << meet.Clubs.TextOf(clubKey) << "\n\n";
 }
 
-void WriteClubRaceTimes(Boatmeet& meet, std::ostream& out, const std::vector<Crew*>& clubCrews) {
+void WriteClubRaceTimes(const Boatmeet& meet, std::ostream& out,
+                        const std::vector<Crew*>& clubCrews) {
     const bool showNotes = CurrentSettings().ShowCrewNotes;
     for (int e = 0; e < meet.Events.Count(); ++e) {
         const int eventKey = meet.Events.KeyAt(e);
@@ -76,7 +78,7 @@ void WriteClubRaceTimes(Boatmeet& meet, std::ostream& out, const std::vector<Cre
     out << "\n\n";
 }
 
-void WriteClubFees(Boatmeet& meet, std::ostream& out, int clubKey,
+void WriteClubFees(const Boatmeet& meet, std::ostream& out, int clubKey,
                    const std::vector<Crew*>& clubCrews) {
     if (clubCrews.empty())
         return;
@@ -118,9 +120,7 @@ std::int64_t CrewEntryFee(const Boatmeet& meet, const Crew& crew) {
     return std::max<std::int64_t>(fee, 0);
 }
 
-void WriteClubReport(Boatmeet& meet, std::ostream& out, int mode) {
-    if (mode < 0 || mode > 2)
-        return;
+void WriteClubReport(const Boatmeet& meet, std::ostream& out, ClubReportMode mode) {
     const bool pageEject = CurrentSettings().PageEjectClub;
     for (int c = 0; c < meet.Clubs.Count(); ++c) {
         const int clubKey = meet.Clubs.KeyAt(c);
@@ -128,16 +128,16 @@ void WriteClubReport(Boatmeet& meet, std::ostream& out, int mode) {
         if (clubCrews.empty())
             continue;
         WriteHeading(meet, out, mode, clubKey);
-        if (mode != 1)
+        if (mode != ClubReportMode::Fees)
             WriteClubRaceTimes(meet, out, clubCrews);
-        if (mode != 0)
+        if (mode != ClubReportMode::RaceTimes)
             WriteClubFees(meet, out, clubKey, clubCrews);
         if (pageEject && c != meet.Clubs.Count() - 1)
             out << "<NP>\n";
     }
 }
 
-void WriteEntryFeesByEvent(Boatmeet& meet, std::ostream& out) {
+void WriteEntryFeesByEvent(const Boatmeet& meet, std::ostream& out) {
     const int e = std::max(meet.Events.MaxTextLength() + 1, 6);
     out << "\nEntry fees for each event\n\n";
     out << PadText("Event", e) << PadTextLeft("Entry Fee", 11) << PadTextLeft("Discounted Fee", 16)

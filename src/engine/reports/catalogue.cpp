@@ -1,9 +1,9 @@
-#include "reports/catalogue.h"
+#include "engine/reports/catalogue.h"
 
-#include "draw/drawtext.h"
-#include "model/boatmeet.h"
-#include "model/misccode.h"
-#include "reports/reports.h"
+#include "engine/draw/drawdisplay.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/text.h"
+#include "engine/reports/reports.h"
 
 namespace bm {
 
@@ -18,24 +18,24 @@ int FindReport(std::string_view which) {
     return -1;
 }
 
-bool WriteReport(Boatmeet& meet, int index, int showType, std::ostream& out) {
+bool WriteReport(const Boatmeet& meet, int index, ShowType showType, std::ostream& out) {
     // clang-format off
     switch (index) {
-    case 0: WriteAllDraws(meet, out, 0, showType); return true;
-    case 1: WriteAllDraws(meet, out, 1, showType); return true;
+    case 0: WriteAllDraws(meet, out, DrawLayout::Tree, showType); return true;
+    case 1: WriteAllDraws(meet, out, DrawLayout::List, showType); return true;
     case 2: WriteRaceSchedule(meet, out, showType); return true;
-    case 3: WriteClubReport(meet, out, 0); return true;
+    case 3: WriteClubReport(meet, out, ClubReportMode::RaceTimes); return true;
     case 4: WriteRaceDetails(meet, out); return true;
     case 5: WriteDrawStatus(meet, out, showType); return true;
     case 6: WriteOversizedNames(meet, out); return true;
-    case 7: WriteClubReport(meet, out, 1); return true;
+    case 7: WriteClubReport(meet, out, ClubReportMode::Fees); return true;
     case 8: WriteEntryFeesByEvent(meet, out); return true;
     case 9: WriteRaceWorksheet(meet, out, false, showType); return true;
     case 10: WriteRaceWorksheet(meet, out, true, showType); return true;
     case 11: WriteWinnersWorksheet(meet, out); return true;
     case 12: WriteClubColours(meet, out); return true;
     case 13: WriteClubContacts(meet, out); return true;
-    case 14: WriteClubReport(meet, out, 2); return true;
+    case 14: WriteClubReport(meet, out, ClubReportMode::Both); return true;
     case 15: WriteDrawsByClub(meet, out); return true;
     case 16: WriteEventTotals(meet, out); return true;
     case 17: WriteFinalsResults(meet, out); return true;

@@ -1,6 +1,8 @@
 // The report catalogue behind the main window's display selector.
 #pragma once
 
+#include "engine/draw/drawdisplay.h"
+
 #include <array>
 #include <ostream>
 #include <string>
@@ -36,6 +38,6 @@ constexpr std::array<std::string_view, ReportCount> ReportCaptions = {
 // surrounding blanks ignored); -1 when none.
 int FindReport(std::string_view which);
 // Writes report `index` of the meet with the show type; false when there is no such report.
-bool WriteReport(Boatmeet& meet, int index, int showType, std::ostream& out);
+bool WriteReport(const Boatmeet& meet, int index, ShowType showType, std::ostream& out);
 
 } // namespace bm

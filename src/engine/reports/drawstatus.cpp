@@ -1,11 +1,13 @@
 // The check of a meet before race day: the draw of every event, gaps in the
 // race schedule, the order of rounds, and the time between each crew's races
 // and those of the crews it doubles up or shares a boat with.
-#include "reports/reports.h"
+#include "engine/reports/reports.h"
 
-#include "draw/racelookup.h"
-#include "model/boatmeet.h"
-#include "model/misccode.h"
+#include "engine/draw/drawdisplay.h"
+#include "engine/draw/racelookup.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/clockmoney.h"
+#include "engine/model/text.h"
 
 #include <cstdlib>
 #include <sstream>
@@ -32,7 +34,7 @@ std::vector<int> CrewIds(const std::vector<Crew*>& crews) {
     return ids;
 }
 
-int CheckDraws(Boatmeet& meet, std::ostream& out) {
+int CheckDraws(const Boatmeet& meet, std::ostream& out) {
     WriteBanner(out, "Checking Draw for each event");
     const int m = meet.Events.MaxTextLength();
     int problems = 0;
@@ -65,14 +67,13 @@ int CheckDraws(Boatmeet& meet, std::ostream& out) {
     return problems;
 }
 
-int CheckGaps(Boatmeet& meet, std::ostream& out) {
+int CheckGaps(const Boatmeet& meet, const std::vector<Race*>& races, std::ostream& out) {
     WriteBanner(out, "Checking for gaps in Race Schedule");
-    meet.CollectRaces();
     int problems = 0;
     // Without race periods there are no time slots to compare with.
     if (meet.RaceTimes.Count() > 0) {
         int s = 0;
-        for (const Race* race : meet.RaceList) {
+        for (const Race* race : races) {
             if (!race->IsTimed() || s >= MaxGapSlots)
                 break;
             while (s < MaxGapSlots && meet.RaceTimes.SlotTime(s) < race->Time) {
@@ -95,10 +96,11 @@ int CheckGaps(Boatmeet& meet, std::ostream& out) {
     return problems;
 }
 
-int CheckRaceOrder(Boatmeet& meet, std::ostream& out, int showType) {
+int CheckRaceOrder(const Boatmeet& meet, const std::vector<Race*>& races, std::ostream& out,
+                   ShowType showType) {
     WriteBanner(out, "Checking that Race Order is valid");
     int problems = 0;
-    for (const Race* race : meet.RaceList) {
+    for (const Race* race : races) {
         if (!race->IsTimed())
             break;
         const Draw* draw = DrawOfRace(meet, *race);
@@ -106,7 +108,7 @@ int CheckRaceOrder(Boatmeet& meet, std::ostream& out, int showType) {
             continue;
         out << " Race occurs BEFORE preceeding round\n"
             << "   " << race->TimeText() << ' ' << race->Name() << ' ';
-        draw->WriteRaceCrews(meet, out, *race, meet.MaxLabelWidth(1, race->EventKey, false),
+        out << RaceCrewsText(meet, *draw, *race, meet.MaxLabelWidth(1, race->EventKey, false),
                              showType);
         out << "\n";
         ++problems;
@@ -146,7 +148,7 @@ std::string CrewProblems(const Boatmeet& meet, const Crew& crew) {
     return problems.str();
 }
 
-int CheckCrewTimes(Boatmeet& meet, std::ostream& out) {
+int CheckCrewTimes(const Boatmeet& meet, std::ostream& out) {
     WriteBanner(out, "Checking timetabling for each crew");
     int problems = 0;
     for (const auto& crew : meet.Crews) {
@@ -162,10 +164,11 @@ int CheckCrewTimes(Boatmeet& meet, std::ostream& out) {
 
 } // namespace
 
-int WriteDrawStatus(Boatmeet& meet, std::ostream& out, int showType) {
+int WriteDrawStatus(const Boatmeet& meet, std::ostream& out, ShowType showType) {
+    const std::vector<Race*> races = meet.OrderedRaces();
     int problems = CheckDraws(meet, out);
-    problems += CheckGaps(meet, out);
-    problems += CheckRaceOrder(meet, out, showType);
+    problems += CheckGaps(meet, races, out);
+    problems += CheckRaceOrder(meet, races, out, showType);
     return problems + CheckCrewTimes(meet, out);
 }
 

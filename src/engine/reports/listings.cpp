@@ -1,10 +1,11 @@
 // Short listings: oversized crew names, club colours and contacts, each
 // club's draws, event totals and the results of the finals.
-#include "reports/reports.h"
+#include "engine/reports/reports.h"
 
-#include "model/boatmeet.h"
-#include "model/misccode.h"
-#include "model/settings.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/draw.h"
+#include "engine/model/settings.h"
+#include "engine/model/text.h"
 
 #include <algorithm>
 #include <sstream>
@@ -26,7 +27,7 @@ int FullNameLength(const Boatmeet& meet, const Crew& crew) {
     return TextLength(meet.Clubs.TextOf(crew.ClubKey)) + 1 + TextLength(crew.Name);
 }
 
-void WriteFinal(Boatmeet& meet, std::ostream& out, const Draw* draw, int width) {
+void WriteFinal(const Boatmeet& meet, std::ostream& out, const Draw* draw, int width) {
     const Race* final = draw ? draw->FinalRace() : nullptr;
     if (!final) {
         out << " ***** No Draw ??\n";
@@ -49,7 +50,7 @@ void WriteFinal(Boatmeet& meet, std::ostream& out, const Draw* draw, int width) 
 
 } // namespace
 
-void WriteOversizedNames(Boatmeet& meet, std::ostream& out) {
+void WriteOversizedNames(const Boatmeet& meet, std::ostream& out) {
     const int maxNameLen = CurrentSettings().MaxNameLen;
     out << "Maximum name (\"Club Name\") is " << maxNameLen << "\n\n";
     int longest = 0;
@@ -63,7 +64,7 @@ void WriteOversizedNames(Boatmeet& meet, std::ostream& out) {
     }
 }
 
-void WriteClubColours(Boatmeet& meet, std::ostream& out) {
+void WriteClubColours(const Boatmeet& meet, std::ostream& out) {
     const int w = meet.Clubs.MaxTextLength() + 1;
     const std::unordered_set<int> withCrews = ClubsWithCrews(meet);
     for (int i = 0; i < meet.Clubs.Count(); ++i) {
@@ -77,7 +78,7 @@ void WriteClubColours(Boatmeet& meet, std::ostream& out) {
     }
 }
 
-void WriteClubContacts(Boatmeet& meet, std::ostream& out) {
+void WriteClubContacts(const Boatmeet& meet, std::ostream& out) {
     for (int i = 0; i < meet.Clubs.Count(); ++i) {
         const int key = meet.Clubs.KeyAt(i);
         out << meet.Clubs.TextAt(i) << "\n";
@@ -97,7 +98,7 @@ void WriteClubContacts(Boatmeet& meet, std::ostream& out) {
     }
 }
 
-void WriteDrawsByClub(Boatmeet& meet, std::ostream& out) {
+void WriteDrawsByClub(const Boatmeet& meet, std::ostream& out) {
     std::unordered_map<int, std::unordered_set<int>> clubEvents;
     for (const auto& crew : meet.Crews)
         clubEvents[crew->ClubKey].insert(crew->EventKey);
@@ -107,7 +108,8 @@ void WriteDrawsByClub(Boatmeet& meet, std::ostream& out) {
         auto found = trees.find(eventKey);
         if (found == trees.end()) {
             std::ostringstream text;
-            meet.DrawOfEvent(eventKey).WriteTree(meet, text, 0);
+            if (const Draw* draw = meet.FindDraw(eventKey))
+                WriteDrawTree(meet, *draw, text, ShowType::Races);
             found = trees.emplace(eventKey, text.str()).first;
         }
         return found->second;
@@ -125,7 +127,7 @@ void WriteDrawsByClub(Boatmeet& meet, std::ostream& out) {
     }
 }
 
-void WriteEventTotals(Boatmeet& meet, std::ostream& out) {
+void WriteEventTotals(const Boatmeet& meet, std::ostream& out) {
     out << "Crews  Rounds  Races  Event\n-----  ------  -----  -----\n";
     std::unordered_map<int, int> counts;
     for (const auto& crew : meet.Crews)
@@ -145,7 +147,7 @@ void WriteEventTotals(Boatmeet& meet, std::ostream& out) {
     out << "\nTotal Crews : " << totalCrews << "\nTotal Races : " << totalRaces << "\n";
 }
 
-void WriteFinalsResults(Boatmeet& meet, std::ostream& out) {
+void WriteFinalsResults(const Boatmeet& meet, std::ostream& out) {
     const int e = meet.Events.MaxTextLength();
     const int w = meet.MaxCrewTextLength(2) + 3;
     for (int i = 0; i < meet.Events.Count(); ++i) {

@@ -1,4 +1,4 @@
-#include "reports/pages.h"
+#include "engine/reports/pages.h"
 
 #include <algorithm>
 

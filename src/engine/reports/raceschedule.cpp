@@ -1,9 +1,10 @@
 // The race schedule, the race detail blocks and a crew's remaining races.
-#include "reports/reports.h"
+#include "engine/reports/reports.h"
 
-#include "draw/racelookup.h"
-#include "model/boatmeet.h"
-#include "model/misccode.h"
+#include "engine/draw/racelookup.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/clockmoney.h"
+#include "engine/model/text.h"
 
 #include <algorithm>
 
@@ -19,7 +20,7 @@ bool HasLinks(const Boatmeet& meet, const std::vector<int>& crews, std::vector<i
 }
 
 // "Doubling Up: " or "BoatSharing: " and each possible crew's partners.
-void WritePartners(Boatmeet& meet, std::ostream& out, const std::vector<int>& crews,
+void WritePartners(const Boatmeet& meet, std::ostream& out, const std::vector<int>& crews,
                    std::vector<int> Crew::*links, const char* title) {
     if (!HasLinks(meet, crews, links))
         return;
@@ -38,7 +39,7 @@ void WritePartners(Boatmeet& meet, std::ostream& out, const std::vector<int>& cr
 
 } // namespace
 
-void WriteCrewRaces(Boatmeet& meet, std::ostream& out, int crewId) {
+void WriteCrewRaces(const Boatmeet& meet, std::ostream& out, int crewId) {
     const Crew* crew = meet.FindCrew(crewId);
     if (!crew)
         return;
@@ -49,32 +50,30 @@ void WriteCrewRaces(Boatmeet& meet, std::ostream& out, int crewId) {
         out << (i ? "," : "") << ClockTimeText(times[i]);
 }
 
-void WriteRaceSchedule(Boatmeet& meet, std::ostream& out, int showType) {
+void WriteRaceSchedule(const Boatmeet& meet, std::ostream& out, ShowType showType) {
     const int m = meet.Events.MaxTextLength();
     const int w = meet.MaxLabelWidth(2, 0, false);
-    meet.CollectRaces();
-    for (const Race* race : meet.RaceList) {
+    for (const Race* race : meet.OrderedRaces()) {
         const Draw* draw = DrawOfRace(meet, *race);
         if (!draw)
             continue;
         out << PadTextLeft(race->TimeText(), 4) << ' ' << race->Name() << ' '
             << PadText(meet.Events.TextOf(race->EventKey), m) << ' ';
-        draw->WriteRaceCrews(meet, out, *race, w, showType);
+        out << RaceCrewsText(meet, *draw, *race, w, showType);
         if (race->Index > 1)
-            out << "  (" << draw->NextRaceTimeText(*race) << ")";
+            out << "  (" << NextRaceTimeText(*draw, *race) << ")";
         out << "\n";
     }
 }
 
-void WriteRaceDetails(Boatmeet& meet, std::ostream& out) {
-    meet.CollectRaces();
-    for (const Race* race : meet.RaceList) {
+void WriteRaceDetails(const Boatmeet& meet, std::ostream& out) {
+    for (const Race* race : meet.OrderedRaces()) {
         WriteRaceDetail(meet, out, *race);
         out << "\n\n";
     }
 }
 
-void WriteRaceDetail(Boatmeet& meet, std::ostream& out, const Race& race) {
+void WriteRaceDetail(const Boatmeet& meet, std::ostream& out, const Race& race) {
     const Draw* draw = DrawOfRace(meet, race);
     out << race.Name() << ' ' << meet.Events.TextOf(race.EventKey) << " at "
         << ClockTimeText(race.Time) << "\n";

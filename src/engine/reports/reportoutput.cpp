@@ -1,7 +1,7 @@
-#include "reports/reportoutput.h"
+#include "engine/reports/reportoutput.h"
 
-#include "model/misccode.h"
-#include "model/textfile.h"
+#include "engine/model/text.h"
+#include "engine/model/textfile.h"
 
 #include <algorithm>
 

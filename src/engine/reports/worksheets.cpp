@@ -1,10 +1,10 @@
 // The race worksheet for timekeepers and umpires, and the winners worksheet.
-#include "reports/reports.h"
+#include "engine/reports/reports.h"
 
-#include "draw/racelookup.h"
-#include "model/boatmeet.h"
-#include "model/misccode.h"
-#include "model/settings.h"
+#include "engine/draw/racelookup.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/settings.h"
+#include "engine/model/text.h"
 
 #include <algorithm>
 
@@ -46,8 +46,9 @@ void WriteHeader(std::ostream& out, const WorksheetColumns& col) {
 }
 
 // A lane's crew, or the feeding race with room to note its winner.
-std::string LaneText(Boatmeet& meet, const Draw& draw, const Race& race, int s, int showType) {
-    std::string text = draw.SlotText(meet, race, s, showType);
+std::string LaneText(const Boatmeet& meet, const Draw& draw, const Race& race, int s,
+                     ShowType showType) {
+    std::string text = SlotText(meet, draw, race, s, showType);
     if (text.rfind("Winner R", 0) == 0)
         text += " ....";
     return text;
@@ -55,12 +56,12 @@ std::string LaneText(Boatmeet& meet, const Draw& draw, const Race& race, int s, 
 
 } // namespace
 
-void WriteRaceWorksheet(Boatmeet& meet, std::ostream& out, bool remainingOnly, int showType) {
+void WriteRaceWorksheet(const Boatmeet& meet, std::ostream& out, bool remainingOnly,
+                        ShowType showType) {
     const WorksheetColumns col = ColumnsOf(meet);
-    const bool showWinners = showType != 0;
-    meet.CollectRaces();
+    const bool showWinners = showType != ShowType::Races;
     WriteHeader(out, col);
-    for (const Race* race : meet.RaceList) {
+    for (const Race* race : meet.OrderedRaces()) {
         const Draw* draw = DrawOfRace(meet, *race);
         if (!draw || (remainingOnly && race->HasResult()))
             continue;
@@ -75,11 +76,11 @@ void WriteRaceWorksheet(Boatmeet& meet, std::ostream& out, bool remainingOnly, i
         } else {
             out << PadText(".........", 10) << PadText("........", 10);
         }
-        out << draw->NextRaceNameText(*race) << "\n\n";
+        out << NextRaceNameText(*draw, *race) << "\n\n";
     }
 }
 
-void WriteWinnersWorksheet(Boatmeet& meet, std::ostream& out) {
+void WriteWinnersWorksheet(const Boatmeet& meet, std::ostream& out) {
     const int e = meet.Events.MaxTextLength() + 1;
     const int s = meet.Sponsors.MaxTextLength() + 1;
     for (int i = 0; i < meet.Events.Count(); ++i) {

@@ -1,7 +1,8 @@
 // The fixed-order scheduler: one round of each event at a time, events with
 // the most rounds left first, onto consecutive free time slots.
-#include "model/boatmeet.h"
-#include "schedule/schedulestate.h"
+#include "engine/model/boatmeet.h"
+#include "engine/schedule/scheduler.h"
+#include "engine/schedule/schedulestate.h"
 
 #include <algorithm>
 
@@ -37,21 +38,21 @@ bool TimeRound(ScheduleState& state, int drawIndex, int& cursor, int& timed, std
 
 } // namespace
 
-std::string Boatmeet::ScheduleFixedOrder() {
+std::string ScheduleFixedOrder(Boatmeet& meet) {
     std::string problem;
-    for (int key : Events.Keys())
-        if (const Draw* draw = FindDraw(key); !draw || !draw->HasRaces())
+    for (int key : meet.Events.Keys())
+        if (const Draw* draw = meet.FindDraw(key); !draw || !draw->HasRaces())
             problem = DrawAllEventsText;
-    ScheduleState state(*this);
+    ScheduleState state(meet);
     int cursor = 0;
     while (problem.empty()) {
         int most = 0;
-        for (int key : Events.Keys())
+        for (int key : meet.Events.Keys())
             most = std::max(most, RoundsLeft(state, key));
         if (most == 0)
             break;
         int timed = 0;
-        for (int key : Events.Keys()) {
+        for (int key : meet.Events.Keys()) {
             if (RoundsLeft(state, key) != most)
                 continue;
             if (!TimeRound(state, state.DrawIndexOf(key), cursor, timed, problem))

@@ -1,6 +1,6 @@
-#include "schedule/periodrows.h"
+#include "engine/schedule/periodrows.h"
 
-#include "model/misccode.h"
+#include "engine/model/text.h"
 
 #include <cstdio>
 #include <vector>

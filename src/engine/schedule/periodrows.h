@@ -2,7 +2,7 @@
 // sorted by its text, so that periods in start order give rows in start order.
 #pragma once
 
-#include "schedule/racetimeserver.h"
+#include "engine/model/racetimeserver.h"
 
 #include <string>
 #include <string_view>

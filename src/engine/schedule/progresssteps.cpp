@@ -1,4 +1,4 @@
-#include "schedule/progresssteps.h"
+#include "engine/schedule/progresssteps.h"
 
 namespace bm {
 

@@ -1,7 +1,11 @@
-// The meet's scheduling operations. Each one works through a ScheduleState, so
-// a single question (a score, a depth) and a whole run share one implementation.
-#include "model/boatmeet.h"
-#include "schedule/schedulestate.h"
+// The automatic scheduler and its measures. Each one works through a
+// ScheduleState, so a single question (a score, a depth) and a whole run share
+// one implementation.
+#include "engine/schedule/scheduler.h"
+
+#include "engine/model/boatmeet.h"
+#include "engine/schedule/numbering.h"
+#include "engine/schedule/schedulestate.h"
 
 namespace bm {
 
@@ -12,40 +16,41 @@ constexpr int MaxIdleSteps = 1000;
 
 } // namespace
 
-bool Boatmeet::SlotIsFree(int k) {
-    return ScheduleState(*this).SlotIsFree(k);
+bool SlotIsFree(Boatmeet& meet, int k) {
+    return ScheduleState(meet).SlotIsFree(k);
 }
 
-bool Boatmeet::RacesConflict(const Race& a, const Race& b) {
-    return ScheduleState(*this).RacesConflict(a, b);
+bool RacesConflict(Boatmeet& meet, const Race& a, const Race& b) {
+    return ScheduleState(meet).RacesConflict(a, b);
 }
 
-int Boatmeet::ConflictDepth(const Race& race) {
-    return ScheduleState(*this).ConflictDepth(race);
+int ConflictDepth(Boatmeet& meet, const Race& race) {
+    return ScheduleState(meet).ConflictDepth(race);
 }
 
-CrewTimes Boatmeet::CrewTiming(const Race& race) {
-    return ScheduleState(*this).CrewTiming(race);
+CrewTimes CrewTiming(Boatmeet& meet, const Race& race) {
+    return ScheduleState(meet).CrewTiming(race);
 }
 
-int Boatmeet::PlacementScore(const Race& race, int k) {
-    return ScheduleState(*this).PlacementScore(race, k);
+int PlacementScore(Boatmeet& meet, const Race& race, int k) {
+    return ScheduleState(meet).PlacementScore(race, k);
 }
 
-SlotOrder Boatmeet::OrderForSlots(std::vector<Race*>& races, int cursor) {
-    return ScheduleState(*this).OrderForSlots(races, cursor);
+SlotOrder OrderForSlots(Boatmeet& meet, std::vector<Race*>& races, int cursor) {
+    return ScheduleState(meet).OrderForSlots(races, cursor);
 }
 
-bool Boatmeet::ScheduleStep(int mode, int finals, int& cursor, const ConfirmPlacement& confirm) {
+bool ScheduleStep(Boatmeet& meet, ScheduleMode mode, FinalsPlacement finals, int& cursor,
+                  const ConfirmPlacement& confirm) {
     int timed = 0;
-    return ScheduleState(*this).Step(mode, finals, cursor, confirm, timed);
+    return ScheduleState(meet).Step(mode, finals, cursor, confirm, timed);
 }
 
-std::string Boatmeet::ScheduleRaces(int mode, int finals, const ReportProgress& progress,
-                                    const ConfirmPlacement& confirm) {
+std::string ScheduleRaces(Boatmeet& meet, ScheduleMode mode, FinalsPlacement finals,
+                          const ReportProgress& progress, const ConfirmPlacement& confirm) {
     std::string message;
-    ScheduleState state(*this);
-    if (RaceTimes.Count() == 0) {
+    ScheduleState state(meet);
+    if (meet.RaceTimes.Count() == 0) {
         // Every time slot would have the time -1 and none would ever be free.
         if (state.HasTimeableRace())
             message = NoPeriodsText;
@@ -63,7 +68,7 @@ std::string Boatmeet::ScheduleRaces(int mode, int finals, const ReportProgress& 
             }
         }
     }
-    NumberRaces();
+    NumberRaces(meet);
     return message;
 }
 

@@ -1,7 +1,7 @@
-#include "schedule/schedulestate.h"
+#include "engine/schedule/schedulestate.h"
 
-#include "model/misccode.h"
-#include "model/settings.h"
+#include "engine/model/clockmoney.h"
+#include "engine/model/settings.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -11,7 +11,8 @@
 // races per start time instead of a scan of the race list.
 #pragma once
 
-#include "model/boatmeet.h"
+#include "engine/model/boatmeet.h"
+#include "engine/schedule/scheduler.h"
 
 #include <unordered_map>
 #include <unordered_set>
@@ -52,8 +53,8 @@ public:
     SlotOrder OrderForSlots(std::vector<Race*>& races, int cursor);
     // One step of the automatic scheduler; timed counts the races it gave a
     // time of 0 or more.
-    bool Step(int mode, int finals, int& cursor, const Boatmeet::ConfirmPlacement& confirm,
-              int& timed);
+    bool Step(ScheduleMode mode, FinalsPlacement finals, int& cursor,
+              const ConfirmPlacement& confirm, int& timed);
     // True when some event has a race that could be timed now.
     bool HasTimeableRace();
 

@@ -1,10 +1,10 @@
 // One step of the automatic scheduler: every event offers its candidate races
 // ordered over the next free time slots, the best event wins the time slot at
 // the cursor, and its first race or races get their times.
-#include "schedule/schedulestate.h"
+#include "engine/schedule/schedulestate.h"
 
-#include "model/misccode.h"
-#include "model/settings.h"
+#include "engine/model/clockmoney.h"
+#include "engine/model/settings.h"
 
 #include <algorithm>
 
@@ -24,8 +24,8 @@ struct Choice {
 // The event's score: Rigid wants the whole round to keep the least times
 // (passing the event over when it cannot and breaking them is not allowed);
 // Moderate and Flexible take the worst broken placement when there is one.
-bool EventScore(int mode, bool allowTC, const SlotOrder& order, int count, int& score) {
-    if (mode == Rigid) {
+bool EventScore(ScheduleMode mode, bool allowTC, const SlotOrder& order, int count, int& score) {
+    if (mode == ScheduleMode::Rigid) {
         if (order.Out == count)
             score = order.Best;
         else if (!allowTC)
@@ -40,8 +40,8 @@ bool EventScore(int mode, bool allowTC, const SlotOrder& order, int count, int& 
 
 // Unless finals go anywhere, an event with more than its final left displaces
 // one with only its final left, and never the other way round.
-bool IsBetter(int finals, const Choice& best, int score, int untimed) {
-    if (finals != FinalsAnytime) {
+bool IsBetter(FinalsPlacement finals, const Choice& best, int score, int untimed) {
+    if (finals != FinalsPlacement::Anytime) {
         if (best.isFinal && untimed > 1)
             return true;
         if (!best.isFinal && untimed == 1)
@@ -50,10 +50,10 @@ bool IsBetter(int finals, const Choice& best, int score, int untimed) {
     return score > best.score;
 }
 
-int CountToTime(int mode, const Choice& best) {
-    if (mode == Rigid)
+int CountToTime(ScheduleMode mode, const Choice& best) {
+    if (mode == ScheduleMode::Rigid)
         return static_cast<int>(best.races.size());
-    if (mode == Moderate && best.score > KeepsConstraints)
+    if (mode == ScheduleMode::Moderate && best.score > KeepsConstraints)
         return best.out;
     return 1;
 }
@@ -151,8 +151,8 @@ SlotOrder ScheduleState::OrderForSlots(std::vector<Race*>& races, int cursor) {
     return Order(races, scratchFacts_, cursor);
 }
 
-bool ScheduleState::Step(int mode, int finals, int& cursor,
-                         const Boatmeet::ConfirmPlacement& confirm, int& timed) {
+bool ScheduleState::Step(ScheduleMode mode, FinalsPlacement finals, int& cursor,
+                         const ConfirmPlacement& confirm, int& timed) {
     timed = 0;
     Choice best;
     std::vector<Race*> races;
@@ -166,7 +166,7 @@ bool ScheduleState::Step(int mode, int finals, int& cursor,
         races.clear();
         facts.clear();
         if (d >= 0) {
-            Candidates(d, mode == Flexible);
+            Candidates(d, mode == ScheduleMode::Flexible);
             races = draws_[d].candidates;
             facts = draws_[d].candidateFacts;
         }
@@ -187,7 +187,7 @@ bool ScheduleState::Step(int mode, int finals, int& cursor,
         CurrentSettings().CheckTC && !(confirm && confirm(cursor, best.races)))
         best.score = -1;
     // A final waits while any event has more than its final left.
-    if (finals == FinalsAtEnd && best.isFinal && moreThanFinalsLeft)
+    if (finals == FinalsPlacement::AtEnd && best.isFinal && moreThanFinalsLeft)
         best.score = -1;
     if (best.races.empty() || best.score < 0) {
         ++cursor;

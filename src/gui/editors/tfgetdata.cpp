@@ -1,4 +1,4 @@
-#include "editors/tfgetdata.h"
+#include "gui/editors/tfgetdata.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "editors/tprogressf.h"
+#include "gui/editors/tprogressf.h"
 
 #include <QProgressBar>
 #include <QVBoxLayout>

@@ -2,7 +2,7 @@
 // the share of races that have a time.
 #pragma once
 
-#include "schedule/progresssteps.h"
+#include "engine/schedule/progresssteps.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "shell/aboutbox.h"
+#include "gui/shell/aboutbox.h"
 
-#include "model/boatmeet.h"
+#include "engine/model/boatmeet.h"
 
 #include <QFont>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "shell/dialogs.h"
+#include "gui/shell/dialogs.h"
 
 #include <QFileDialog>
 #include <QFontDialog>

@@ -1,4 +1,4 @@
-#include "shell/helpwindow.h"
+#include "gui/shell/helpwindow.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

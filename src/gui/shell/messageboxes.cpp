@@ -1,4 +1,4 @@
-#include "shell/messageboxes.h"
+#include "gui/shell/messageboxes.h"
 
 #include <QMessageBox>
 

@@ -2,7 +2,7 @@
 // "For Information" with OK, questions captioned "Question" with Yes and No.
 #pragma once
 
-#include "model/messages.h"
+#include "engine/session/messages.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "shell/printview.h"
+#include "gui/shell/printview.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -2,7 +2,7 @@
 // height, lines per page, half-inch left margin) around the engine's pages.
 #pragma once
 
-#include "reports/pages.h"
+#include "engine/reports/pages.h"
 
 #include <optional>
 #include <string>

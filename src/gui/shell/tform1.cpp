@@ -1,14 +1,14 @@
-#include "shell/tform1.h"
+#include "gui/shell/tform1.h"
 
-#include "editors/tfgetdata.h"
-#include "editors/tprogressf.h"
-#include "model/messages.h"
-#include "model/settings.h"
-#include "settingsstore.h"
-#include "shell/aboutbox.h"
-#include "shell/dialogs.h"
-#include "shell/helpwindow.h"
-#include "shell/tprefsf.h"
+#include "engine/model/settings.h"
+#include "engine/session/messages.h"
+#include "gui/editors/tfgetdata.h"
+#include "gui/editors/tprogressf.h"
+#include "gui/shell/aboutbox.h"
+#include "gui/shell/dialogs.h"
+#include "gui/shell/helpwindow.h"
+#include "gui/shell/tprefsf.h"
+#include "store/settingsstore.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

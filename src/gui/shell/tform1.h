@@ -4,7 +4,7 @@
 // dialogs and shows the results.
 #pragma once
 
-#include "model/meetsession.h"
+#include "engine/session/meetsession.h"
 
 #include <QMainWindow>
 

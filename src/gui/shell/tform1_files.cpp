@@ -1,11 +1,11 @@
 // The main window's File and Operations commands: the meet session's flows
 // with the window's dialogs, and the refresh that follows each change.
-#include "shell/tform1.h"
+#include "gui/shell/tform1.h"
 
-#include "editors/tfgetdata.h"
-#include "model/messages.h"
-#include "settingsstore.h"
-#include "shell/dialogs.h"
+#include "engine/session/messages.h"
+#include "gui/editors/tfgetdata.h"
+#include "gui/shell/dialogs.h"
+#include "store/settingsstore.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,14 +1,14 @@
 // The main window's report view: the selected report produced from the meet,
 // the display lock and show type, and every output of the view's text.
-#include "shell/tform1.h"
+#include "gui/shell/tform1.h"
 
-#include "model/messages.h"
-#include "model/settings.h"
-#include "model/textfile.h"
-#include "reports/catalogue.h"
-#include "reports/reportoutput.h"
-#include "shell/dialogs.h"
-#include "shell/printview.h"
+#include "engine/model/settings.h"
+#include "engine/model/textfile.h"
+#include "engine/reports/catalogue.h"
+#include "engine/reports/reportoutput.h"
+#include "engine/session/messages.h"
+#include "gui/shell/dialogs.h"
+#include "gui/shell/printview.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -117,7 +117,8 @@ void TForm1::RefreshDisplay() {
         return;
     std::ostringstream report;
     // A report not in this version leaves the stream empty: the view empties.
-    bm::WriteReport(*meet, DSelect_CB->currentIndex(), drawShowType_, report);
+    bm::WriteReport(*meet, DSelect_CB->currentIndex(), static_cast<bm::ShowType>(drawShowType_),
+                    report);
     LoadView(bm::ReportLines(report.str()));
 }
 

@@ -1,6 +1,7 @@
-#include "shell/tprefsf.h"
+#include "gui/shell/tprefsf.h"
 
-#include "model/misccode.h"
+#include "engine/model/clockmoney.h"
+#include "engine/model/text.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

@@ -3,7 +3,7 @@
 // controls' values.
 #pragma once
 
-#include "model/settings.h"
+#include "engine/model/settings.h"
 
 #include <QDialog>
 

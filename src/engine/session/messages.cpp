@@ -1,4 +1,4 @@
-#include "model/messages.h"
+#include "engine/session/messages.h"
 
 namespace bm {
 

@@ -1,6 +1,7 @@
-#include "schedule/racetimeserver.h"
+#include "engine/model/racetimeserver.h"
 
-#include "model/misccode.h"
+#include "engine/model/clockmoney.h"
+#include "engine/model/text.h"
 
 #include <climits>
 #include <cmath>

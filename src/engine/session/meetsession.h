@@ -4,7 +4,7 @@
 // refreshes its views when an operation reports a change.
 #pragma once
 
-#include "model/boatmeet.h"
+#include "engine/model/boatmeet.h"
 
 #include <memory>
 #include <string>

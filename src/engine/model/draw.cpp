@@ -1,13 +1,26 @@
-#include "draw/draw.h"
+#include "engine/model/draw.h"
 
-#include "model/crew.h"
-#include "model/misccode.h"
+#include "engine/model/crew.h"
 
 #include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
 
 namespace bm {
+
+int NextPowerOfTwo(int n) {
+    int power = 2;
+    while (power < n && power < (1 << 30))
+        power *= 2;
+    return power;
+}
+
+int BitLength(int value) {
+    int bits = 0;
+    for (unsigned v = value > 0 ? static_cast<unsigned>(value) : 0u; v != 0; v >>= 1)
+        ++bits;
+    return bits;
+}
 
 bool Draw::IsValidSize(int size) {
     return size == 0 || (size >= 2 && size <= 65536 && (size & (size - 1)) == 0);

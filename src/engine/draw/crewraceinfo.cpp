@@ -1,8 +1,9 @@
-#include "draw/info.h"
+#include "engine/draw/crewraceinfo.h"
 
-#include "draw/racelookup.h"
-#include "model/boatmeet.h"
-#include "model/misccode.h"
+#include "engine/draw/racelookup.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/clockmoney.h"
+#include "engine/model/text.h"
 
 #include <algorithm>
 

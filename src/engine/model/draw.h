@@ -3,7 +3,7 @@
 // drawing, display, results, scheduling and information code use.
 #pragma once
 
-#include "draw/race.h"
+#include "engine/model/race.h"
 
 #include <functional>
 #include <ostream>
@@ -13,8 +13,12 @@
 
 namespace bm {
 
-class Boatmeet;
 class Crew;
+
+// The smallest power of two that is at least n, never less than 2.
+int NextPowerOfTwo(int n);
+// Number of bits needed for a non-negative value (0 -> 0, 1 -> 1, 2..3 -> 2 ...).
+int BitLength(int value);
 
 class Draw {
 public:
@@ -85,21 +89,6 @@ public:
     // True when every crew of the event stands in the draw, nothing else does,
     // and all crews enter within two consecutive rounds.
     bool IsValid(const std::vector<int>& eventCrews) const;
-
-    // --- Drawing (random, club-separated placement) ----------------------------------
-    // Draws the given crews into this draw; the list is emptied.
-    void DrawCrews(std::vector<Crew*>& crews);
-
-    // --- Text output ------------------------------------------------------------------
-    void WriteList(Boatmeet& meet, std::ostream& out, int showType) const;
-    void WriteTree(Boatmeet& meet, std::ostream& out, int showType) const;
-    std::string SlotText(Boatmeet& meet, const Race& race, int s, int showType) const;
-    std::string RaceCrewsText(Boatmeet& meet, const Race& race, int width,
-                              int showType) const;
-    void WriteRaceCrews(Boatmeet& meet, std::ostream& out, const Race& race, int width,
-                        int showType) const;
-    std::string NextRaceTimeText(const Race& race) const;
-    std::string NextRaceNameText(const Race& race) const;
 
 private:
     int SlotAt(int position) const { return races_[position / 2].Slots[position % 2]; }

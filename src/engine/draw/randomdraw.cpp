@@ -1,12 +1,12 @@
 // The random draw of an event: byes spread evenly over the first round, the
 // biggest club placed first, and the crews of one club kept in different
 // segments of the first round so that they meet as late as their number allows.
-#include "draw/drawing.h"
+#include "engine/draw/randomdraw.h"
 
-#include "draw/draw.h"
-#include "model/boatmeet.h"
-#include "model/crew.h"
-#include "model/misccode.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/crew.h"
+#include "engine/model/draw.h"
+#include "engine/model/random.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -65,7 +65,7 @@ void PlaceGroup(const std::vector<Crew*>& group, std::vector<int>& entries) {
 
 void DrawEventCrews(Boatmeet& meet, int eventKey) {
     std::vector<Crew*> crews = meet.ListEventCrews(eventKey, true);
-    meet.DrawOfEvent(eventKey).DrawCrews(crews);
+    DrawCrews(meet.DrawOfEvent(eventKey), crews);
 }
 
 } // namespace
@@ -92,7 +92,7 @@ void TakeLargestClubGroup(std::vector<Crew*>& remaining, std::vector<Crew*>& gro
                     remaining.end());
 }
 
-void Draw::DrawCrews(std::vector<Crew*>& crews) {
+void DrawCrews(Draw& draw, std::vector<Crew*>& crews) {
     const int n = NextPowerOfTwo(static_cast<int>(crews.size()));
     std::vector<int> entries = EntriesWithByes(static_cast<int>(crews.size()), n);
     std::vector<Crew*> group;
@@ -101,18 +101,18 @@ void Draw::DrawCrews(std::vector<Crew*>& crews) {
         PlaceGroup(group, entries);
     }
     std::replace(entries.begin(), entries.end(), ByeMarker, 0);
-    Build(entries, false);
+    draw.Build(entries, false);
 }
 
-void Boatmeet::DrawEvent(int eventKey) {
-    DrawEventCrews(*this, eventKey);
-    CollectRaces();
+void DrawEvent(Boatmeet& meet, int eventKey) {
+    DrawEventCrews(meet, eventKey);
+    meet.CollectRaces();
 }
 
-void Boatmeet::DrawAllEvents() {
-    for (int i = 0; i < Events.Count(); ++i)
-        DrawEventCrews(*this, Events.KeyOf(Events.TextAt(i)));
-    CollectRaces();
+void DrawAllEvents(Boatmeet& meet) {
+    for (int i = 0; i < meet.Events.Count(); ++i)
+        DrawEventCrews(meet, meet.Events.KeyOf(meet.Events.TextAt(i)));
+    meet.CollectRaces();
 }
 
 } // namespace bm

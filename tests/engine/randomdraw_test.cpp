@@ -1,4 +1,5 @@
-#include "draw/drawing.h"
+#include "engine/draw/randomdraw.h"
+#include "engine/schedule/numbering.h"
 
 #include "drawmeet.h"
 
@@ -90,7 +91,7 @@ TEST(DrawCrews, ByesSpreadOverTheFirstRound) {
     ClubEvent five({1, 2, 3, 4, 5});
     std::vector<Crew*> crews = five.Crews();
     Draw& draw = five.DrawOf(five.event);
-    draw.DrawCrews(crews);
+    DrawCrews(draw, crews);
     EXPECT_TRUE(crews.empty());
     // Byes at entries 0, 2 and 5: races 4, 5 and 6 are walked over, race 7 is rowed.
     ASSERT_EQ(draw.Size, 8);
@@ -107,7 +108,7 @@ TEST(DrawCrews, ByesSpreadOverTheFirstRound) {
     ClubEvent three({1, 2, 3});
     crews = three.Crews();
     Draw& small = three.DrawOf(three.event);
-    small.DrawCrews(crews);
+    DrawCrews(small, crews);
     ASSERT_EQ(small.Size, 4);
     EXPECT_EQ(small.RaceAt(2).Slots, (std::array<int, 2>{0, 0}));
     EXPECT_TRUE(small.RaceAt(3).IsContested());
@@ -119,7 +120,7 @@ TEST(DrawCrews, TwoOneAndNoCrews) {
     ClubEvent two({1, 1});
     std::vector<Crew*> crews = two.Crews();
     Draw& pair = two.DrawOf(two.event);
-    pair.DrawCrews(crews);
+    DrawCrews(pair, crews);
     ASSERT_EQ(pair.Size, 2);
     const std::set<int> finalists{pair.RaceAt(1).Slots[0], pair.RaceAt(1).Slots[1]};
     EXPECT_EQ(finalists, (std::set<int>{two.ids[0], two.ids[1]}));
@@ -127,14 +128,14 @@ TEST(DrawCrews, TwoOneAndNoCrews) {
     ClubEvent one({1});
     crews = one.Crews();
     Draw& lone = one.DrawOf(one.event);
-    lone.DrawCrews(crews);
+    DrawCrews(lone, crews);
     ASSERT_EQ(lone.Size, 2);
     EXPECT_EQ(lone.RaceAt(1).Slots, (std::array<int, 2>{0, one.ids[0]}));
 
     ClubEvent none({});
     crews.clear();
     Draw& empty = none.DrawOf(none.event);
-    empty.DrawCrews(crews);
+    DrawCrews(empty, crews);
     ASSERT_EQ(empty.Size, 2);
     EXPECT_EQ(empty.RaceAt(1).Slots, (std::array<int, 2>{0, 0}));
     EXPECT_EQ(empty.HeldRaceCount(), 0);
@@ -148,7 +149,7 @@ TEST(DrawCrews, KeepsClubsApart) {
         ResetRandom();
         for (int i = 0; i < skip; ++i)
             NextRandom();
-        m.meet.DrawEvent(m.event);
+        DrawEvent(m.meet, m.event);
         const Draw& draw = m.DrawOf(m.event);
         ASSERT_EQ(draw.PlacedCount(), 8);
         for (int i = 4; i < 8; ++i) {
@@ -165,7 +166,7 @@ TEST(DrawCrews, ClubTooBigToSeparate) {
     // it gets the three entries left, wherever they are.
     ClubEvent m({1, 1, 2, 1, 2, 1, 2, 1});
     ResetRandom();
-    m.meet.DrawEvent(m.event);
+    DrawEvent(m.meet, m.event);
     const Draw& draw = m.DrawOf(m.event);
     EXPECT_EQ(draw.PlacedCount(), 8);
     EXPECT_EQ(draw.HeldRaceCount(), 7);
@@ -173,12 +174,12 @@ TEST(DrawCrews, ClubTooBigToSeparate) {
 
 TEST(DrawEvent, SameDrawAfterAGeneratorReset) {
     ClubEvent m({1, 2, 3, 1, 2, 3, 4, 1, 5, 6, 2});
-    m.meet.DrawEvent(m.event);
+    DrawEvent(m.meet, m.event);
     const auto first = AllSlots(m.DrawOf(m.event));
-    m.meet.DrawEvent(m.event);
+    DrawEvent(m.meet, m.event);
     EXPECT_NE(AllSlots(m.DrawOf(m.event)), first);
     ResetRandom();
-    m.meet.DrawEvent(m.event);
+    DrawEvent(m.meet, m.event);
     EXPECT_EQ(AllSlots(m.DrawOf(m.event)), first);
 }
 
@@ -187,8 +188,8 @@ TEST(DrawEvent, RedrawClearsRacesAndRefreshesTheRaceList) {
     const int other = m.Event("WS 1x");
     m.AddCrew(other, m.meet.Clubs.KeyOf("C1"), "x");
     m.AddCrew(other, m.meet.Clubs.KeyOf("C2"), "y");
-    m.meet.DrawAllEvents();
-    m.meet.NumberRaces();
+    DrawAllEvents(m.meet);
+    NumberRaces(m.meet);
     for (const auto& draw : m.meet.Draws) {
         for (int i = 1; i < draw->Size; ++i) {
             draw->RaceAt(i).Time = 900 + i;
@@ -197,7 +198,7 @@ TEST(DrawEvent, RedrawClearsRacesAndRefreshesTheRaceList) {
         }
     }
     const auto otherBefore = AllSlots(m.DrawOf(other));
-    m.meet.DrawEvent(m.event);
+    DrawEvent(m.meet, m.event);
     const Draw& redrawn = m.DrawOf(m.event);
     for (int i = 1; i < redrawn.Size; ++i) {
         const Race& race = redrawn.RaceAt(i);
@@ -229,14 +230,14 @@ TEST(DrawAllEvents, EveryEventInSetOrder) {
     }
     m.meet.Events.SortAlphabetic();
     m.DrawOf(b);
-    m.meet.DrawAllEvents();
+    DrawAllEvents(m.meet);
     const auto drawnA = AllSlots(m.DrawOf(a));
     const auto drawnB = AllSlots(m.DrawOf(b));
     EXPECT_EQ(m.DrawOf(empty).Size, 2);
     EXPECT_EQ(m.DrawOf(empty).HeldRaceCount(), 0);
     ResetRandom();
-    m.meet.DrawEvent(a);
-    m.meet.DrawEvent(b);
+    DrawEvent(m.meet, a);
+    DrawEvent(m.meet, b);
     EXPECT_EQ(AllSlots(m.DrawOf(a)), drawnA);
     EXPECT_EQ(AllSlots(m.DrawOf(b)), drawnB);
     EXPECT_EQ(m.meet.RaceList.size(), 8u);
@@ -263,7 +264,7 @@ TEST(DrawCrews, WideEventsReachEveryEntry) {
         first = static_cast<int>(((high << 15) | low) % n);
     } while (byeEntries.count(first));
     ResetRandom();
-    m.meet.DrawEvent(m.event);
+    DrawEvent(m.meet, m.event);
     const Draw& draw = m.DrawOf(m.event);
     ASSERT_EQ(draw.Size, n);
     EXPECT_EQ(draw.PlacedCount(), 300);
@@ -290,7 +291,7 @@ TEST(DrawCrews, PropertiesOverRandomEntryLists) {
         for (int i = 0; i < crews; ++i)
             clubs.push_back(pick(rng));
         ClubEvent m(clubs);
-        m.meet.DrawEvent(m.event);
+        DrawEvent(m.meet, m.event);
         const Draw& draw = m.DrawOf(m.event);
         const int n = draw.Size;
         SCOPED_TRACE("list " + std::to_string(list) + ", " + std::to_string(crews) + " crews");

@@ -1,6 +1,7 @@
-#include "draw/race.h"
+#include "engine/model/race.h"
 
-#include "model/misccode.h"
+#include "engine/model/clockmoney.h"
+#include "engine/model/text.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "draw/info.h"
+#include "engine/draw/crewraceinfo.h"
 
-#include "draw/raceres.h"
+#include "engine/draw/results.h"
 #include "repmeet.h"
 
 using namespace bm;

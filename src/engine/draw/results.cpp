@@ -1,8 +1,8 @@
-#include "draw/raceres.h"
+#include "engine/draw/results.h"
 
-#include "draw/racelookup.h"
-#include "model/boatmeet.h"
-#include "model/misccode.h"
+#include "engine/draw/racelookup.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/text.h"
 
 namespace bm {
 

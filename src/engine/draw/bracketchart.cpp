@@ -1,12 +1,12 @@
 // The bracket chart of one event: a column of crews, then one column per round
 // in which each race spans the rows between the lines that reach it, with its
 // time and name (or winner and verdict) on the two middle rows of its span.
-#include "draw/draw.h"
-#include "draw/drawtextparts.h"
+#include "engine/draw/drawdisplay.h"
 
-#include "model/boatmeet.h"
-#include "model/misccode.h"
-#include "model/settings.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/draw.h"
+#include "engine/model/settings.h"
+#include "engine/model/text.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -87,8 +87,8 @@ RoundColumn MakeColumn(const std::vector<Span>& spans, int round, int rowCount) 
 
 class TreeWriter {
 public:
-    TreeWriter(Boatmeet& meet, const Draw& draw, int showType)
-        : meet_(meet), draw_(draw), showType_(showType == 1 || showType == 2 ? showType : 0) {}
+    TreeWriter(const Boatmeet& meet, const Draw& draw, ShowType showType)
+        : meet_(meet), draw_(draw), showType_(showType) {}
 
     void Write(std::ostream& out) {
         const int w1 = meet_.MaxLabelWidth(1, draw_.EventKey, false) + 1;
@@ -121,12 +121,12 @@ private:
     // label's width + 3; with results shown, wide enough for every verdict.
     int ColumnWidth(int w1) const {
         int width = 7;
-        if (showType_ == 1)
+        if (showType_ == ShowType::Results)
             width = w1 + 2;
-        else if (showType_ == 2)
+        else if (showType_ == ShowType::Truncated)
             width = meet_.MaxLabelWidth(1, draw_.EventKey, true) + 3;
         width = std::max(width, 2);
-        if (showType_ != 0)
+        if (showType_ != ShowType::Races)
             for (int i = 1; i < draw_.Size; ++i)
                 width = std::max(width, TextLength(draw_.RaceAt(i).Verdict) + 2);
         return width;
@@ -147,22 +147,23 @@ private:
 
     // The time until the race is decided; then its winner.
     std::string UpperText(const Race& race) const {
-        if (showType_ == 0 || !race.HasResult())
+        if (showType_ == ShowType::Races || !race.HasResult())
             return race.TimeText();
         const Crew* winner = meet_.FindCrew(race.Winner);
-        return showType_ == 1 ? meet_.CompactCrewLabel(winner) : meet_.ShortCrewLabel(winner);
+        return showType_ == ShowType::Results ? meet_.CompactCrewLabel(winner)
+                                              : meet_.ShortCrewLabel(winner);
     }
 
     // The race's name until it is decided (when names are shown); then its verdict.
     std::string LowerText(const Race& race) const {
-        if ((showType_ == 0 || !race.HasResult()) && CurrentSettings().ShowRaceNoDT)
+        if ((showType_ == ShowType::Races || !race.HasResult()) && CurrentSettings().ShowRaceNoDT)
             return race.Name();
-        return showType_ != 0 ? race.Verdict : std::string();
+        return showType_ != ShowType::Races ? race.Verdict : std::string();
     }
 
-    Boatmeet& meet_;
+    const Boatmeet& meet_;
     const Draw& draw_;
-    int showType_;
+    ShowType showType_;
     int width_ = 7;
     // The column fillers: blanks; a bar "}" then blanks; dots then one blank.
     std::string blank_;
@@ -173,10 +174,10 @@ private:
 
 } // namespace
 
-void Draw::WriteTree(Boatmeet& meet, std::ostream& out, int showType) const {
-    if (!HasRaces())
+void WriteDrawTree(const Boatmeet& meet, const Draw& draw, std::ostream& out, ShowType showType) {
+    if (!draw.HasRaces())
         return;
-    TreeWriter(meet, *this, showType).Write(out);
+    TreeWriter(meet, draw, showType).Write(out);
 }
 
 } // namespace bm

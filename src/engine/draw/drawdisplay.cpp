@@ -1,12 +1,13 @@
 // The draw displays: the whole display of every drawn event, the list layout,
 // the event heading and the race-line pieces that other reports reuse. The
-// bracket chart itself is in drawtree.cpp.
-#include "draw/drawtext.h"
+// bracket chart itself is in bracketchart.cpp.
+#include "engine/draw/drawdisplay.h"
 
-#include "draw/drawtextparts.h"
-#include "model/boatmeet.h"
-#include "model/misccode.h"
-#include "model/settings.h"
+#include "engine/model/boatmeet.h"
+#include "engine/model/clockmoney.h"
+#include "engine/model/draw.h"
+#include "engine/model/settings.h"
+#include "engine/model/text.h"
 
 #include <algorithm>
 
@@ -21,22 +22,24 @@ int ListWidth(const Boatmeet& meet) {
 
 // The race lines of the list layout, round by round from the first round; races
 // with an empty slot (byes, a final of one crew) are not rowed and left out.
-void WriteListLines(Boatmeet& meet, const Draw& draw, std::ostream& out, int showType, int width) {
+void WriteListLines(const Boatmeet& meet, const Draw& draw, std::ostream& out, ShowType showType,
+                    int width) {
     for (int round = draw.Size / 2; round >= 1; round /= 2) {
         for (int i = round; i < 2 * round; ++i) {
             const Race& race = draw.RaceAt(i);
             if (!race.IsContested())
                 continue;
             out << race.Name() << ' ' << PadTextLeft(race.TimeText(), 4) << ' '
-                << draw.RaceCrewsText(meet, race, width, showType);
+                << RaceCrewsText(meet, draw, race, width, showType);
             if (race.Index > 1)
-                out << "  (" << draw.NextRaceTimeText(race) << ")";
+                out << "  (" << NextRaceTimeText(draw, race) << ")";
             out << "\n";
         }
     }
 }
 
-void WriteListLayout(Boatmeet& meet, const Draw& draw, std::ostream& out, int showType, int width) {
+void WriteListLayout(const Boatmeet& meet, const Draw& draw, std::ostream& out, ShowType showType,
+                     int width) {
     WriteEventHeading(meet, draw.EventKey, out);
     if (!draw.HasRaces())
         out << "No Races!\n";
@@ -44,14 +47,14 @@ void WriteListLayout(Boatmeet& meet, const Draw& draw, std::ostream& out, int sh
 }
 
 // One event in the chosen layout; an event without a draw shows as undrawn.
-void WriteEventLayout(Boatmeet& meet, int eventKey, std::ostream& out, int layout, int showType,
-                      int listWidth) {
+void WriteEventLayout(const Boatmeet& meet, int eventKey, std::ostream& out, DrawLayout layout,
+                      ShowType showType, int listWidth) {
     const Draw undrawn(eventKey);
     const Draw* draw = meet.FindDraw(eventKey);
     if (draw == nullptr)
         draw = &undrawn;
-    if (layout == 0)
-        draw->WriteTree(meet, out, showType);
+    if (layout == DrawLayout::Tree)
+        WriteDrawTree(meet, *draw, out, showType);
     else
         WriteListLayout(meet, *draw, out, showType, listWidth);
 }
@@ -66,14 +69,14 @@ void WriteEventHeading(const Boatmeet& meet, int eventKey, std::ostream& out) {
     out << "\n" << std::string(static_cast<std::size_t>(TextLength(name)), '=') << "\n";
 }
 
-void WriteAllDraws(Boatmeet& meet, std::ostream& out, int layout, int showType) {
+void WriteAllDraws(const Boatmeet& meet, std::ostream& out, DrawLayout layout, ShowType showType) {
     const Settings& settings = CurrentSettings();
     const std::string title = meet.TitleText();
     out << title << "\n" << std::string(static_cast<std::size_t>(TextLength(title)), '-') << "\n\n";
     if (!settings.Lane1Info.empty())
         out << "First named crew on " << settings.Lane1Info << "\n\n";
     // The list's crew column is the same for every event: measured once.
-    const int listWidth = layout == 0 ? 0 : ListWidth(meet);
+    const int listWidth = layout == DrawLayout::Tree ? 0 : ListWidth(meet);
     const int count = meet.Events.Count();
     for (int i = 0; i < count; ++i) {
         const int key = meet.Events.KeyOf(meet.Events.TextAt(i));
@@ -87,47 +90,46 @@ void WriteAllDraws(Boatmeet& meet, std::ostream& out, int layout, int showType) 
     }
 }
 
-void WriteEventDraw(Boatmeet& meet, int eventKey, std::ostream& out, int layout, int showType) {
-    WriteEventLayout(meet, eventKey, out, layout, showType, layout == 0 ? 0 : ListWidth(meet));
+void WriteEventDraw(const Boatmeet& meet, int eventKey, std::ostream& out, DrawLayout layout,
+                    ShowType showType) {
+    WriteEventLayout(meet, eventKey, out, layout, showType,
+                     layout == DrawLayout::Tree ? 0 : ListWidth(meet));
 }
 
-void Draw::WriteList(Boatmeet& meet, std::ostream& out, int showType) const {
-    WriteListLayout(meet, *this, out, showType, ListWidth(meet));
+void WriteDrawList(const Boatmeet& meet, const Draw& draw, std::ostream& out, ShowType showType) {
+    WriteListLayout(meet, draw, out, showType, ListWidth(meet));
 }
 
-std::string Draw::SlotText(Boatmeet& meet, const Race& race, int s, int showType) const {
+std::string SlotText(const Boatmeet& meet, const Draw& draw, const Race& race, int s,
+                     ShowType showType) {
     const int slot = race.Slots[static_cast<std::size_t>(s)];
     if (slot > 0)
         return meet.NumberedCrewLabel(meet.FindCrew(slot));
-    const Race* feeder = FeederRace(race, s);
+    const Race* feeder = draw.FeederRace(race, s);
     if (slot == 0 || feeder == nullptr)
         return {};
-    if (showType == 1 && feeder->HasResult())
+    if (showType == ShowType::Results && feeder->HasResult())
         return meet.NumberedCrewLabel(meet.FindCrew(feeder->Winner));
-    if (showType == 2 && feeder->HasResult())
+    if (showType == ShowType::Truncated && feeder->HasResult())
         return meet.ShortCrewLabel(meet.FindCrew(feeder->Winner));
     return "Winner " + feeder->Name();
 }
 
-std::string Draw::RaceCrewsText(Boatmeet& meet, const Race& race, int width, int showType) const {
-    return PadText(SlotText(meet, race, 0, showType), width) + "  " +
-           PadText(SlotText(meet, race, 1, showType), width);
+std::string RaceCrewsText(const Boatmeet& meet, const Draw& draw, const Race& race, int width,
+                          ShowType showType) {
+    return PadText(SlotText(meet, draw, race, 0, showType), width) + "  " +
+           PadText(SlotText(meet, draw, race, 1, showType), width);
 }
 
-void Draw::WriteRaceCrews(Boatmeet& meet, std::ostream& out, const Race& race, int width,
-                          int showType) const {
-    out << RaceCrewsText(meet, race, width, showType);
-}
-
-std::string Draw::NextRaceTimeText(const Race& race) const {
+std::string NextRaceTimeText(const Draw& draw, const Race& race) {
     int time = -1;
-    return NextRaceTime(race, time) ? ClockTimeText(time) : std::string(4, ' ');
+    return draw.NextRaceTime(race, time) ? ClockTimeText(time) : std::string(4, ' ');
 }
 
-std::string Draw::NextRaceNameText(const Race& race) const {
-    if (race.Index < 2 || race.Index >= Size)
+std::string NextRaceNameText(const Draw& draw, const Race& race) {
+    if (race.Index < 2 || race.Index >= draw.Size)
         return std::string(4, ' ');
-    return RaceAt(race.Index / 2).Name();
+    return draw.RaceAt(race.Index / 2).Name();
 }
 
 } // namespace bm

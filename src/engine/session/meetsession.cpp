@@ -1,29 +1,35 @@
-#include "model/meetsession.h"
+#include "engine/session/meetsession.h"
 
-#include "model/messages.h"
-#include "model/misccode.h"
-
-#include <filesystem>
-#include <system_error>
+#include "engine/draw/randomdraw.h"
+#include "engine/model/text.h"
+#include "engine/schedule/numbering.h"
+#include "engine/session/meetfiles.h"
+#include "engine/session/messages.h"
 
 namespace bm {
+
+namespace {
+
+constexpr const char* TitleCaption = "Boatmeet Title";
+constexpr const char* TitlePrompt = "Enter New Name for Boatmeet";
+constexpr const char* DateCaption = "Boatmeet Date";
+constexpr const char* DatePrompt = "Enter New Date for Boatmeet";
+
+} // namespace
 
 MeetSession::MeetSession(SessionHost& host) : host_(host) {}
 
 MeetSession::~MeetSession() = default;
 
 bool MeetSession::OpenFile(const std::string& name) {
-    std::error_code error;
-    if (name.empty() || !std::filesystem::is_regular_file(name, error)) {
-        Messages().Inform("Could not open file : " + name);
-        return false;
-    }
-    if (MeetFileKind(name) != 0) {
-        Messages().Inform("This file does not appear to be a Boatmeet file..");
+    std::string error;
+    std::unique_ptr<Boatmeet> opened = OpenMeetFile(name, error);
+    if (!opened) {
+        Messages().Inform(error);
         return false;
     }
     CloseMeet();
-    meet_ = Boatmeet::LoadFromFile(name);
+    meet_ = std::move(opened);
     fileName_ = name;
     AfterOpen();
     host_.AddRecentFile(name);
@@ -41,9 +47,9 @@ bool MeetSession::OpenLast() {
 
 bool MeetSession::CreateNew() {
     CloseMeet();
-    meet_ = std::make_unique<Boatmeet>();
-    ChangeTitleAndDate();
-    meet_->Clubs.Add("Winner Prev");
+    const std::string title = host_.AskText(TitleCaption, TitlePrompt, "");
+    const std::string date = host_.AskText(DateCaption, DatePrompt, "");
+    meet_ = NewMeet(title, date);
     AfterOpen();
     fileName_.clear();
     return true;
@@ -97,8 +103,9 @@ bool MeetSession::SaveKeyData() {
 }
 
 bool MeetSession::SaveTo(const std::string& name, bool full) {
-    if (!meet_->SaveToFile(name, full)) {
-        Messages().Inform("Failed to write to file. DATA NOT SAVED!");
+    std::string error;
+    if (!SaveMeetFile(*meet_, name, full, error)) {
+        Messages().Inform(error);
         return false;
     }
     host_.AddRecentFile(name);
@@ -110,10 +117,8 @@ bool MeetSession::ChangeTitleAndDate() {
         return false;
     // The data file cannot hold double quotes or line breaks; what is kept is
     // what the file will hold.
-    meet_->Title =
-        CleanText(host_.AskText("Boatmeet Title", "Enter New Name for Boatmeet", meet_->Title));
-    meet_->Date =
-        CleanText(host_.AskText("Boatmeet Date", "Enter New Date for Boatmeet", meet_->Date));
+    meet_->Title = CleanText(host_.AskText(TitleCaption, TitlePrompt, meet_->Title));
+    meet_->Date = CleanText(host_.AskText(DateCaption, DatePrompt, meet_->Date));
     return true;
 }
 
@@ -122,14 +127,14 @@ bool MeetSession::DrawAllEvents() {
         return false;
     if (!meet_->Draws.empty() && !Messages().Ask("Some events may be drawn. OK to overwrite Draw?"))
         return false;
-    meet_->DrawAllEvents();
+    bm::DrawAllEvents(*meet_);
     return true;
 }
 
 bool MeetSession::NumberRaces() {
     if (!meet_)
         return false;
-    meet_->NumberRaces();
+    bm::NumberRaces(*meet_);
     return true;
 }
 

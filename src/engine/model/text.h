@@ -1,13 +1,11 @@
-// Text and time helpers shared by the whole program: quoted fields of data-file
-// lines, padding for the fixed-width reports, clock and money texts, the
-// program-wide random generator, and the reading of event names.
+// Texts of the meet: characters, letter case, numbers read from text, the
+// quoted fields of data-file lines and padding for the fixed-width reports.
 //
 // Texts are UTF-8. Every length, width and cut counts characters (code points),
 // so accented club names keep report columns aligned; letter case is folded for
 // ASCII letters only.
 #pragma once
 
-#include <cstdint>
 #include <ostream>
 #include <span>
 #include <string>
@@ -34,6 +32,13 @@ bool Contains(std::string_view text, std::string_view piece);
 std::string CleanText(std::string_view text);
 // The text without leading and trailing blanks and control characters.
 std::string Trimmed(std::string_view text);
+
+// The code points of a UTF-8 text.
+std::u32string CodePoints(std::string_view text);
+// True when the text in upper case is "TRUE" or "Y".
+bool IsTrueText(std::string_view text);
+// Words capitalised as a name ("ST PETERS BOAT CLUB" -> "St Peters Boat Club").
+std::string NameCase(std::string_view text);
 
 // --- Numbers ----------------------------------------------------------------
 
@@ -64,58 +69,5 @@ void PadLeft(std::string_view text, int width, std::ostream& out);
 std::string PadText(std::string_view text, int width);
 // Blanks so that the text ends at the width, then the text.
 std::string PadTextLeft(std::string_view text, int width);
-
-// --- Clock and money --------------------------------------------------------
-
-// "(NT)" for a negative time, otherwise the HHMM time with at least four digits.
-std::string ClockTimeText(int time);
-// Clock form HHMM to minutes since midnight and back (truncating arithmetic;
-// a clock value beyond the 32-bit range saturates).
-int ClockToMinutes(int clock);
-int MinutesToClock(int minutes);
-// An amount in hundredths as units, ".", and two digits of hundredths.
-std::string MoneyText(std::int64_t amount);
-// An amount in hundredths read from money text (units, then hundredths as written).
-std::int64_t ParseMoney(std::string_view text);
-
-// --- The program-wide random generator -----------------------------------------
-
-// Puts the generator back to its start state (state 1), as at program start.
-void ResetRandom();
-// The next value of the generator, 0 to 32767.
-int NextRandom();
-// lo + ((next value >> 7) mod (hi - lo)); only lo .. lo + 255 can come out.
-int RandomBelow(int lo, int hi);
-
-// --- Draw arithmetic ----------------------------------------------------------
-
-// The smallest power of two that is at least n, never less than 2.
-int NextPowerOfTwo(int n);
-// Number of bits needed for a non-negative value (0 -> 0, 1 -> 1, 2..3 -> 2 ...).
-int BitLength(int value);
-
-// --- Event names ----------------------------------------------------------------
-
-// Number of rowers read from an event name (1, 2, 4 or 8; 0 when none).
-int RowerCount(std::string_view eventName);
-// Whether an event name describes a coxed boat.
-bool HasCox(std::string_view eventName);
-// True when the text in upper case is "TRUE" or "Y".
-bool IsTrueText(std::string_view text);
-// Words capitalised as a name ("ST PETERS BOAT CLUB" -> "St Peters Boat Club").
-std::string NameCase(std::string_view text);
-
-struct EventNameParts {
-    std::string Gender;
-    char32_t Category = 0;
-    int Level = 0;
-    int Rowers = 0;
-    bool Sculls = false;
-    char Sign = '-';
-};
-// Reads the parts of an event name such as "M J16 4x-"; false when it cannot.
-bool ParseEventName(std::string_view name, EventNameParts& parts);
-// True when event a sorts before event b in the program's event order.
-bool EventNameBefore(std::string_view a, std::string_view b);
 
 } // namespace bm

@@ -1,4 +1,4 @@
-#include "draw/raceres.h"
+#include "engine/draw/results.h"
 
 #include "repmeet.h"
 

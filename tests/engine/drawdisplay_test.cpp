@@ -1,7 +1,7 @@
-#include "draw/drawtext.h"
+#include "engine/draw/drawdisplay.h"
 
 #include "drawmeet.h"
-#include "reports/catalogue.h"
+#include "engine/reports/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -14,19 +14,19 @@ namespace {
 
 std::string Tree(DrawMeet& m, int event, int showType = 0) {
     std::ostringstream out;
-    m.DrawOf(event).WriteTree(m.meet, out, showType);
+    WriteDrawTree(m.meet, m.DrawOf(event), out, static_cast<ShowType>(showType));
     return out.str();
 }
 
 std::string List(DrawMeet& m, int event, int showType = 0) {
     std::ostringstream out;
-    m.DrawOf(event).WriteList(m.meet, out, showType);
+    WriteDrawList(m.meet, m.DrawOf(event), out, static_cast<ShowType>(showType));
     return out.str();
 }
 
 std::string All(DrawMeet& m, int layout, int showType = 0) {
     std::ostringstream out;
-    WriteAllDraws(m.meet, out, layout, showType);
+    WriteAllDraws(m.meet, out, static_cast<DrawLayout>(layout), static_cast<ShowType>(showType));
     return out.str();
 }
 
@@ -239,24 +239,24 @@ TEST(DrawText, RaceLinePieces) {
     FiveCrews m;
     const Draw& draw = m.DrawOf(m.event);
     const Race& three = draw.RaceAt(3);
-    EXPECT_EQ(draw.SlotText(m.meet, three, 0, 0), "  (3) Avon C");
-    EXPECT_EQ(draw.SlotText(m.meet, three, 1, 1), "Winner R***");
-    EXPECT_EQ(draw.RaceCrewsText(m.meet, three, 13, 0), "  (3) Avon C   Winner R***  ");
+    EXPECT_EQ(SlotText(m.meet, draw, three, 0, ShowType::Races), "  (3) Avon C");
+    EXPECT_EQ(SlotText(m.meet, draw, three, 1, ShowType::Results), "Winner R***");
+    EXPECT_EQ(RaceCrewsText(m.meet, draw, three, 13, ShowType::Races),
+              "  (3) Avon C   Winner R***  ");
     m.DrawOf(m.event).RaceAt(7).Winner = m.e;
     m.DrawOf(m.event).RaceAt(7).Number = 3;
-    EXPECT_EQ(draw.SlotText(m.meet, three, 1, 0), "Winner R3  ");
-    EXPECT_EQ(draw.SlotText(m.meet, three, 1, 1), "  (5) Cam E");
-    EXPECT_EQ(draw.SlotText(m.meet, three, 1, 2), "(5)   Cam (E)");
-    std::ostringstream out;
-    draw.WriteRaceCrews(m.meet, out, three, 5, 2);
-    EXPECT_EQ(out.str(), "  (3) Avon C  (5)   Cam (E)");
+    EXPECT_EQ(SlotText(m.meet, draw, three, 1, ShowType::Races), "Winner R3  ");
+    EXPECT_EQ(SlotText(m.meet, draw, three, 1, ShowType::Results), "  (5) Cam E");
+    EXPECT_EQ(SlotText(m.meet, draw, three, 1, ShowType::Truncated), "(5)   Cam (E)");
+    EXPECT_EQ(RaceCrewsText(m.meet, draw, three, 5, ShowType::Truncated),
+              "  (3) Avon C  (5)   Cam (E)");
     m.DrawOf(m.event).RaceAt(1).Number = 9;
     m.DrawOf(m.event).RaceAt(1).Time = 1545;
-    EXPECT_EQ(draw.NextRaceTimeText(three), "1545");
-    EXPECT_EQ(draw.NextRaceNameText(three), "R9  ");
-    EXPECT_EQ(draw.NextRaceTimeText(draw.RaceAt(1)), "    ");
-    EXPECT_EQ(draw.NextRaceNameText(draw.RaceAt(1)), "    ");
-    EXPECT_EQ(draw.NextRaceTimeText(draw.RaceAt(7)), "(NT)");
+    EXPECT_EQ(NextRaceTimeText(draw, three), "1545");
+    EXPECT_EQ(NextRaceNameText(draw, three), "R9  ");
+    EXPECT_EQ(NextRaceTimeText(draw, draw.RaceAt(1)), "    ");
+    EXPECT_EQ(NextRaceNameText(draw, draw.RaceAt(1)), "    ");
+    EXPECT_EQ(NextRaceTimeText(draw, draw.RaceAt(7)), "(NT)");
 }
 
 TEST(DrawText, HeadingsWithSponsors) {
@@ -308,7 +308,7 @@ TEST(AllDraws, TitleLaneInfoAndPageBreaks) {
     CurrentSettings().PageEjectClub = false;
     CurrentSettings().Lane1Info.clear();
     std::ostringstream list;
-    WriteEventDraw(m.meet, eight, list, 1, 0);
+    WriteEventDraw(m.meet, eight, list, DrawLayout::List, ShowType::Races);
     EXPECT_EQ(list.str(), "MS 8+\n"
                           "=====\n"
                           "R*** (NT)   (4) Avon P    (5) Avon Q\n");
@@ -330,12 +330,12 @@ TEST(AllDraws, TheCatalogueWritesBothLayouts) {
     m.meet.Title = "Heats";
     for (int layout : {0, 1}) {
         std::ostringstream out;
-        EXPECT_TRUE(WriteReport(m.meet, layout, 0, out));
+        EXPECT_TRUE(WriteReport(m.meet, layout, ShowType::Races, out));
         EXPECT_EQ(out.str(), All(m, layout));
     }
     std::ostringstream out;
     EXPECT_EQ(FindReport(" draw (list) "), 1);
-    EXPECT_TRUE(WriteReport(m.meet, FindReport("Draw (Tree)"), 0, out));
+    EXPECT_TRUE(WriteReport(m.meet, FindReport("Draw (Tree)"), ShowType::Races, out));
     EXPECT_EQ(out.str().substr(0, 12), "Heats\n-----\n");
 }
 
@@ -356,7 +356,7 @@ TEST(DrawTree, SlotZeroFedByARaceWithoutTextRowsStartsAtTheTopRow) {
         "3 -1 -1 1 2 1 2 -1 <>\n");
     CurrentSettings() = Settings{};
     std::ostringstream out;
-    meet->DrawOfEvent(1).WriteTree(*meet, out, 0);
+    WriteDrawTree(*meet, meet->DrawOfEvent(1), out, ShowType::Races);
     EXPECT_EQ(out.str(), "E\n"
                          "=\n"
                          "          ...... } (NT) \n"
@@ -381,11 +381,12 @@ TEST(AllDraws, DamagedDrawsFromAFileAreShownWithoutHarm) {
     for (int layout : {0, 1}) {
         for (int showType : {0, 1, 2}) {
             std::ostringstream out;
-            WriteAllDraws(*meet, out, layout, showType);
+            WriteAllDraws(*meet, out, static_cast<DrawLayout>(layout),
+                          static_cast<ShowType>(showType));
             EXPECT_EQ(out.str().substr(0, 9), "T\n-\n\nE\n=\n");
         }
     }
     const Draw& draw = meet->DrawOfEvent(1);
-    EXPECT_EQ(draw.SlotText(*meet, draw.RaceAt(4), 0, 1), "");
-    EXPECT_EQ(draw.SlotText(*meet, draw.RaceAt(4), 1, 0), "() ???? Ghost Crew");
+    EXPECT_EQ(SlotText(*meet, draw, draw.RaceAt(4), 0, ShowType::Results), "");
+    EXPECT_EQ(SlotText(*meet, draw, draw.RaceAt(4), 1, ShowType::Races), "() ???? Ghost Crew");
 }

@@ -1,0 +1,44 @@
+#include "engine/session/meetfiles.h"
+
+#include "engine/model/text.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace bm {
+
+std::unique_ptr<Boatmeet> OpenMeetFile(const std::string& name, std::string& error) {
+    std::error_code code;
+    const FileKind kind = name.empty() || !std::filesystem::is_regular_file(name, code)
+                              ? FileKind::CannotOpen
+                              : MeetFileKind(name);
+    if (kind == FileKind::CannotOpen) {
+        error = "Could not open file : " + name;
+        return nullptr;
+    }
+    if (kind == FileKind::NotMeet) {
+        error = "This file does not appear to be a Boatmeet file..";
+        return nullptr;
+    }
+    error.clear();
+    return Boatmeet::LoadFromFile(name);
+}
+
+std::unique_ptr<Boatmeet> NewMeet(std::string_view title, std::string_view date) {
+    auto meet = std::make_unique<Boatmeet>();
+    meet->Title = CleanText(title);
+    meet->Date = CleanText(date);
+    meet->Clubs.Add(WinnerPrevClub);
+    return meet;
+}
+
+bool SaveMeetFile(Boatmeet& meet, const std::string& name, bool full, std::string& error) {
+    if (!meet.SaveToFile(name, full)) {
+        error = SaveFailedText;
+        return false;
+    }
+    error.clear();
+    return true;
+}
+
+} // namespace bm

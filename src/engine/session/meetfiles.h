@@ -1,0 +1,28 @@
+// Opening, creating and saving meet files with the checks and texts that the
+// desktop program and the command line share.
+#pragma once
+
+#include "engine/model/boatmeet.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace bm {
+
+inline constexpr const char* SaveFailedText = "Failed to write to file. DATA NOT SAVED!";
+// The club every new meet starts with, for the winners of earlier years.
+inline constexpr const char* WinnerPrevClub = "Winner Prev";
+
+// The meet of a file, after the open checks: "Could not open file : NAME" for
+// a name that is not a readable file, "This file does not appear to be a
+// Boatmeet file.." for one whose first line is not a meet file's. None, with
+// that text in error, when a check fails.
+std::unique_ptr<Boatmeet> OpenMeetFile(const std::string& name, std::string& error);
+// A new meet with the title and date (as texts entering the meet) and the
+// club "Winner Prev".
+std::unique_ptr<Boatmeet> NewMeet(std::string_view title, std::string_view date);
+// Writes the meet safely, in full or its key data; false with SaveFailedText in error.
+bool SaveMeetFile(Boatmeet& meet, const std::string& name, bool full, std::string& error);
+
+} // namespace bm

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Fails when an include runs back up the layers. Inside the engine the folders
+# are ordered model < draw < schedule < reports < import < session, and a file
+# includes only its own folder and those below it. The engine includes nothing
+# of the store, the windows or the command line (and no Qt header); the store
+# includes nothing of the windows or the command line; the command line
+# includes nothing of the windows.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+
+layers=(model draw schedule reports import session)
+rank() {
+    local i
+    for i in "${!layers[@]}"; do
+        [ "${layers[$i]}" = "$1" ] && { echo "$i"; return; }
+    done
+    echo 99
+}
+
+status=0
+complain() {
+    echo "layering: $1 includes $2"
+    status=1
+}
+
+for layer in "${layers[@]}"; do
+    own=$(rank "$layer")
+    while IFS=: read -r file included; do
+        target=${included#engine/}
+        target=${target%%/*}
+        [ "$(rank "$target")" -le "$own" ] || complain "$file" "$included"
+    done < <(grep -rHo '#include "engine/[a-z]*/[^"]*"' "src/engine/$layer" |
+                 sed 's/#include "\(.*\)"/\1/')
+done
+
+check_none() { # FOLDER PATTERN: no file of FOLDER includes a header matching PATTERN
+    while IFS=: read -r file included; do
+        complain "$file" "$included"
+    done < <(grep -rHoE "#include [\"<]($2)[^\">]*[\">]" "$1" | sed 's/#include //')
+}
+check_none src/engine 'store/|gui/|cli/|Q[A-Za-z]'
+check_none src/store 'gui/|cli/'
+check_none src/cli 'gui/'
+
+[ "$status" -eq 0 ] && echo "layering: every include runs down the layers"
+exit "$status"
