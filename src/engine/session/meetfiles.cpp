@@ -9,14 +9,12 @@ namespace bm {
 
 std::unique_ptr<Boatmeet> OpenMeetFile(const std::string& name, std::string& error) {
     std::error_code code;
-    const FileKind kind = name.empty() || !std::filesystem::is_regular_file(name, code)
-                              ? FileKind::CannotOpen
-                              : MeetFileKind(name);
-    if (kind == FileKind::CannotOpen) {
+    if (name.empty() || !std::filesystem::is_regular_file(name, code)) {
         error = "Could not open file : " + name;
         return nullptr;
     }
-    if (kind == FileKind::NotMeet) {
+    // A file that cannot be read counts as one that is not a meet file.
+    if (MeetFileKind(name) != FileKind::Meet) {
         error = "This file does not appear to be a Boatmeet file..";
         return nullptr;
     }

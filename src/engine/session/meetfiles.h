@@ -14,10 +14,10 @@ inline constexpr const char* SaveFailedText = "Failed to write to file. DATA NOT
 // The club every new meet starts with, for the winners of earlier years.
 inline constexpr const char* WinnerPrevClub = "Winner Prev";
 
-// The meet of a file, after the open checks: "Could not open file : NAME" for
-// a name that is not a readable file, "This file does not appear to be a
-// Boatmeet file.." for one whose first line is not a meet file's. None, with
-// that text in error, when a check fails.
+// The meet of a file, after the open checks: "Could not open file : NAME"
+// when no file of that name exists (a folder is no file), "This file does not
+// appear to be a Boatmeet file.." for one that cannot be read or whose first
+// line is not a meet file's. None, with that text in error, when a check fails.
 std::unique_ptr<Boatmeet> OpenMeetFile(const std::string& name, std::string& error);
 // A new meet with the title and date (as texts entering the meet) and the
 // club "Winner Prev".
