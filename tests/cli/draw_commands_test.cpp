@@ -128,8 +128,9 @@ TEST(ReportCommand, HtmlAndRtfFiles) {
     const std::string file = CopyFixture(dir, "draw_results.bmf");
     const Result html = RunCli({"report", file, "1", "--format", "html"});
     EXPECT_EQ(html.status, 0) << html.err;
-    EXPECT_EQ(html.out.substr(0, 136),
+    EXPECT_EQ(html.out.substr(0, 159),
               "<HTML>\n"
+              "<meta charset=\"utf-8\">\n"
               "<title>Lakeside Regatta on 12 March 2025 Draw (List)</title>\n"
               "<h2>Lakeside Regatta on 12 March 2025</h2>\n"
               "<h3>Draw (List)</h3>\n"

@@ -51,6 +51,7 @@ TEST(ReportLines, SplitsAsTheViewHoldsThem) {
 TEST(HtmlReport, BlocksBlanksAndHyphens) {
     EXPECT_EQ(Html("Regatta", "1 May", "Race Schedule", {"R1   0930 - x", "second", "", "b"}),
               "<HTML>\n"
+              "<meta charset=\"utf-8\">\n"
               "<title>Regatta on 1 May Race Schedule</title>\n"
               "<h2>Regatta on 1 May</h2>\n"
               "<h3>Race Schedule</h3>\n"
@@ -64,9 +65,10 @@ TEST(HtmlReport, BlocksBlanksAndHyphens) {
 }
 
 TEST(HtmlReport, EmptyDateKeepsTheOnAndNothingElseIsWritten) {
-    EXPECT_EQ(Html("T", "", "Finals Results", {}),
-              "<HTML>\n<title>T on  Finals Results</title>\n<h2>T on </h2>\n"
-              "<h3>Finals Results</h3>\n<P>\n</P>\n</HTML>\n");
+    EXPECT_EQ(
+        Html("T", "", "Finals Results", {}),
+        "<HTML>\n<meta charset=\"utf-8\">\n<title>T on  Finals Results</title>\n<h2>T on </h2>\n"
+        "<h3>Finals Results</h3>\n<P>\n</P>\n</HTML>\n");
 }
 
 TEST(HtmlReport, MarkupInNamesIsEscapedBeforeBlanksAndHyphens) {

@@ -194,7 +194,8 @@ void ReportViewTest::savesHtmlLines() {
     QCOMPARE(dialogs_->saveRequests.back().filter, QStringLiteral("HTML files (*.html)"));
     QCOMPARE(dialogs_->saveRequests.back().defaultSuffix, QStringLiteral("html"));
     QCOMPARE(FileLines(dir_->File("report.html")),
-             Lines({"<HTML>", "<title>Spring Regatta on 12 April Draw (Tree)</title>",
+             Lines({"<HTML>", "<meta charset=\"utf-8\">",
+                    "<title>Spring Regatta on 12 April Draw (Tree)</title>",
                     "<h2>Spring Regatta on 12 April</h2>", "<h3>Draw (Tree)</h3>", "<P>",
                     "Heading<br>", "R1&nbsp;&nbsp;&nbsp;0930&nbsp;&#8209&nbsp;x<br>", "</P><P><tt>",
                     "second&nbsp;block<br>", "</P>", "</HTML>"}));

@@ -147,6 +147,7 @@ void WriteHtmlReport(std::ostream& out, const std::string& title, const std::str
                      const std::string& caption, const std::vector<std::string>& lines) {
     const std::string heading = HtmlEscaped(title) + " on " + HtmlEscaped(date);
     out << "<HTML>\n"
+        << "<meta charset=\"utf-8\">\n"
         << "<title>" << heading << " " << HtmlEscaped(caption) << "</title>\n"
         << "<h2>" << heading << "</h2>\n"
         << "<h3>" << HtmlEscaped(caption) << "</h3>\n"
