@@ -131,3 +131,36 @@ TEST(Makedata, FileThatCannotBeCreatedDrawsNothing) {
     EXPECT_EQ(test::ReadFile(dir.File("ok.bmf")),
               test::ReadFile(test::DataPath("makedata_small.bmf")));
 }
+
+TEST(Makedata, CountsOutsideTheirRangesAreRefusedBeforeAnythingIsDrawn) {
+    const std::string negative = "The numbers to generate must not be negative";
+    const std::string tooMany =
+        "At most 100000 crews, 10000 events and 10000 clubs can be generated";
+    const std::vector<std::pair<GenerateParams, std::string>> cases = {
+        {{"", -1, 30, 50, 30, 30}, negative},
+        {{"", 300, 30, 50, -1, 30}, negative},
+        {{"", 0, -5, 0, 0, 0}, negative},
+        {{"", 300, 30, 50, 30, -30}, negative},
+        {{"", 100001, 30, 50, 30, 30}, tooMany},
+        {{"", 300, 10001, 50, 30, 30}, tooMany},
+        {{"", 300, 30, 2000000000, 30, 30}, tooMany},
+    };
+    TempDir dir;
+    for (const auto& [params, expected] : cases) {
+        ResetRandom();
+        std::string message;
+        EXPECT_EQ(GenerateParamsProblem(params), expected);
+        EXPECT_FALSE(WriteGeneratedMeet(params, dir.File("x.bmf"), message));
+        EXPECT_EQ(message, expected);
+        EXPECT_FALSE(std::filesystem::exists(dir.File("x.bmf")));
+        EXPECT_EQ(NextRandom(), 346); // nothing drawn
+    }
+    // The largest counts themselves, and more links than crews, are fine.
+    EXPECT_EQ(GenerateParamsProblem({"", 100000, 10000, 10000, 2000000000, 2000000000}), "");
+}
+
+TEST(Makedata, StartsInTheFolderOfTheOpenMeet) {
+    EXPECT_EQ(TestDataFolder("/meets/spring/regatta.bmf"), "/meets/spring/");
+    EXPECT_EQ(TestDataFolder("regatta.bmf"), (std::filesystem::current_path() / "").string());
+    EXPECT_EQ(TestDataFolder(""), std::filesystem::current_path().root_path().string());
+}

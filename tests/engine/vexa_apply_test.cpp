@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <sstream>
 
 using namespace bm;
@@ -58,6 +59,42 @@ VexaImportRequest FixtureRequest() {
                          {"Entries", DataPath("vexa_entries.csv")}};
     request.DetectDoublingUp = true;
     return request;
+}
+
+// The window's side of "Load VEXA": scripted answers and chosen files, and a
+// transcript of every question, message and dialog in order.
+struct ScriptedDialogs {
+    std::deque<bool> answers;
+    std::deque<std::string> files; // an empty name cancels the dialog
+    std::vector<std::string> transcript;
+
+    VexaLoadDialogs Dialogs() {
+        VexaLoadDialogs dialogs;
+        dialogs.Ask = [this](const std::string& question) {
+            transcript.push_back("ask: " + question);
+            const bool yes = !answers.empty() && answers.front();
+            if (!answers.empty())
+                answers.pop_front();
+            return yes;
+        };
+        dialogs.Inform = [this](const std::string& text) {
+            transcript.push_back("inform: " + text);
+        };
+        dialogs.ChooseCsvFile = [this](const std::string& title) {
+            transcript.push_back("choose: " + title);
+            std::string file = files.empty() ? std::string() : files.front();
+            if (!files.empty())
+                files.pop_front();
+            return file;
+        };
+        return dialogs;
+    }
+};
+
+std::string MeetText(Boatmeet& meet) {
+    std::ostringstream out;
+    meet.WriteTo(out, true);
+    return out.str();
 }
 
 } // namespace
@@ -242,4 +279,85 @@ TEST(VexaImportExport, FailuresLeaveTheMeetUnchanged) {
     EXPECT_TRUE(meet.Crews.empty());
     EXPECT_EQ(meet.Clubs.Count(), 0);
     EXPECT_EQ(meet.Events.Count(), 0);
+}
+
+TEST(VexaLoadCommand, AsksForTheConfigurationAndEveryFileThenImports) {
+    Boatmeet meet;
+    ScriptedDialogs script;
+    script.answers = {true, true};
+    script.files = {DataPath("vexa_config.csv"), DataPath("vexa_entries.csv"),
+                    DataPath("vexa_members.csv")};
+    std::string report;
+    ASSERT_TRUE(RunVexaLoad(&meet, "/no/such/folder", script.Dialogs(), report));
+    EXPECT_EQ(script.transcript,
+              (std::vector<std::string>{"ask: Use own Load Configuration file (usually NO)",
+                                        "choose: Specify Configuration Filename",
+                                        "choose: Specify filename for : entries",
+                                        "choose: Specify filename for : members",
+                                        "inform: Press OK to load crews ... and then be patient!",
+                                        "ask: Do you want to automatically detect Doubling Up"}));
+    EXPECT_EQ(report, kEntryLines + kDetectedLines + kCompetitors + kLabelling);
+    EXPECT_EQ(meet.Crews.size(), 5u);
+}
+
+TEST(VexaLoadCommand, OtherwiseTheConfigurationBesideTheProgram) {
+    const test::TempDir program;
+    test::WriteFile(program.File("VexaConfig.csv"), test::ReadFile(DataPath("vexa_config.csv")));
+    // No to the question, and Yes with the dialog cancelled, both take it.
+    for (const std::deque<bool>& answers : {std::deque<bool>{false}, std::deque<bool>{true}}) {
+        Boatmeet meet;
+        ScriptedDialogs script;
+        script.answers = answers;
+        script.files = {DataPath("vexa_entries.csv"), DataPath("vexa_members.csv")};
+        if (answers.front())
+            script.files.push_front("");
+        std::string report;
+        ASSERT_TRUE(RunVexaLoad(&meet, program.Path().string(), script.Dialogs(), report));
+        EXPECT_EQ(script.transcript.back(), "ask: Do you want to automatically detect Doubling Up");
+        EXPECT_EQ(report.find("doubling up with"), std::string::npos);
+        EXPECT_EQ(meet.Crews.size(), 5u);
+        for (const auto& crew : meet.Crews)
+            EXPECT_TRUE(crew->DoubleUps.empty());
+    }
+}
+
+TEST(VexaLoadCommand, EveryFailureLeavesTheMeetUntouched) {
+    const test::TempDir dir;
+    test::WriteFile(dir.File("empty.csv"), "");
+    test::WriteFile(dir.File("binary.csv"), std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    Boatmeet meet;
+    meet.Events.Add("Men 4+");
+    auto crew = std::make_unique<Crew>();
+    crew->Notes = "entered by hand";
+    meet.AddCrew(std::move(crew));
+    const std::string before = MeetText(meet);
+    // Each case: the files chosen after answering No to the own configuration,
+    // and the last message shown.
+    const std::string config = DataPath("vexa_config.csv");
+    const std::string entries = DataPath("vexa_entries.csv");
+    const std::string members = DataPath("vexa_members.csv");
+    const std::vector<std::pair<std::deque<std::string>, std::string>> cases = {
+        {{}, "Could not open file : " + DefaultVexaConfigPath(dir.Path().string())},
+        {{config, entries, ""}, "VEXA load abandoned"},
+        {{config, dir.File("empty.csv"), members}, dir.File("empty.csv") + " has invalid format"},
+        {{config, entries, dir.File("binary.csv")},
+         "Could not find Surname in " + dir.File("binary.csv")},
+        {{config, entries, dir.File("missing.csv")}, "Could not open : " + dir.File("missing.csv")},
+    };
+    for (const auto& [files, message] : cases) {
+        ScriptedDialogs script;
+        script.answers = {!files.empty(), true};
+        script.files = files;
+        std::string report = "stale";
+        EXPECT_FALSE(RunVexaLoad(&meet, dir.Path().string(), script.Dialogs(), report));
+        EXPECT_EQ(script.transcript.back(), "inform: " + message);
+        EXPECT_EQ(report, "");
+        EXPECT_EQ(MeetText(meet), before);
+    }
+
+    ScriptedDialogs script;
+    std::string report;
+    EXPECT_FALSE(RunVexaLoad(nullptr, dir.Path().string(), script.Dialogs(), report));
+    EXPECT_EQ(script.transcript,
+              std::vector<std::string>{"inform: Must create a Boatmeet before loading..."});
 }

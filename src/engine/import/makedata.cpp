@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 namespace bm {
 
@@ -29,26 +30,41 @@ void MakeLinks(Boatmeet& meet, int crews, int wanted, std::vector<int> Crew::*li
     }
 }
 
-// Crews need an event and a club to be placed in.
-std::string ParamsProblem(const GenerateParams& params) {
-    if (params.Crews > 0 && (params.Events < 1 || params.Clubs < 1))
-        return "Events and clubs must be at least 1 when crews are requested";
-    return {};
-}
-
-// True when the file can be opened for writing (an existing file keeps its content).
+// True when the file can be opened for writing. An existing file keeps its
+// content; a file made only to try is removed again, so a later failure
+// leaves nothing behind.
 bool CanCreate(const std::string& path) {
+    std::error_code error;
+    // A link counts as there even when it points nowhere yet: it stays.
+    const bool existed = std::filesystem::exists(std::filesystem::symlink_status(path, error));
     std::FILE* file = std::fopen(path.c_str(), "ab");
     if (!file)
         return false;
     std::fclose(file);
+    if (!existed)
+        std::filesystem::remove(path, error);
     return true;
 }
 
 } // namespace
 
+std::string GenerateParamsProblem(const GenerateParams& params) {
+    const int smallest =
+        std::min({params.Crews, params.Events, params.Clubs, params.DoubleUps, params.BoatShares});
+    if (smallest < 0)
+        return "The numbers to generate must not be negative";
+    if (params.Crews > MaxGeneratedCrews || params.Events > MaxGeneratedEvents ||
+        params.Clubs > MaxGeneratedClubs)
+        return "At most " + std::to_string(MaxGeneratedCrews) + " crews, " +
+               std::to_string(MaxGeneratedEvents) + " events and " +
+               std::to_string(MaxGeneratedClubs) + " clubs can be generated";
+    if (params.Crews > 0 && (params.Events < 1 || params.Clubs < 1))
+        return "Events and clubs must be at least 1 when crews are requested";
+    return {};
+}
+
 std::unique_ptr<Boatmeet> GenerateMeet(const GenerateParams& params, std::string& error) {
-    error = ParamsProblem(params);
+    error = GenerateParamsProblem(params);
     if (!error.empty())
         return nullptr;
     auto meet = std::make_unique<Boatmeet>();
@@ -76,7 +92,7 @@ std::unique_ptr<Boatmeet> GenerateMeet(const GenerateParams& params, std::string
 
 bool WriteGeneratedMeet(const GenerateParams& params, const std::string& path,
                         std::string& message) {
-    message = ParamsProblem(params);
+    message = GenerateParamsProblem(params);
     if (!message.empty())
         return false;
     if (!CanCreate(path)) {
@@ -90,6 +106,18 @@ bool WriteGeneratedMeet(const GenerateParams& params, const std::string& path,
     }
     message = "Data Generation Complete";
     return true;
+}
+
+std::string TestDataFolder(const std::string& meetFileName) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (!meetFileName.empty()) {
+        const fs::path file = fs::absolute(fs::path(meetFileName), error);
+        if (!error)
+            return (file.parent_path() / "").string();
+    }
+    const fs::path root = fs::current_path(error).root_path();
+    return error || root.empty() ? fs::path("/").make_preferred().string() : root.string();
 }
 
 } // namespace bm

@@ -19,8 +19,19 @@ struct GenerateParams {
     int BoatShares = 30;
 };
 
-// Builds the meet; nothing, with the message in error, when crews are asked
-// for without events or clubs to put them in.
+// The largest counts that can be generated: beyond them a meet takes minutes
+// to build and gigabytes to hold, far past the size of any regatta.
+constexpr int MaxGeneratedCrews = 100000;
+constexpr int MaxGeneratedEvents = 10000;
+constexpr int MaxGeneratedClubs = 10000;
+
+// Why the counts cannot be generated; empty when they can. Crews need events
+// and clubs to be put in, no count may be negative, and crews, events and
+// clubs stay within their largest counts.
+std::string GenerateParamsProblem(const GenerateParams& params);
+
+// Builds the meet; nothing, with GenerateParamsProblem's message in error,
+// when the counts cannot be generated.
 std::unique_ptr<Boatmeet> GenerateMeet(const GenerateParams& params, std::string& error);
 
 // Generates the meet and writes it as a full meet data file. True with
@@ -30,5 +41,10 @@ std::unique_ptr<Boatmeet> GenerateMeet(const GenerateParams& params, std::string
 // attempt does not change the next generation.
 bool WriteGeneratedMeet(const GenerateParams& params, const std::string& path,
                         std::string& message);
+
+// The output file the test data window starts with: the folder of the open
+// meet's file with a trailing separator, or, without a file name, the root
+// folder of the file system the program runs in.
+std::string TestDataFolder(const std::string& meetFileName);
 
 } // namespace bm

@@ -65,6 +65,33 @@ void WriteCompetitors(const VexaImporter& importer, std::ostream& report) {
     }
 }
 
+// Makes the crews of a loaded export and returns the import report.
+std::string ApplyAndReport(Boatmeet& meet, const VexaImporter& importer, bool detectDoublingUp) {
+    std::ostringstream report;
+    ApplyVexaImport(meet, importer, detectDoublingUp, report);
+    ListCrewsNeedingLabels(meet, report);
+    return report.str();
+}
+
+// The configuration the user chose, or the one in the program folder.
+std::string ChosenConfigPath(const std::string& programFolder, const VexaLoadDialogs& dialogs) {
+    std::string path;
+    if (dialogs.Ask(kVexaOwnConfigQuestion))
+        path = dialogs.ChooseCsvFile(kVexaConfigDialogTitle);
+    return path.empty() ? DefaultVexaConfigPath(programFolder) : path;
+}
+
+// Asks for the file of every key in order; false when a dialog was cancelled.
+bool ChooseExportFiles(VexaImporter& importer, const VexaLoadDialogs& dialogs) {
+    for (int i = 0; i < importer.FileKeyCount(); ++i) {
+        const std::string path = dialogs.ChooseCsvFile(kVexaFileDialogTitle + importer.FileKey(i));
+        if (path.empty())
+            return false;
+        importer.AddFilePath(path);
+    }
+    return true;
+}
+
 } // namespace
 
 bool AddImportedCrew(Boatmeet& meet, const ImportedEntry& entry, std::ostream& report) {
@@ -160,10 +187,33 @@ VexaImportOutcome ImportVexaExport(Boatmeet& meet, const VexaImportRequest& requ
     std::string error = importer.Load();
     if (!error.empty())
         return {false, error};
-    std::ostringstream report;
-    ApplyVexaImport(meet, importer, request.DetectDoublingUp, report);
-    ListCrewsNeedingLabels(meet, report);
-    return {true, report.str()};
+    return {true, ApplyAndReport(meet, importer, request.DetectDoublingUp)};
+}
+
+bool RunVexaLoad(Boatmeet* meet, const std::string& programFolder, const VexaLoadDialogs& dialogs,
+                 std::string& report) {
+    report.clear();
+    if (!meet) {
+        dialogs.Inform(kVexaNoMeet);
+        return false;
+    }
+    VexaImporter importer(ChosenConfigPath(programFolder, dialogs));
+    if (importer.Failed()) {
+        dialogs.Inform(importer.ErrorText());
+        return false;
+    }
+    if (!ChooseExportFiles(importer, dialogs)) {
+        dialogs.Inform(kVexaAbandoned);
+        return false;
+    }
+    dialogs.Inform(kVexaBePatient);
+    const std::string error = importer.Load();
+    if (!error.empty()) {
+        dialogs.Inform(error);
+        return false;
+    }
+    report = ApplyAndReport(*meet, importer, dialogs.Ask(kVexaDetectQuestion));
+    return true;
 }
 
 } // namespace bm

@@ -5,7 +5,9 @@
 
 #include "engine/import/vexa.h"
 #include "engine/model/boatmeet.h"
+#include "engine/model/confirm.h"
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -21,6 +23,9 @@ inline constexpr const char* kVexaAbandoned = "VEXA load abandoned";
 inline constexpr const char* kVexaBePatient = "Press OK to load crews ... and then be patient!";
 inline constexpr const char* kVexaDetectQuestion =
     "Do you want to automatically detect Doubling Up";
+inline constexpr const char* kVexaConfigDialogTitle = "Specify Configuration Filename";
+// Followed by the file key.
+inline constexpr const char* kVexaFileDialogTitle = "Specify filename for : ";
 
 // Writes the entry's report line and, unless the entry is withdrawn, adds its
 // crew to the meet; true when a crew was made.
@@ -48,8 +53,26 @@ struct VexaImportOutcome {
 
 // The whole import: reads the configuration, takes the path of every file key
 // ("VEXA load abandoned" when one is missing), loads the export and, only when
-// that succeeded, makes the crews and writes the report. A window that asks for
-// the files first lists the keys with a VexaImporter of the same configuration.
+// that succeeded, makes the crews and writes the report. The command line
+// imports with it; the desktop asks step by step with RunVexaLoad.
 VexaImportOutcome ImportVexaExport(Boatmeet& meet, const VexaImportRequest& request);
+
+// What the desktop's "Load VEXA" command needs from the window: its questions,
+// its information boxes, and an open dialog for CSV files.
+struct VexaLoadDialogs {
+    Confirm Ask;
+    std::function<void(const std::string& text)> Inform;
+    // The CSV file chosen in an open dialog with the title; empty when cancelled.
+    std::function<std::string(const std::string& title)> ChooseCsvFile;
+};
+
+// The "Load VEXA" command, asking and informing through the dialogs: the
+// configuration (the user's own, or "VexaConfig.csv" in the program folder),
+// one export file per file key, then the load; only when that succeeded is
+// the doubling-up question asked and are crews made. True, with the import
+// report, when crews were made; on every other path the meet is untouched
+// (no meet at all is refused with a message).
+bool RunVexaLoad(Boatmeet* meet, const std::string& programFolder, const VexaLoadDialogs& dialogs,
+                 std::string& report);
 
 } // namespace bm
