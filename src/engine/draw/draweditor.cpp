@@ -68,7 +68,8 @@ std::vector<std::string> DrawEditor::SlotLines() const {
     std::vector<std::string> lines;
     lines.reserve(slots_.size());
     for (int id : slots_)
-        lines.push_back(id == 0 ? kDrawEditEmptySlot : meet_.NumberedCrewLabel(meet_.FindCrew(id)));
+        lines.push_back(id == 0 ? DrawEditEmptySlotText
+                                : meet_.NumberedCrewLabel(meet_.FindCrew(id)));
     return lines;
 }
 
@@ -113,11 +114,11 @@ bool DrawEditor::AddToDraw(int slot, int crewId, const Confirm& confirm, std::st
     // Only a crew of the unplaced list may go in: one placed twice would stand
     // in two races of the rebuilt draw.
     if (!ValidSlot(slot) || !IsUnplaced(crewId)) {
-        message = kDrawEditSelectToMove;
+        message = DrawEditSelectToMoveText;
         return false;
     }
     int& target = slots_[static_cast<std::size_t>(slot)];
-    if (target != 0 && !confirm(kDrawEditReplaceQuestion))
+    if (target != 0 && !confirm(DrawEditReplaceQuestion))
         return false;
     target = crewId;
     RebuildDraw();
@@ -128,7 +129,7 @@ bool DrawEditor::AddToDraw(int slot, int crewId, const Confirm& confirm, std::st
 bool DrawEditor::RemoveFromDraw(int slot, std::string& message) {
     message.clear();
     if (!ValidSlot(slot)) {
-        message = kDrawEditSelectToRemove;
+        message = DrawEditSelectToRemoveText;
         return false;
     }
     slots_[static_cast<std::size_t>(slot)] = 0;
@@ -153,7 +154,7 @@ bool DrawEditor::DoExpand() {
 
 bool DrawEditor::DoContract(const Confirm& confirm) {
     const int n = SlotCount();
-    if (n < 4 || !confirm(kDrawEditContractQuestion))
+    if (n < 4 || !confirm(DrawEditContractQuestion))
         return false;
     std::vector<int> contracted(static_cast<std::size_t>(n / 2), 0);
     for (std::size_t k = 0; k < contracted.size(); ++k) {
@@ -167,7 +168,7 @@ bool DrawEditor::DoContract(const Confirm& confirm) {
 }
 
 bool DrawEditor::DoAuto(const Confirm& confirm) {
-    if (!hasEvent_ || !confirm(kDrawEditAutoQuestion))
+    if (!hasEvent_ || !confirm(DrawEditAutoQuestion))
         return false;
     DrawEvent(meet_, eventKey_);
     DoNewEvent(eventKey_);

@@ -19,15 +19,15 @@ class Boatmeet;
 constexpr int MaxDrawSlots = 65536;
 
 // Texts of the draw editor.
-inline constexpr const char* kDrawEditSelectToRemove = "Select a Crew Slot to remove crew from";
-inline constexpr const char* kDrawEditSelectToMove = "Select Unplaced Crew and Crew Slot";
-inline constexpr const char* kDrawEditReplaceQuestion = "OK to remove Crew from this slot?";
-inline constexpr const char* kDrawEditContractQuestion =
+inline constexpr const char* DrawEditSelectToRemoveText = "Select a Crew Slot to remove crew from";
+inline constexpr const char* DrawEditSelectToMoveText = "Select Unplaced Crew and Crew Slot";
+inline constexpr const char* DrawEditReplaceQuestion = "OK to remove Crew from this slot?";
+inline constexpr const char* DrawEditContractQuestion =
     "1st round races will be deleted; OK to continue?";
-inline constexpr const char* kDrawEditAutoQuestion =
+inline constexpr const char* DrawEditAutoQuestion =
     "Drawing event will clear race times for event. OK to continue?";
 // The text of an empty slot.
-inline constexpr const char* kDrawEditEmptySlot = "***";
+inline constexpr const char* DrawEditEmptySlotText = "***";
 
 // What the labels beside the lists show.
 struct DrawEditorCounts {

@@ -76,15 +76,15 @@ std::string ApplyAndReport(Boatmeet& meet, const VexaImporter& importer, bool de
 // The configuration the user chose, or the one in the program folder.
 std::string ChosenConfigPath(const std::string& programFolder, const VexaLoadDialogs& dialogs) {
     std::string path;
-    if (dialogs.Ask(kVexaOwnConfigQuestion))
-        path = dialogs.ChooseCsvFile(kVexaConfigDialogTitle);
+    if (dialogs.Ask(VexaOwnConfigQuestion))
+        path = dialogs.ChooseCsvFile(VexaConfigDialogTitle);
     return path.empty() ? DefaultVexaConfigPath(programFolder) : path;
 }
 
 // Asks for the file of every key in order; false when a dialog was cancelled.
 bool ChooseExportFiles(VexaImporter& importer, const VexaLoadDialogs& dialogs) {
     for (int i = 0; i < importer.FileKeyCount(); ++i) {
-        const std::string path = dialogs.ChooseCsvFile(kVexaFileDialogTitle + importer.FileKey(i));
+        const std::string path = dialogs.ChooseCsvFile(VexaFileDialogTitle + importer.FileKey(i));
         if (path.empty())
             return false;
         importer.AddFilePath(path);
@@ -181,7 +181,7 @@ VexaImportOutcome ImportVexaExport(Boatmeet& meet, const VexaImportRequest& requ
                 return SameTextIgnoringCase(keyPath.first, importer.FileKey(i));
             });
         if (given == request.FilePaths.end())
-            return {false, kVexaAbandoned};
+            return {false, VexaAbandonedText};
         importer.AddFilePath(given->second);
     }
     std::string error = importer.Load();
@@ -194,7 +194,7 @@ bool RunVexaLoad(Boatmeet* meet, const std::string& programFolder, const VexaLoa
                  std::string& report) {
     report.clear();
     if (!meet) {
-        dialogs.Inform(kVexaNoMeet);
+        dialogs.Inform(VexaNoMeetText);
         return false;
     }
     VexaImporter importer(ChosenConfigPath(programFolder, dialogs));
@@ -203,16 +203,16 @@ bool RunVexaLoad(Boatmeet* meet, const std::string& programFolder, const VexaLoa
         return false;
     }
     if (!ChooseExportFiles(importer, dialogs)) {
-        dialogs.Inform(kVexaAbandoned);
+        dialogs.Inform(VexaAbandonedText);
         return false;
     }
-    dialogs.Inform(kVexaBePatient);
+    dialogs.Inform(VexaBePatientText);
     const std::string error = importer.Load();
     if (!error.empty()) {
         dialogs.Inform(error);
         return false;
     }
-    report = ApplyAndReport(*meet, importer, dialogs.Ask(kVexaDetectQuestion));
+    report = ApplyAndReport(*meet, importer, dialogs.Ask(VexaDetectQuestion));
     return true;
 }
 

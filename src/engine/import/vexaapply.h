@@ -16,16 +16,14 @@
 namespace bm {
 
 // Texts of the "Load VEXA" command.
-inline constexpr const char* kVexaNoMeet = "Must create a Boatmeet before loading...";
-inline constexpr const char* kVexaOwnConfigQuestion =
-    "Use own Load Configuration file (usually NO)";
-inline constexpr const char* kVexaAbandoned = "VEXA load abandoned";
-inline constexpr const char* kVexaBePatient = "Press OK to load crews ... and then be patient!";
-inline constexpr const char* kVexaDetectQuestion =
-    "Do you want to automatically detect Doubling Up";
-inline constexpr const char* kVexaConfigDialogTitle = "Specify Configuration Filename";
+inline constexpr const char* VexaNoMeetText = "Must create a Boatmeet before loading...";
+inline constexpr const char* VexaOwnConfigQuestion = "Use own Load Configuration file (usually NO)";
+inline constexpr const char* VexaAbandonedText = "VEXA load abandoned";
+inline constexpr const char* VexaBePatientText = "Press OK to load crews ... and then be patient!";
+inline constexpr const char* VexaDetectQuestion = "Do you want to automatically detect Doubling Up";
+inline constexpr const char* VexaConfigDialogTitle = "Specify Configuration Filename";
 // Followed by the file key.
-inline constexpr const char* kVexaFileDialogTitle = "Specify filename for : ";
+inline constexpr const char* VexaFileDialogTitle = "Specify filename for : ";
 
 // Writes the entry's report line and, unless the entry is withdrawn, adds its
 // crew to the meet; true when a crew was made.
