@@ -34,20 +34,8 @@ PeriodCheck Read(const PeriodFields& fields, RacePeriod& period, std::string& re
 
 } // namespace
 
-TEST(PeriodDialog, PresetLabelsAndNotZero) {
-    EXPECT_EQ(PresetPeriodFields({-1, -1, -1, 1}), (PeriodFields{"", "", "", 1}));
-    EXPECT_EQ(PresetPeriodFields({900, 1200, 10, 0}), (PeriodFields{"900", "1200", "10", 0}));
-    // A time specification the choice does not hold selects the first one.
-    EXPECT_EQ(PresetPeriodFields({900, 1200, 10, 2}).RIType, 0);
-    EXPECT_EQ(IntervalLabelText(0), "Interval:");
-    EXPECT_EQ(IntervalLabelText(1), "Races/Hour:");
-    for (const char* zero : {"", "0", "00", " ", "abc"})
-        EXPECT_TRUE(ShowsNotZero(zero)) << zero;
-    for (const char* value : {"5", "-5", "7x"})
-        EXPECT_FALSE(ShowsNotZero(value)) << value;
-}
-
 TEST(PeriodDialog, TypedValuesAreAcceptedOrRefused) {
+    EXPECT_EQ(PresetPeriodFields({-1, -1, -1, 2}), (PeriodFields{"", "", "", 0}));
     RacePeriod period;
     std::string refusal;
     EXPECT_EQ(Read({"0930", " 1200 ", "10", 0}, period, refusal), PeriodCheck::Accepted);
@@ -59,6 +47,7 @@ TEST(PeriodDialog, TypedValuesAreAcceptedOrRefused) {
 
     // A zero interval beeps: no refusal text, "NOT ZERO" already shows.
     for (const char* zero : {"", "0", "abc"}) {
+        EXPECT_TRUE(ShowsNotZero(zero));
         EXPECT_EQ(Read({"900", "1200", zero, 0}, period, refusal), PeriodCheck::ZeroInterval);
         EXPECT_EQ(refusal, "");
     }
@@ -92,7 +81,8 @@ protected:
 };
 
 TEST_F(PeriodList, AddedPeriodsAreSortedIntoTheRowsAndTheMeet) {
-    meet.RaceTimes.SetPeriods({{900, 1200, 10, 0}});
+    dialog.entered = {900, 1200, 10, 0};
+    EXPECT_TRUE(AddRacePeriod(meet, dialog.Edit()));
     dialog.entered = {1300, 1600, 5, 0};
     EXPECT_TRUE(AddRacePeriod(meet, dialog.Edit()));
     dialog.entered = {800, 845, 12, 1};
@@ -101,22 +91,15 @@ TEST_F(PeriodList, AddedPeriodsAreSortedIntoTheRowsAndTheMeet) {
               (Rows{" 0800 0845    12 PH", " 0900 1200    10 I", " 1300 1600     5 I"}));
     EXPECT_EQ(meet.RaceTimes.GetPeriods(),
               (std::vector<RacePeriod>{{800, 845, 12, 1}, {900, 1200, 10, 0}, {1300, 1600, 5, 0}}));
-    // The dialog starts empty, with the time specification of the last row.
-    EXPECT_EQ(dialog.presets, (std::vector<RacePeriod>{{-1, -1, -1, 0}, {-1, -1, -1, 0}}));
-    dialog.entered = {1700, 1800, 10, 0};
     dialog.result = PeriodDialogResult::Cancel;
     EXPECT_FALSE(AddRacePeriod(meet, dialog.Edit()));
     EXPECT_EQ(meet.RaceTimes.Count(), 3);
-}
-
-TEST_F(PeriodList, TheFirstPeriodGoesIntoAnEmptyMeet) {
-    dialog.entered = {900, 1000, 7, 1};
-    EXPECT_TRUE(AddRacePeriod(meet, dialog.Edit()));
-    EXPECT_EQ(dialog.presets, (std::vector<RacePeriod>{{-1, -1, -1, 0}}));
-    EXPECT_EQ(meet.RaceTimes.SlotTime(1), 909);
-    dialog.entered = {1100, 1200, 5, 0};
-    EXPECT_TRUE(AddRacePeriod(meet, dialog.Edit()));
-    EXPECT_EQ(dialog.presets.back(), (RacePeriod{-1, -1, -1, 1}));
+    // The dialog starts empty, with the time specification of the last row.
+    meet.RaceTimes.SetPeriods({{900, 1000, 7, 1}});
+    EXPECT_FALSE(AddRacePeriod(meet, dialog.Edit()));
+    const RacePeriod empty{-1, -1, -1, 0};
+    const RacePeriod emptyPerHour{-1, -1, -1, 1};
+    EXPECT_EQ(dialog.presets, (std::vector<RacePeriod>{empty, empty, empty, empty, emptyPerHour}));
 }
 
 TEST_F(PeriodList, UnusablePeriodsNeverReachTheMeet) {
