@@ -126,3 +126,20 @@ TEST_F(Information, DoublingUpAtTheSameTimeSharesARow) {
     EXPECT_EQ(CrewInfo(*meet, table[1].Crews), "MS 4-  : (1) Riverside Alpha , (7) Riverside Gold");
     EXPECT_EQ(CrewInfo(*meet, {}), "");
 }
+
+TEST_F(Information, WindowAddsTheTopLineOnlyForANewNumber) {
+    InformationView view;
+    const InfoLines gold = Crew(7);
+    const InfoLines refreshed(gold.begin() + 1, gold.end());
+    EXPECT_EQ(view.NewNumber(*meet, true, "7 "), gold);
+    // Refresh all reads the same number again.
+    EXPECT_EQ(view.NewNumber(*meet, true, " 7"), refreshed);
+    // Texts that are no number show nothing and are not remembered.
+    EXPECT_EQ(view.NewNumber(*meet, true, ""), InfoLines{});
+    EXPECT_EQ(view.NewNumber(*meet, true, "7a"), InfoLines{});
+    EXPECT_EQ(view.NewNumber(*meet, true, "7"), refreshed);
+    EXPECT_EQ(view.NewNumber(*meet, false, "1"), Race(1));
+    EXPECT_EQ(view.NewNumber(*meet, true, "7"), gold);
+    EXPECT_EQ(DataTypeLabel(true), "Crew Number:");
+    EXPECT_EQ(DataTypeLabel(false), "Race Number:");
+}

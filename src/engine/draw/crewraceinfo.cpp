@@ -132,4 +132,19 @@ InfoLines InformationText(Boatmeet& meet, bool crew, int n) {
     return lines;
 }
 
+std::string DataTypeLabel(bool crew) {
+    return crew ? "Crew Number:" : "Race Number:";
+}
+
+InfoLines InformationView::NewNumber(Boatmeet& meet, bool crew, std::string_view number) {
+    int n = 0;
+    if (!ParseWholeInt(number, n))
+        return {};
+    InfoLines lines = InformationText(meet, crew, n);
+    if (n == last_)
+        lines.erase(lines.begin());
+    last_ = n;
+    return lines;
+}
+
 } // namespace bm

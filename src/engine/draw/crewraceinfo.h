@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace bm {
@@ -40,5 +41,21 @@ std::string CrewInfo(Boatmeet& meet, const std::vector<int>& crews);
 // The window's whole text for a crew number (crew true) or a race number, as
 // shown when the number is entered anew: an empty line, then the answer.
 InfoLines InformationText(Boatmeet& meet, bool crew, int n);
+
+// The label of the number edit once "Crew" (crew true) or "Race" is chosen.
+std::string DataTypeLabel(bool crew);
+
+// The information window's text as its number changes and on every refresh
+// all, which reads the same number again.
+class InformationView {
+public:
+    // The answer for the number typed (trimmed): nothing for an empty text or
+    // one that is not a number; an empty line on top only when the number
+    // differs from the last one shown.
+    InfoLines NewNumber(Boatmeet& meet, bool crew, std::string_view number);
+
+private:
+    int last_ = -1;
+};
 
 } // namespace bm

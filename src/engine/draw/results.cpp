@@ -6,19 +6,13 @@
 
 namespace bm {
 
-namespace {
-
-const char* const InvalidRaceNumber = "Invalid Race Number";
-
-} // namespace
-
 Race* FindResultRace(Boatmeet& meet, std::string_view numberText, std::string& message) {
     const std::string text = Trimmed(numberText);
     if (text.empty())
         return nullptr;
     int number = 0;
     if (!ParseWholeInt(text, number)) {
-        message = InvalidRaceNumber;
+        message = InvalidRaceNumberText;
         return nullptr;
     }
     // Unnumbered races hold -1; no number a user types names them.
@@ -29,12 +23,12 @@ bool ResultCrews(Boatmeet& meet, const Race& race, std::array<int, 2>& crews,
                  std::string& message) {
     const Draw* draw = DrawOfRace(meet, race);
     if (!draw || !draw->HasRaces()) {
-        message = "No Draw for the event!";
+        message = NoDrawText;
         return false;
     }
     int resolved[2] = {0, 0};
     if (!draw->ResolveCrews(race, resolved)) {
-        message = "No List of crews available?";
+        message = NoCrewListText;
         return false;
     }
     crews = {resolved[0], resolved[1]};
@@ -56,7 +50,7 @@ std::string SetRaceResult(Boatmeet& meet, std::string_view raceNumber, int place
     std::string message;
     Race* race = FindResultRace(meet, raceNumber, message);
     if (!race)
-        return InvalidRaceNumber;
+        return InvalidRaceNumberText;
     std::array<int, 2> crews{};
     if (!ResultCrews(meet, *race, crews, message))
         return message;

@@ -13,6 +13,10 @@ namespace bm {
 class Boatmeet;
 struct Race;
 
+inline constexpr const char* InvalidRaceNumberText = "Invalid Race Number";
+inline constexpr const char* NoDrawText = "No Draw for the event!";
+inline constexpr const char* NoCrewListText = "No List of crews available?";
+
 // The race whose number the text (trimmed) gives. None for an empty text or a
 // number no race bears; none with message "Invalid Race Number" for a text that
 // is not a number.

@@ -74,6 +74,14 @@ int RaceTimeServer::SlotTime(int k) const {
     return slotTimes_[k];
 }
 
+int RaceTimeServer::SlotsInPeriods(int limit) const {
+    int count = 0;
+    for (const RacePeriod& period : periods_)
+        for (double t = period.Start; t < period.End + 0.5 && count < limit; t += StepOf(period))
+            ++count;
+    return count;
+}
+
 void RaceTimeServer::ParsePeriodText(std::string_view text) {
     std::vector<std::string_view> tokens;
     constexpr std::string_view delimiters = " \n\t\v-,/:;";

@@ -38,6 +38,10 @@ public:
 
     // Start time (HHMM) of time slot k, or -1 when there are no periods.
     int SlotTime(int k) const;
+    // How many time slots start no later than the end of their period (the
+    // last period's run-on not counted), counted up to the limit. They are
+    // time slots 0 up to that count less one.
+    int SlotsInPeriods(int limit) const;
 
     // Sets the periods from the text that follows "RaceTimeServer:" in the data file.
     void ParsePeriodText(std::string_view text);
