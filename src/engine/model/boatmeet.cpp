@@ -193,8 +193,19 @@ void Boatmeet::LinkDoubleUp(int a, int b) {
     LinkCrews(a, b, [](Crew& crew, int id) { crew.AddDoubleUp(id); });
 }
 
+void Boatmeet::UnlinkCrews(int a, int b, const std::function<void(Crew&, int)>& operation) {
+    // Removing asks nothing of the other crew: a link to an id no crew bears,
+    // or between crews that came to share an event, must still go, or neither
+    // crew could ever be deleted.
+    if (!HasCrew(a))
+        return;
+    operation(*FindCrew(a), b);
+    if (HasCrew(b))
+        operation(*FindCrew(b), a);
+}
+
 void Boatmeet::UnlinkDoubleUp(int a, int b) {
-    LinkCrews(a, b, [](Crew& crew, int id) { crew.RemoveDoubleUp(id); });
+    UnlinkCrews(a, b, [](Crew& crew, int id) { crew.RemoveDoubleUp(id); });
 }
 
 void Boatmeet::LinkBoatShare(int a, int b) {
@@ -202,7 +213,7 @@ void Boatmeet::LinkBoatShare(int a, int b) {
 }
 
 void Boatmeet::UnlinkBoatShare(int a, int b) {
-    LinkCrews(a, b, [](Crew& crew, int id) { crew.RemoveBoatShare(id); });
+    UnlinkCrews(a, b, [](Crew& crew, int id) { crew.RemoveBoatShare(id); });
 }
 
 void Boatmeet::NumberCrewsByEvent() {
