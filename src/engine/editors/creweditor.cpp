@@ -19,8 +19,8 @@ const std::string DrawnDeleteQuestion =
     "If you delete the crew, its event Draw will be invalid. Continue?";
 const std::string DeleteQuestion = "OK to Delete crew?";
 
-// The editor's lists show crew names up to 100 characters, longer than the
-// reports' cut, so that crews whose labels the reports cut stay apart.
+// The editor's lists cut crew labels at 100 characters whatever the reports'
+// cut is, so that a short report cut does not hide which crew a line shows.
 constexpr int ListNameCut = 100;
 
 // Lets the crew labels cut names at the list's cut while it lives.

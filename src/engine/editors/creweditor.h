@@ -1,9 +1,16 @@
 // The crew editor's logic: the list of every crew, the current crew with its
-// fields and links, and what each control does to the meet. A window calls one
-// operation per control change and shows what the queries give; the command
-// line drives the same operations, so both leave the same meet.
+// fields and links, and what each control does to the meet. The command line
+// drives the same operations as the window, so both leave the same meet.
 //
-// The editor works on one meet: when another meet is opened, make a new editor.
+// A window makes one editor per open meet (a new one when another meet is
+// opened) and calls Reload() at every refresh all. It fills its crew list from
+// Lines(), selects CurrentLine(), and shows Fields() and LengthLabel(). Each
+// change the user makes to a control calls its operation once (only user
+// edits: the window's own refills must not call them). Afterwards it shows
+// everything again when Refilled is set, otherwise rewrites ChangedLine when
+// there is one; it sets both check boxes from Fields() and the length label
+// from LengthLabel(), shows Stop and then each warning in an information box,
+// and runs refresh all for the other views when RefreshAll is set.
 #pragma once
 
 #include "engine/editors/editing.h"
@@ -25,7 +32,8 @@ struct CrewLine {
     std::string Text;
 };
 
-// What the crew controls show for the current crew; empty and disabled without one.
+// What the crew controls show for the current crew; empty and disabled without
+// one. Name and Notes are the stored texts, which may be longer than the edits type.
 struct CrewFields {
     bool Enabled = false;
     int ClubIndex = -1;  // the club's position in Clubs, -1 for none

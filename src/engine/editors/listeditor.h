@@ -1,8 +1,16 @@
 // The list editor's logic: the events or the clubs of a meet with the two side
 // values kept under each entry's key (sponsor and entry fee of an event,
-// colours and contact of a club). A window shows Lines() in its list, keeps the
-// selection here, calls one operation per button and then shows Shown(); the
-// command line drives the same operations, so both leave the same meet.
+// colours and contact of a club). The command line drives the same operations
+// as the window, so both leave the same meet.
+//
+// A window makes an editor when it opens for a list (and drops it when it
+// closes or another meet is opened) and calls Reload() at every refresh all.
+// It shows Lines() with Selected() selected and the three edits from Shown();
+// a click on a line calls Select(), each button its operation. Afterwards it
+// shows the list and the edits again and empties the "New Data:" edit, shows
+// Stop in an information box, and runs refresh all for the other views when
+// RefreshAll is set. The command line picks a line with FindLine() and prints
+// Values() of each line for its list.
 #pragma once
 
 #include "engine/editors/editing.h"

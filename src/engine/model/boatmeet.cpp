@@ -139,25 +139,24 @@ int Boatmeet::SortCrews() {
                (p.eventKey == q.eventKey && p.club < q.club && p.club != absent);
     };
     std::vector<std::pair<Rank, std::unique_ptr<Crew>>> items;
-    bool allEventsKnown = true;
-    for (auto& crew : Crews) {
+    for (auto& crew : Crews)
         items.emplace_back(rank(*crew), std::move(crew));
-        allEventsKnown = allEventsKnown && items.back().first.event != absent;
-    }
     const auto itemBefore = [&](const auto& p, const auto& q) { return before(p.first, q.first); };
-    if (allEventsKnown) {
-        // The order is then a strict weak order, and a stable sort gives exactly
-        // what the insertion sort gives.
-        std::stable_sort(items.begin(), items.end(), itemBefore);
-    } else {
-        // Each crew moves to the first earlier position whose crew it belongs before.
-        for (std::size_t i = 1; i < items.size(); ++i) {
-            std::size_t j = 0;
-            while (j < i && !itemBefore(items[i], items[j]))
-                ++j;
-            std::rotate(items.begin() + static_cast<long>(j), items.begin() + static_cast<long>(i),
-                        items.begin() + static_cast<long>(i) + 1);
-        }
+    // A crew of a listed event belongs before every crew of an unlisted one,
+    // and never the other way round, so the insertion sort keeps the two
+    // groups apart: the listed ones first, each group sorted on its own.
+    const auto unlisted = std::stable_partition(
+        items.begin(), items.end(), [](const auto& item) { return item.first.event != absent; });
+    // Among crews of listed events the order is a strict weak order, and a
+    // stable sort gives exactly what the insertion sort gives.
+    std::stable_sort(items.begin(), unlisted, itemBefore);
+    // The rest (usually a few new crews): each moves to the first earlier
+    // position whose crew it belongs before.
+    for (auto i = unlisted; i != items.end(); ++i) {
+        auto j = unlisted;
+        while (j < i && !itemBefore(*i, *j))
+            ++j;
+        std::rotate(j, i, i + 1);
     }
     for (std::size_t i = 0; i < items.size(); ++i)
         Crews[i] = std::move(items[i].second);
