@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Fails when an include runs back up the layers. Inside the engine the folders
-# are ordered model < draw < schedule < reports < import < session, and a file
-# includes only its own folder and those below it. The engine includes nothing
+# are ordered model < draw < schedule < reports < import < editors < session,
+# and a file includes only its own folder and those below it. The engine includes nothing
 # of the store, the windows or the command line (and no Qt header); the store
 # includes nothing of the windows or the command line; the command line
 # includes nothing of the windows.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
-layers=(model draw schedule reports import session)
+layers=(model draw schedule reports import editors session)
 rank() {
     local i
     for i in "${!layers[@]}"; do

@@ -230,6 +230,26 @@ TEST_F(MeetTest, LinksAreSymmetricAndOnlyAcrossEvents) {
     EXPECT_EQ(meet.NextCrewId, 4);
 }
 
+TEST_F(MeetTest, UnlinkingRemovesWhateverTheOtherCrewIs) {
+    Crew* a = Add(River, MS4);
+    Crew* b = Add(River, WS1);
+    meet.LinkBoatShare(a->Id, b->Id);
+    b->EventKey = MS4; // the crews came to share an event
+    a->DoubleUps = {77};
+    b->DoubleUps = {a->Id}; // listed one way only
+
+    meet.UnlinkBoatShare(a->Id, b->Id);
+    EXPECT_TRUE(a->BoatShares.empty());
+    EXPECT_TRUE(b->BoatShares.empty());
+    meet.UnlinkDoubleUp(a->Id, 77); // an id that no crew bears
+    EXPECT_TRUE(a->DoubleUps.empty());
+    EXPECT_FALSE(meet.HasCrew(77));
+    meet.UnlinkDoubleUp(77, b->Id); // nothing is removed for a missing first crew
+    EXPECT_EQ(b->DoubleUps, (std::vector<int>{a->Id}));
+    meet.UnlinkDoubleUp(b->Id, a->Id);
+    EXPECT_TRUE(b->DoubleUps.empty());
+}
+
 TEST_F(MeetTest, CrewIdOfNumberAndCrewPosition) {
     Add(River, MS4, "", 7);
     Crew* b = Add(Avon, MS4, "", 5);

@@ -139,25 +139,24 @@ int Boatmeet::SortCrews() {
                (p.eventKey == q.eventKey && p.club < q.club && p.club != absent);
     };
     std::vector<std::pair<Rank, std::unique_ptr<Crew>>> items;
-    bool allEventsKnown = true;
-    for (auto& crew : Crews) {
+    for (auto& crew : Crews)
         items.emplace_back(rank(*crew), std::move(crew));
-        allEventsKnown = allEventsKnown && items.back().first.event != absent;
-    }
     const auto itemBefore = [&](const auto& p, const auto& q) { return before(p.first, q.first); };
-    if (allEventsKnown) {
-        // The order is then a strict weak order, and a stable sort gives exactly
-        // what the insertion sort gives.
-        std::stable_sort(items.begin(), items.end(), itemBefore);
-    } else {
-        // Each crew moves to the first earlier position whose crew it belongs before.
-        for (std::size_t i = 1; i < items.size(); ++i) {
-            std::size_t j = 0;
-            while (j < i && !itemBefore(items[i], items[j]))
-                ++j;
-            std::rotate(items.begin() + static_cast<long>(j), items.begin() + static_cast<long>(i),
-                        items.begin() + static_cast<long>(i) + 1);
-        }
+    // A crew of a listed event belongs before every crew of an unlisted one,
+    // and never the other way round, so the insertion sort keeps the two
+    // groups apart: the listed ones first, each group sorted on its own.
+    const auto unlisted = std::stable_partition(
+        items.begin(), items.end(), [](const auto& item) { return item.first.event != absent; });
+    // Among crews of listed events the order is a strict weak order, and a
+    // stable sort gives exactly what the insertion sort gives.
+    std::stable_sort(items.begin(), unlisted, itemBefore);
+    // The rest (usually a few new crews): each moves to the first earlier
+    // position whose crew it belongs before.
+    for (auto i = unlisted; i != items.end(); ++i) {
+        auto j = unlisted;
+        while (j < i && !itemBefore(*i, *j))
+            ++j;
+        std::rotate(j, i, i + 1);
     }
     for (std::size_t i = 0; i < items.size(); ++i)
         Crews[i] = std::move(items[i].second);
@@ -193,8 +192,19 @@ void Boatmeet::LinkDoubleUp(int a, int b) {
     LinkCrews(a, b, [](Crew& crew, int id) { crew.AddDoubleUp(id); });
 }
 
+void Boatmeet::UnlinkCrews(int a, int b, const std::function<void(Crew&, int)>& operation) {
+    // Removing asks nothing of the other crew: a link to an id no crew bears,
+    // or between crews that came to share an event, must still go, or neither
+    // crew could ever be deleted.
+    if (!HasCrew(a))
+        return;
+    operation(*FindCrew(a), b);
+    if (HasCrew(b))
+        operation(*FindCrew(b), a);
+}
+
 void Boatmeet::UnlinkDoubleUp(int a, int b) {
-    LinkCrews(a, b, [](Crew& crew, int id) { crew.RemoveDoubleUp(id); });
+    UnlinkCrews(a, b, [](Crew& crew, int id) { crew.RemoveDoubleUp(id); });
 }
 
 void Boatmeet::LinkBoatShare(int a, int b) {
@@ -202,7 +212,7 @@ void Boatmeet::LinkBoatShare(int a, int b) {
 }
 
 void Boatmeet::UnlinkBoatShare(int a, int b) {
-    LinkCrews(a, b, [](Crew& crew, int id) { crew.RemoveBoatShare(id); });
+    UnlinkCrews(a, b, [](Crew& crew, int id) { crew.RemoveBoatShare(id); });
 }
 
 void Boatmeet::NumberCrewsByEvent() {

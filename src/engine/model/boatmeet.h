@@ -82,6 +82,9 @@ public:
     int SortCrews();
     int CrewIdOfNumber(int number) const;
     int CrewPosition(const Crew* crew) const;
+    // Linking joins two existing crews of different events, each listing the
+    // other; unlinking removes the other id from the first crew's list, and
+    // the first id from the other crew's list when that crew exists.
     void LinkDoubleUp(int a, int b);
     void UnlinkDoubleUp(int a, int b);
     void LinkBoatShare(int a, int b);
@@ -126,6 +129,7 @@ public:
 
 private:
     void LinkCrews(int a, int b, const std::function<void(Crew&, int)>& operation);
+    void UnlinkCrews(int a, int b, const std::function<void(Crew&, int)>& operation);
     // The crew of the meet that bears the id, or none.
     Crew* IndexedCrew(int id) const;
     Crew* IndexEntry(int id) const;

@@ -1,0 +1,126 @@
+// The crew editor's field changes: one operation per control, each changing
+// the current crew and then showing the change in the crew list.
+#include "engine/editors/creweditor.h"
+
+#include "engine/model/boatmeet.h"
+#include "engine/model/settings.h"
+#include "engine/model/text.h"
+
+#include <utility>
+
+namespace bm {
+
+namespace {
+
+const std::string RecordMoveQuestion = "Record Event change in Crew Notes?";
+const std::string SameClubWarning = "There is already another crew from this club in this event!";
+
+} // namespace
+
+void CrewEditor::SameClubCheck(const Crew& crew, CrewEditResult& result) const {
+    for (const Crew* other : meet_.ListEventCrews(crew.EventKey, true)) {
+        if (other->Id != crew.Id && other->ClubKey == crew.ClubKey) {
+            result.Warnings.push_back(SameClubWarning);
+            return;
+        }
+    }
+}
+
+CrewEditResult CrewEditor::FieldChanged(Crew& crew) {
+    const int position = meet_.CrewPosition(&crew);
+    if (position >= static_cast<int>(lines_.size()))
+        return Refill({});
+    CrewEditResult result;
+    lines_[static_cast<std::size_t>(position)] = {crew.Id, LineText(&crew)};
+    result.ChangedLine = position;
+    return result;
+}
+
+CrewEditResult CrewEditor::SetFeePaid(bool checked) {
+    Crew* crew = Current();
+    if (!crew)
+        return {};
+    // Paying early is paying the entry fee while the early discount runs.
+    if (CurrentSettings().EarlyRegDiscountActive)
+        crew->EarlyPay = checked;
+    crew->FeePaid = checked;
+    return FieldChanged(*crew);
+}
+
+CrewEditResult CrewEditor::SetEarlyPay(bool checked) {
+    Crew* crew = Current();
+    if (!crew)
+        return {};
+    crew->EarlyPay = checked;
+    return FieldChanged(*crew);
+}
+
+CrewEditResult CrewEditor::EditName(std::string_view typed) {
+    Crew* crew = Current();
+    if (!crew)
+        return {};
+    crew->Name = TypedText(typed, CrewNameLimit);
+    return FieldChanged(*crew);
+}
+
+CrewEditResult CrewEditor::EditNotes(std::string_view typed) {
+    Crew* crew = Current();
+    if (!crew)
+        return {};
+    crew->Notes = TypedText(typed, CrewNotesLimit);
+    return FieldChanged(*crew);
+}
+
+CrewEditResult CrewEditor::EditNumber(std::string_view typed) {
+    Crew* crew = Current();
+    if (!crew)
+        return {};
+    const int number = ReadInt(typed);
+    crew->Number = number > 0 ? number : -1;
+    return FieldChanged(*crew);
+}
+
+CrewEditResult CrewEditor::EditDayLicences(std::string_view typed) {
+    Crew* crew = Current();
+    if (!crew)
+        return {};
+    crew->DayLicences = ReadInt(typed);
+    return FieldChanged(*crew);
+}
+
+CrewEditResult CrewEditor::ChooseEvent(std::string_view text, const Confirm& recordMove) {
+    Crew* crew = Current();
+    if (!crew)
+        return {};
+    CrewEditResult result;
+    const int key = meet_.Events.KeyOf(text);
+    if (key != -1) {
+        const int old = crew->EventKey;
+        if (CurrentSettings().RecordMoves && old > 0 && old != key &&
+            (!recordMove || recordMove(RecordMoveQuestion)))
+            crew->Notes +=
+                " Moved from " + meet_.Events.TextOf(old) + " to " + meet_.Events.TextOf(key);
+        // The crew leaves its old draw even when it stays in the event: its
+        // place there is cleared for the draw editor to fill.
+        meet_.RemoveCrewFromDraw(crew);
+        crew->EventKey = key;
+        SameClubCheck(*crew, result);
+        result.RefreshAll = true;
+    }
+    return Refill(std::move(result));
+}
+
+CrewEditResult CrewEditor::ChooseClub(std::string_view text) {
+    Crew* crew = Current();
+    if (!crew)
+        return {};
+    CrewEditResult result;
+    const int key = meet_.Clubs.KeyOf(text);
+    if (key != -1) {
+        crew->ClubKey = key;
+        SameClubCheck(*crew, result);
+    }
+    return Refill(std::move(result));
+}
+
+} // namespace bm
