@@ -20,7 +20,11 @@ int RunInfo(const ParsedArgs& args, Streams& io) {
     return ReadMeet(args, io, [&](Boatmeet& meet) {
         for (const std::string& line : InformationText(meet, crew, number))
             io.out << line << "\n";
-        return Done;
+        // The window shows its text for any number; a script learns from the
+        // status whether the number named a race or crew.
+        const bool named =
+            crew ? meet.CrewIdOfNumber(number) != -1 : meet.FindRaceByNumber(number) != nullptr;
+        return named ? Done : Problem;
     });
 }
 
@@ -40,6 +44,8 @@ Command InfoCommand() {
                          .help = "The crew numbered N: the times of the races it may still row, "
                                  "with those of its double-up and boat-share partners.",
                          .shown = Shown::Alternative}},
+            .notes = "Exits 1 when no race or crew has the number; the window's text is printed "
+                     "all the same.",
             .run = RunInfo};
 }
 
