@@ -75,9 +75,9 @@ TEST(CommandHelp, GenerateWithItsDefaultsAndAWrappedUsageLine) {
                   SettingsRows +
                   "\n"
                   "The meet has numbered clubs, events and crews, placed at random. Counts are\n"
-                  "whole numbers; crews need at least one event and one club. Prints nothing "
-                  "on\n"
-                  "success.\n");
+                  "whole numbers of 0 or more; crews need at least one event and one club. "
+                  "Prints\n"
+                  "nothing on success.\n");
 }
 
 TEST(CommandHelp, UsageErrorsShowTheUsageAndPointToTheHelp) {

@@ -159,6 +159,13 @@ TEST(GenerateCommand, Problems) {
     EXPECT_EQ(RunCli({"generate", dir.File("g.bmf"), "--crews", "10x"}).status, 2);
     EXPECT_EQ(RunCli({"generate"}).status, 2);
     EXPECT_EQ(RunCli({"generate", dir.File("g.bmf"), "--set", "Nonsense=1"}).status, 2);
+    // A negative count is a usage error, whichever count it is.
+    for (const char* option : {"--crews", "--events", "--clubs", "--double-ups", "--boat-shares"}) {
+        result = RunCli({"generate", dir.File("g.bmf"), option, "-1"});
+        EXPECT_EQ(result.status, 2) << option;
+        EXPECT_EQ(result.err,
+                  "boatmeet-cli generate: " + std::string(option) + " must not be negative\n");
+    }
     EXPECT_FALSE(std::filesystem::exists(dir.File("g.bmf")));
     // Like every command, generate takes the general settings options.
     EXPECT_EQ(RunCli({"generate", dir.File("g.bmf"), "--defaults", "--crews", "3"}).status, 0);

@@ -9,13 +9,17 @@ namespace bm::cli {
 namespace {
 
 // Reads a count option; false, with the message written, when it is not a
-// whole number.
+// whole number of 0 or more.
 bool ReadCount(const ParsedArgs& args, const std::string& option, int& value, Streams& io) {
     if (!args.Has(option))
         return true;
     if (!ParseCount(args.Value(option), value)) {
         UsageError(io, "generate",
                    option + " takes a whole number, not '" + args.Value(option) + "'");
+        return false;
+    }
+    if (value < 0) {
+        UsageError(io, "generate", option + " must not be negative");
         return false;
     }
     return true;
@@ -60,8 +64,8 @@ Command GenerateCommand() {
                         CountOption("--double-ups", "double-up links", defaults.DoubleUps),
                         CountOption("--boat-shares", "boat-share links", defaults.BoatShares)},
             .notes = "The meet has numbered clubs, events and crews, placed at random. Counts are "
-                     "whole numbers; crews need at least one event and "
-                     "one club. Prints nothing on success.",
+                     "whole numbers of 0 or more; crews need at least one event and one club. "
+                     "Prints nothing on success.",
             .run = RunGenerate};
 }
 
