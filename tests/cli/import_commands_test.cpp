@@ -1,6 +1,6 @@
 // The import and generate commands: in-process runs compared with the engine's
 // results, and end-to-end runs of the real program on the example export.
-#include "cli/cli.h"
+#include "clirun.h"
 #include "engine/import/makedata.h"
 #include "engine/import/vexaapply.h"
 #include "engine/model/random.h"
@@ -8,47 +8,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <sstream>
 
 using namespace bm;
 using bm::test::DataPath;
 using bm::test::ReadFile;
+using bm::test::RunCli;
+using bm::test::RunProgram;
 using bm::test::TempDir;
+using Result = bm::test::CliResult;
 
 namespace {
-
-struct Result {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-Result RunInProcess(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    cli::Streams io{out, err};
-    Result result;
-    result.status = cli::Run(args, io);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
-}
-
-// Runs the real program with its output captured in files of the folder.
-Result RunProgram(const TempDir& dir, const std::vector<std::string>& args) {
-    std::string command = "'" + std::string(BM_CLI_PATH) + "'";
-    for (const std::string& arg : args)
-        command += " '" + arg + "'";
-    command += " >'" + dir.File("stdout") + "' 2>'" + dir.File("stderr") + "'";
-    Result result;
-    const int status = std::system(command.c_str());
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadFile(dir.File("stdout"));
-    result.err = ReadFile(dir.File("stderr"));
-    return result;
-}
 
 // An empty meet saved in the folder.
 std::string EmptyMeet(const TempDir& dir) {
@@ -84,7 +54,7 @@ TEST(ImportCommand, ImportsPrintsTheReportAndWritesTheMeet) {
     const std::string path = EmptyMeet(dir);
     std::vector<std::string> args = FixtureImport(path);
     args.insert(args.end(), {"-o", dir.File("out.bmf")});
-    const Result result = RunInProcess(args);
+    const Result result = RunCli(args);
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
 
@@ -109,7 +79,7 @@ TEST(ImportCommand, WithoutOutputTheMeetFileIsRewritten) {
     const std::string path = EmptyMeet(dir);
     std::vector<std::string> args = FixtureImport(path);
     args.pop_back(); // no detection
-    const Result result = RunInProcess(args);
+    const Result result = RunCli(args);
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out.find("doubling up"), std::string::npos);
     const auto written = Boatmeet::LoadFromFile(path);
@@ -124,20 +94,20 @@ TEST(ImportCommand, ProblemsLeaveTheMeetUnchanged) {
 
     std::vector<std::string> missingKey = FixtureImport(path);
     missingKey.erase(missingKey.begin() + 7, missingKey.begin() + 9);
-    Result result = RunInProcess(missingKey);
+    Result result = RunCli(missingKey);
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "VEXA load abandoned\n");
 
     std::vector<std::string> loadError = FixtureImport(path);
     loadError[8] = "members=" + DataPath("vexa_entries.csv");
-    result = RunInProcess(loadError);
+    result = RunCli(loadError);
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "Could not find Surname in " + DataPath("vexa_entries.csv") + "\n");
     EXPECT_EQ(result.out, "");
 
     std::vector<std::string> badConfig = FixtureImport(path);
     badConfig[4] = DataPath("vexa_config_two_fields.csv");
-    result = RunInProcess(badConfig);
+    result = RunCli(badConfig);
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "Bad input line Event,entries, in : " +
                               DataPath("vexa_config_two_fields.csv") + "\n");
@@ -150,27 +120,27 @@ TEST(ImportCommand, UsageErrors) {
     const std::string before = ReadFile(path);
     std::vector<std::string> twice = FixtureImport(path);
     twice.insert(twice.end(), {"--file", "ENTRIES=" + DataPath("vexa_entries.csv")});
-    Result result = RunInProcess(twice);
+    Result result = RunCli(twice);
     EXPECT_EQ(result.status, 2);
     EXPECT_NE(result.err.find("ENTRIES"), std::string::npos);
 
     std::vector<std::string> noEquals = FixtureImport(path);
     noEquals[6] = DataPath("vexa_entries.csv");
-    EXPECT_EQ(RunInProcess(noEquals).status, 2);
+    EXPECT_EQ(RunCli(noEquals).status, 2);
     EXPECT_EQ(ReadFile(path), before);
 
-    result = RunInProcess(FixtureImport(dir.File("none.bmf")));
+    result = RunCli(FixtureImport(dir.File("none.bmf")));
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.err, "Could not open file : " + dir.File("none.bmf") + "\n");
-    EXPECT_EQ(RunInProcess({"import"}).status, 2);
+    EXPECT_EQ(RunCli({"import"}).status, 2);
 }
 
 TEST(GenerateCommand, WritesTheMeetSilently) {
     TempDir dir;
     ResetRandom();
     const Result result =
-        RunInProcess({"generate", dir.File("g.bmf"), "--title", "Small Regatta", "--crews", "6",
-                      "--events", "3", "--clubs", "2", "--double-ups", "2", "--boat-shares", "9"});
+        RunCli({"generate", dir.File("g.bmf"), "--title", "Small Regatta", "--crews", "6",
+                "--events", "3", "--clubs", "2", "--double-ups", "2", "--boat-shares", "9"});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "");
@@ -179,20 +149,26 @@ TEST(GenerateCommand, WritesTheMeetSilently) {
 
 TEST(GenerateCommand, Problems) {
     TempDir dir;
-    Result result = RunInProcess({"generate", dir.File("no/such/g.bmf")});
+    Result result = RunCli({"generate", dir.File("no/such/g.bmf")});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "Could not open file!\n");
-    result = RunInProcess({"generate", dir.File("g.bmf"), "--events", "0"});
+    result = RunCli({"generate", dir.File("g.bmf"), "--events", "0"});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "Events and clubs must be at least 1 when crews are requested\n");
-    EXPECT_EQ(RunInProcess({"generate", dir.File("g.bmf"), "--crews", "ten"}).status, 2);
-    EXPECT_EQ(RunInProcess({"generate", dir.File("g.bmf"), "--crews", "10x"}).status, 2);
-    EXPECT_EQ(RunInProcess({"generate"}).status, 2);
-    EXPECT_EQ(RunInProcess({"generate", dir.File("g.bmf"), "--set", "Nonsense=1"}).status, 2);
+    EXPECT_EQ(RunCli({"generate", dir.File("g.bmf"), "--crews", "ten"}).status, 2);
+    EXPECT_EQ(RunCli({"generate", dir.File("g.bmf"), "--crews", "10x"}).status, 2);
+    EXPECT_EQ(RunCli({"generate"}).status, 2);
+    EXPECT_EQ(RunCli({"generate", dir.File("g.bmf"), "--set", "Nonsense=1"}).status, 2);
+    // A negative count is a usage error, whichever count it is.
+    for (const char* option : {"--crews", "--events", "--clubs", "--double-ups", "--boat-shares"}) {
+        result = RunCli({"generate", dir.File("g.bmf"), option, "-1"});
+        EXPECT_EQ(result.status, 2) << option;
+        EXPECT_EQ(result.err,
+                  "boatmeet-cli generate: " + std::string(option) + " must not be negative\n");
+    }
     EXPECT_FALSE(std::filesystem::exists(dir.File("g.bmf")));
     // Like every command, generate takes the general settings options.
-    EXPECT_EQ(RunInProcess({"generate", dir.File("g.bmf"), "--defaults", "--crews", "3"}).status,
-              0);
+    EXPECT_EQ(RunCli({"generate", dir.File("g.bmf"), "--defaults", "--crews", "3"}).status, 0);
 }
 
 TEST(ImportEndToEnd, ExampleExportWithTheInstalledConfiguration) {

@@ -108,13 +108,23 @@ TEST_F(ResultCommands, InfoForARaceAndACrew) {
                           "\n"
                           " Race was won by above crew\n");
     result = Run({"info", meetFile, "--crew", "7"});
+    EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "\n"
                           "WJ16 2x   (7) Riverside Gold\n"
                           "  Races at :  0920  0930\n"
                           "   DoubleUp  : MS 4- (1) Riverside Alpha   :   1000\n");
-    result = Run({"info", meetFile, "--crew", "42"});
+}
+
+TEST_F(ResultCommands, InfoForANumberNoRaceOrCrewHasExitsOne) {
+    // The window's text as usual, and a status that tells the script.
+    CliResult result = Run({"info", meetFile, "--crew", "42"});
+    EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "\n  42 : Not a valid Crew Number\n");
-    EXPECT_EQ(Run({"info", meetFile, "--race", "42"}).out, "\n");
+    EXPECT_EQ(result.err, "");
+    result = Run({"info", meetFile, "--race", "42"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "\n");
+    EXPECT_EQ(Run({"info", meetFile, "--race", "-1"}).status, 1);
 }
 
 TEST_F(ResultCommands, InfoUsageErrors) {

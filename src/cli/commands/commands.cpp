@@ -1,0 +1,35 @@
+#include "cli/commands/commands.h"
+
+namespace bm::cli {
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = {
+        // A meet and its entries.
+        NewCommand(),
+        GenerateCommand(),
+        ImportCommand(),
+        SplitCommand(),
+        // The draw, and the crews' numbers that follow it.
+        DrawCommand(),
+        NumberCrewsCommand(),
+        // The timetable.
+        PeriodsCommand(),
+        ScheduleCommand(),
+        ScheduleFixedCommand(),
+        RealignCommand(),
+        SetTimeCommand(),
+        ClearTimesCommand(),
+        NumberRacesCommand(),
+        // Race day.
+        SetResultCommand(),
+        InfoCommand(),
+        ReportCommand(),
+        CheckCommand(),
+        // Saving.
+        SaveCommand(),
+        SaveKeyCommand(),
+    };
+    return commands;
+}
+
+} // namespace bm::cli
