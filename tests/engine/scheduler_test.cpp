@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using namespace bm;
 
 namespace {
@@ -344,3 +346,18 @@ TEST_F(SchedulerTest, SlotsAreFreeWithoutPeriodsOnlyWhenEveryRaceHasATime) {
 }
 
 } // namespace
+
+TEST_F(SchedulerTest, TimeSlotsBeyondTheClockRangeEndTheSearchForAFreeSlot) {
+    // A hand-edited file whose interval throws every time slot after the
+    // first past the 32-bit clock range: those slots all share one time, so a
+    // race timed there must not send the search for a free slot round for ever.
+    const int a = AddEvent("A", FourCrews);
+    const int b = AddEvent("B", FourCrews);
+    meet.RaceTimes.SetPeriods({{0, 0, 2000000000, 0}});
+    EXPECT_EQ(ScheduleFixedOrder(meet), "");
+    EXPECT_EQ(Times(a, {2, 3, 1}), (std::vector<int>{0, INT_MAX, INT_MAX}));
+    EXPECT_EQ(Times(b, {2, 3, 1}), (std::vector<int>{INT_MAX, INT_MAX, INT_MAX}));
+    ClearRaceTimes(meet);
+    EXPECT_EQ(Schedule(ScheduleMode::Flexible, FinalsPlacement::Anytime),
+              "Scheduling stopped: some races cannot be timed");
+}

@@ -22,8 +22,7 @@ bool TimeRound(ScheduleState& state, int drawIndex, int& cursor, int& timed, std
     std::vector<Race*> races;
     state.DrawAt(drawIndex).AppendTimeableEarliestRound(races);
     for (Race* race : races) {
-        while (!state.SlotIsFree(cursor) && times.SlotTime(cursor) != -1)
-            ++cursor;
+        cursor = state.NextFreeSlot(cursor);
         const int time = times.SlotTime(cursor);
         if (time == -1) {
             problem = NoPeriodsText;

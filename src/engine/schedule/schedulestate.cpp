@@ -4,6 +4,7 @@
 #include "engine/model/settings.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace bm {
@@ -72,7 +73,11 @@ int ScheduleState::NextFreeSlot(int k) const {
     // never end, so the time slot stays where it is.
     if (meet_.RaceTimes.Count() == 0)
         return k;
-    while (!SlotIsFree(k))
+    // Time slots past the 32-bit clock range all share its last time; once
+    // the search gets there it stops, or a race timed there would keep every
+    // later slot taken.
+    const int lastTime = MinutesToClock(INT_MAX);
+    while (!SlotIsFree(k) && meet_.RaceTimes.SlotTime(k) != lastTime)
         ++k;
     return k;
 }
