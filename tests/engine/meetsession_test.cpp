@@ -1,11 +1,13 @@
 #include "engine/session/meetsession.h"
 
 #include "engine/model/settings.h"
+#include "engine/session/recovery.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
 
 using namespace bm;
 
@@ -221,4 +223,129 @@ TEST_F(MeetSessionTest, NumberCrewsByEventAndByClub) {
     EXPECT_TRUE(session.NumberCrews(false));
     EXPECT_EQ(session.Meet()->Crews.front()->Number, 1);
     EXPECT_TRUE(session.NumberRaces());
+}
+
+TEST_F(MeetSessionTest, CommandsAreStepsThatUndoInPlace) {
+    ASSERT_TRUE(session.OpenFile(MeetFile("u.bmf", "U")));
+    Boatmeet* meet = session.Meet();
+    const std::string opened = meet->SavedText();
+    EXPECT_FALSE(session.IsModified());
+    messages.SetNextAnswer(true);
+    ASSERT_TRUE(session.DrawAllEvents());
+    ASSERT_TRUE(session.NumberCrews(false));
+    EXPECT_TRUE(session.IsModified());
+    EXPECT_EQ(session.History().UndoText(), "Undo Number Crews By Club");
+    ASSERT_TRUE(session.Undo());
+    EXPECT_EQ(session.History().UndoText(), "Undo Draw all Events");
+    ASSERT_TRUE(session.Undo());
+    EXPECT_FALSE(session.Undo());
+    EXPECT_EQ(session.Meet(), meet) << "the window's meet stays the same object";
+    EXPECT_EQ(meet->SavedText(), opened);
+    EXPECT_FALSE(session.IsModified());
+    EXPECT_EQ(session.History().RedoText(), "Redo Draw all Events");
+    // Opening another meet starts an empty history.
+    messages.SetNextAnswer(false);
+    ASSERT_TRUE(session.OpenFile(MeetFile("v.bmf", "V")));
+    EXPECT_FALSE(session.History().CanRedo());
+}
+
+class MeetRecoveryTest : public MeetSessionTest {
+protected:
+    void SetUp() override { session.SetRecoveryFolder(folder); }
+
+    std::string ChangeTitle(MeetSession& changed, const std::string& title) {
+        changed.Meet()->Title = title;
+        changed.RecordChange("Change Boatmeet Title/Date");
+        changed.FlushRecovery();
+        return changed.RecoveryCopyPath();
+    }
+
+    std::string folder = dir.File("appdata");
+};
+
+TEST_F(MeetRecoveryTest, TheCopyHoldsUnsavedChangesOnly) {
+    const std::string path = MeetFile("spring.bmf", "Spring");
+    ASSERT_TRUE(session.OpenFile(path));
+    const std::int64_t before = MillisecondsNow();
+    const std::string copyPath = ChangeTitle(session, "Changed");
+    EXPECT_EQ(std::filesystem::path(copyPath).parent_path(), folder);
+    RecoveryCopy copy;
+    ASSERT_TRUE(ReadRecoveryCopy(copyPath, copy));
+    EXPECT_EQ(copy.MeetFile, MeetFileIdentity(path));
+    EXPECT_GE(copy.Changed, before);
+    EXPECT_LE(copy.Changed, MillisecondsNow());
+    EXPECT_EQ(LoadRecoveryCopy(copy)->SavedText(), session.Meet()->SavedText());
+
+    ASSERT_TRUE(session.Save());
+    session.FlushRecovery();
+    EXPECT_FALSE(std::filesystem::exists(copyPath));
+    ChangeTitle(session, "Changed again");
+    EXPECT_TRUE(std::filesystem::exists(copyPath));
+    ASSERT_TRUE(session.Undo()); // back to what is saved
+    session.FlushRecovery();
+    EXPECT_FALSE(std::filesystem::exists(copyPath));
+    ASSERT_TRUE(session.Redo());
+    messages.SetNextAnswer(true); // Save Existing Data?
+    session.CloseMeet();
+    EXPECT_FALSE(std::filesystem::exists(copyPath));
+    EXPECT_TRUE(std::filesystem::is_empty(folder)) << "no copy and no lock left behind";
+}
+
+TEST_F(MeetRecoveryTest, ReopeningAfterNotSavingOffersTheChanges) {
+    const std::string path = MeetFile("spring.bmf", "Spring");
+    ASSERT_TRUE(session.OpenFile(path));
+    const std::string copyPath = ChangeTitle(session, "Changed");
+    session.CloseMeet(); // No to "Save Existing Data?"
+    ASSERT_TRUE(std::filesystem::exists(copyPath));
+
+    messages.SetNextAnswer(true);
+    ASSERT_TRUE(session.OpenFile(path));
+    ASSERT_EQ(messages.asked.size(), 2u);
+    EXPECT_TRUE(messages.asked[1].starts_with(
+        "Boatmeet was closed without saving changes to spring.bmf (last change at "));
+    EXPECT_EQ(session.Meet()->Title, "Changed");
+    EXPECT_TRUE(session.IsModified());
+    EXPECT_FALSE(session.History().CanUndo());
+    EXPECT_EQ(session.FileName(), path);
+    ASSERT_TRUE(session.Save());
+    session.FlushRecovery();
+    EXPECT_FALSE(std::filesystem::exists(copyPath));
+    EXPECT_NE(test::ReadFile(path).find("\"Changed\""), std::string::npos);
+
+    ChangeTitle(session, "Dropped");
+    session.CloseMeet();
+    ASSERT_TRUE(session.OpenFile(path)); // No to the recovery question
+    EXPECT_EQ(session.Meet()->Title, "Changed");
+    EXPECT_FALSE(session.IsModified());
+    EXPECT_EQ(FindRecoveryCopies(folder).size(), 0u);
+}
+
+TEST_F(MeetRecoveryTest, ANewMeetLeftByACrashIsOfferedAtStart) {
+    {
+        MeetSession crashed(host);
+        crashed.SetRecoveryFolder(folder);
+        host.texts = {"Spring", "1 May"};
+        ASSERT_TRUE(crashed.CreateNew());
+        crashed.Meet()->Events.Add("MS 4-");
+        crashed.RecordChange("Event change");
+        crashed.FlushRecovery();
+        // While the program that has it open runs, nobody else is offered it.
+        EXPECT_FALSE(session.OfferRecovery());
+        EXPECT_TRUE(messages.asked.empty());
+    } // ends without closing the meet
+
+    messages.SetNextAnswer(true);
+    ASSERT_TRUE(session.OfferRecovery());
+    ASSERT_EQ(messages.asked.size(), 1u);
+    EXPECT_TRUE(messages.asked[0].starts_with(
+        "Boatmeet was closed without saving changes to the new Boatmeet \"Spring\" (last "));
+    EXPECT_EQ(session.FileName(), "");
+    EXPECT_TRUE(session.IsModified());
+    EXPECT_EQ(session.Meet()->Events.KeyOf("MS 4-"), 1);
+    EXPECT_EQ(session.WindowTitle(), "Boatmeet: Spring  on  1 May");
+    host.names = {dir.File("spring.bmf")};
+    ASSERT_TRUE(session.Save());
+    session.FlushRecovery();
+    EXPECT_TRUE(FindRecoveryCopies(folder).empty());
+    EXPECT_FALSE(session.IsModified());
 }

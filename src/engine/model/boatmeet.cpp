@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace bm {
@@ -16,6 +17,42 @@ const std::string& ProgramVersionText() {
 }
 
 Boatmeet::Boatmeet() : Version(ProgramVersionText()) {}
+
+std::unique_ptr<Boatmeet> Boatmeet::Clone() const {
+    auto copy = std::make_unique<Boatmeet>();
+    copy->Version = Version;
+    copy->Title = Title;
+    copy->Date = Date;
+    copy->Events = Events;
+    copy->Clubs = Clubs;
+    copy->Crews.reserve(Crews.size());
+    for (const auto& crew : Crews)
+        copy->Crews.push_back(std::make_unique<Crew>(*crew));
+    copy->NextCrewId = NextCrewId;
+    // Each race of the meet's draws, by address, and its twin in the copy.
+    std::unordered_map<const Race*, Race*> twins;
+    copy->Draws.reserve(Draws.size());
+    for (const auto& draw : Draws) {
+        copy->Draws.push_back(std::make_unique<Draw>(*draw));
+        for (int i = 1; i < draw->Size; ++i)
+            twins.emplace(&draw->RaceAt(i), &copy->Draws.back()->RaceAt(i));
+    }
+    copy->RaceTimes = RaceTimes;
+    copy->BRTime = BRTime;
+    copy->DUTime = DUTime;
+    copy->BSTime = BSTime;
+    copy->SType = SType;
+    copy->FType = FType;
+    copy->RaceList.reserve(RaceList.size());
+    for (const Race* race : RaceList)
+        if (const auto twin = twins.find(race); twin != twins.end())
+            copy->RaceList.push_back(twin->second);
+    copy->Sponsors = Sponsors;
+    copy->EntryFees = EntryFees;
+    copy->ClubColours = ClubColours;
+    copy->ClubContacts = ClubContacts;
+    return copy;
+}
 
 // --- Crews -----------------------------------------------------------------------
 

@@ -32,6 +32,16 @@ public:
     Boatmeet();
     Boatmeet(const Boatmeet&) = delete;
     Boatmeet& operator=(const Boatmeet&) = delete;
+    // Moving keeps every crew, draw and race at its address, so RaceList and
+    // the crew index stay valid in the meet moved to.
+    Boatmeet(Boatmeet&&) = default;
+    Boatmeet& operator=(Boatmeet&&) = default;
+    // A deep copy that behaves exactly like this meet: every field, the draws
+    // in their order (draws of deleted events included), texts as held (even
+    // those the file would clean) and RaceList pointing at the copy's own
+    // races in the same order. RaceList entries that point into no draw of the
+    // meet (left behind by a rebuilt draw) are not copied.
+    std::unique_ptr<Boatmeet> Clone() const;
 
     std::string Version;
     std::string Title;
@@ -59,10 +69,13 @@ public:
     // Builds a meet from the text of a meet data file.
     static std::unique_ptr<Boatmeet> LoadFromText(std::string_view text);
     // Writes the meet safely (temporary file, then rename); false on any error.
+    // Every event without a draw is given an empty one first.
     bool SaveToFile(const std::string& fileName, bool full);
-    // Writes the meet; false when the stream failed. An event
-    // without a draw gets an empty one, written as a block of size 0.
-    bool WriteTo(std::ostream& out, bool full);
+    // Writes the meet; false when the stream failed. An event without a draw
+    // is written as an empty block of size 0 (no draw is created).
+    bool WriteTo(std::ostream& out, bool full) const;
+    // The full saved form of the meet, as WriteTo gives it.
+    std::string SavedText() const;
 
     // --- Crews ------------------------------------------------------------------------------
     // Takes the crew, gives it the next id and appends it. Should that id be

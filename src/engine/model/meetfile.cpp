@@ -168,7 +168,7 @@ std::unique_ptr<Boatmeet> Boatmeet::LoadFromText(std::string_view text) {
     return meet;
 }
 
-bool Boatmeet::WriteTo(std::ostream& out, bool full) {
+bool Boatmeet::WriteTo(std::ostream& out, bool full) const {
     if (!out)
         return false;
     const auto field = [&out](const auto& value) { out << " \"" << value << '"'; };
@@ -189,13 +189,29 @@ bool Boatmeet::WriteTo(std::ostream& out, bool full) {
     if (full) {
         for (const auto& crew : Crews)
             crew->WriteCrewLine(out);
-        for (int i = 0; i < Events.Count(); ++i)
-            DrawOfEvent(Events.KeyOf(Events.TextAt(i))).WriteTo(out);
+        for (int i = 0; i < Events.Count(); ++i) {
+            const int key = Events.KeyOf(Events.TextAt(i));
+            if (const Draw* draw = FindDraw(key))
+                draw->WriteTo(out);
+            else
+                Draw(key).WriteTo(out);
+        }
     }
     return static_cast<bool>(out);
 }
 
+std::string Boatmeet::SavedText() const {
+    std::ostringstream out;
+    WriteTo(out, true);
+    return std::move(out).str();
+}
+
 bool Boatmeet::SaveToFile(const std::string& fileName, bool full) {
+    // Saving a full meet has always left every event with a draw (drawn or
+    // not), which the draw-all question looks at; writing alone changes nothing.
+    if (full)
+        for (int i = 0; i < Events.Count(); ++i)
+            DrawOfEvent(Events.KeyOf(Events.TextAt(i)));
     std::ostringstream out;
     if (!WriteTo(out, full))
         return false;

@@ -29,9 +29,20 @@ bool MeetSession::OpenFile(const std::string& name) {
         return false;
     }
     CloseMeet();
-    meet_ = std::move(opened);
-    fileName_ = name;
+    // Changes a crash or a No to "Save Existing Data?" left behind.
+    RecoveryCopy copy;
+    std::unique_ptr<Boatmeet> recovered;
+    if (!recoveryFolder_.empty() && FindRecoveryCopy(recoveryFolder_, name, copy)) {
+        if (Messages().Ask(RecoveryQuestion(copy)))
+            recovered = LoadRecoveryCopy(copy);
+        else
+            DiscardRecoveryCopy(copy);
+    }
+    const bool isRecovered = recovered != nullptr;
+    meet_ = isRecovered ? std::move(recovered) : std::move(opened);
+    SetFileName(name);
     AfterOpen();
+    BeginMeet(!isRecovered, isRecovered ? copy.Path : std::string());
     host_.AddRecentFile(name);
     return true;
 }
@@ -51,7 +62,8 @@ bool MeetSession::CreateNew() {
     const std::string date = host_.AskText(DateCaption, DatePrompt, "");
     meet_ = NewMeet(title, date);
     AfterOpen();
-    fileName_.clear();
+    SetFileName({});
+    BeginMeet(true, {});
     return true;
 }
 
@@ -65,6 +77,7 @@ void MeetSession::AfterOpen() {
 void MeetSession::CloseMeet() {
     if (meetOpen_ && meet_ && Messages().Ask("Save Existing Data?"))
         Save();
+    EndMeet();
     meetOpen_ = false;
     meet_.reset();
 }
@@ -81,7 +94,10 @@ bool MeetSession::Save() {
         return false;
     if (fileName_.empty())
         return SaveAs();
-    return SaveTo(fileName_, true);
+    if (!SaveTo(fileName_, true))
+        return false;
+    AfterSave();
+    return true;
 }
 
 bool MeetSession::SaveAs() {
@@ -90,7 +106,8 @@ bool MeetSession::SaveAs() {
     const std::string name = host_.ChooseMeetFile(fileName_);
     if (name.empty() || !SaveTo(name, true))
         return false;
-    fileName_ = name;
+    SetFileName(name);
+    AfterSave();
     return true;
 }
 
@@ -119,6 +136,7 @@ bool MeetSession::ChangeTitleAndDate() {
     // what the file will hold.
     meet_->Title = CleanText(host_.AskText(TitleCaption, TitlePrompt, meet_->Title));
     meet_->Date = CleanText(host_.AskText(DateCaption, DatePrompt, meet_->Date));
+    RecordChange("Change Boatmeet Title/Date");
     return true;
 }
 
@@ -128,6 +146,7 @@ bool MeetSession::DrawAllEvents() {
     if (!meet_->Draws.empty() && !Messages().Ask("Some events may be drawn. OK to overwrite Draw?"))
         return false;
     bm::DrawAllEvents(*meet_);
+    RecordChange("Draw all Events");
     return true;
 }
 
@@ -135,6 +154,7 @@ bool MeetSession::NumberRaces() {
     if (!meet_)
         return false;
     bm::NumberRaces(*meet_);
+    RecordChange("Number Races");
     return true;
 }
 
@@ -145,7 +165,110 @@ bool MeetSession::NumberCrews(bool byEvent) {
         meet_->NumberCrewsByEvent();
     else
         meet_->NumberCrewsByClub();
+    RecordChange(byEvent ? "Number Crews By Event" : "Number Crews By Club");
     return true;
+}
+
+// --- Undo, redo and the recovery copy ---------------------------------------------
+
+void MeetSession::SetRecoveryFolder(const std::string& folder) {
+    recoveryFolder_ = folder;
+    if (folder.empty())
+        return;
+    if (!writer_)
+        writer_ = std::make_unique<RecoveryWriter>();
+    if (meet_ && copyPath_.empty()) {
+        copyPath_ = NewRecoveryCopyPath(recoveryFolder_);
+        copyLock_ = std::make_unique<RecoveryLock>(copyPath_);
+        UpdateRecovery();
+    }
+}
+
+bool MeetSession::OfferRecovery() {
+    if (recoveryFolder_.empty())
+        return false;
+    for (const RecoveryCopy& copy : FindRecoveryCopies(recoveryFolder_)) {
+        if (!Messages().Ask(RecoveryQuestion(copy))) {
+            DiscardRecoveryCopy(copy);
+            continue;
+        }
+        std::unique_ptr<Boatmeet> recovered = LoadRecoveryCopy(copy);
+        if (!recovered)
+            continue; // gone meanwhile
+        CloseMeet();
+        meet_ = std::move(recovered);
+        SetFileName(copy.MeetFile);
+        AfterOpen();
+        BeginMeet(false, copy.Path);
+        return true;
+    }
+    return false;
+}
+
+void MeetSession::RecordChange(std::string_view name, std::string_view group) {
+    if (meet_ && history_.Record(*meet_, name, group))
+        UpdateRecovery();
+}
+
+bool MeetSession::Undo() {
+    if (!meet_ || !history_.Undo(*meet_))
+        return false;
+    UpdateRecovery();
+    return true;
+}
+
+bool MeetSession::Redo() {
+    if (!meet_ || !history_.Redo(*meet_))
+        return false;
+    UpdateRecovery();
+    return true;
+}
+
+void MeetSession::FlushRecovery() {
+    if (writer_)
+        writer_->Flush();
+}
+
+void MeetSession::BeginMeet(bool saved, const std::string& copyPath) {
+    history_.Start(*meet_, saved);
+    if (recoveryFolder_.empty())
+        return;
+    copyPath_ = copyPath.empty() ? NewRecoveryCopyPath(recoveryFolder_) : copyPath;
+    copyLock_ = std::make_unique<RecoveryLock>(copyPath_);
+}
+
+void MeetSession::EndMeet() {
+    if (writer_ && !copyPath_.empty()) {
+        // Unsaved changes stay in the copy, to be offered when the meet is
+        // opened again or the program starts.
+        if (!IsModified())
+            writer_->Remove(copyPath_);
+        writer_->Flush();
+    }
+    copyLock_.reset();
+    copyPath_.clear();
+    history_.Clear();
+}
+
+void MeetSession::AfterSave() {
+    history_.MarkSaved(*meet_);
+    if (writer_ && !copyPath_.empty())
+        writer_->Remove(copyPath_);
+}
+
+void MeetSession::SetFileName(const std::string& name) {
+    fileName_ = name;
+    fileIdentity_ = MeetFileIdentity(name);
+}
+
+void MeetSession::UpdateRecovery() {
+    if (!writer_ || copyPath_.empty())
+        return;
+    if (history_.IsModified())
+        writer_->Write(copyPath_,
+                       RecoveryCopyText(history_.PresentText(), fileIdentity_, MillisecondsNow()));
+    else
+        writer_->Remove(copyPath_);
 }
 
 std::string MeetSession::WindowTitle() const {

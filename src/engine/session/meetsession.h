@@ -1,10 +1,14 @@
 // The open meet of the desktop program and the flows that open, create, save
 // and close it, with every question and message they show. The window around
 // it supplies the dialogs and the settings store through SessionHost and
-// refreshes its views when an operation reports a change.
+// refreshes its views when an operation reports a change. The session also
+// keeps the meet's undo history and, given a recovery folder, its recovery copy.
 #pragma once
 
 #include "engine/model/boatmeet.h"
+#include "engine/session/history.h"
+#include "engine/session/recovery.h"
+#include "engine/session/recoverywriter.h"
 
 #include <memory>
 #include <string>
@@ -52,11 +56,38 @@ public:
     bool SaveAs();
     bool SaveKeyData();
 
-    // --- Meet-wide commands; true when the meet changed ---
+    // --- Meet-wide commands; true when the meet changed (each an undoable step) ---
     bool ChangeTitleAndDate();
     bool DrawAllEvents();
     bool NumberRaces();
     bool NumberCrews(bool byEvent);
+
+    // --- Undo, redo and the recovery copy ---
+    // The folder of the user's application data where recovery copies are
+    // kept; until it is set none is kept. Set it once, at start-up.
+    void SetRecoveryFolder(const std::string& folder);
+    // At start-up: asks about each recovery copy found, newest first, and
+    // opens the first one answered Yes as a changed, unsaved meet; a copy
+    // answered No is discarded. True when a recovered meet was opened.
+    bool OfferRecovery();
+    // Records the change just made to the open meet as an undoable step named
+    // for the menu (see MeetHistory::Record for the group), and has the
+    // recovery copy written shortly.
+    void RecordChange(std::string_view name, std::string_view group = {});
+    // The next change starts a new step (the user left the field typed in).
+    void EndTyping() { history_.EndTyping(); }
+    // True when the meet changed; every crew, draw and race is then new.
+    bool Undo();
+    bool Redo();
+    const MeetHistory& History() const { return history_; }
+    // True when the open meet has changes that are not saved.
+    bool IsModified() const { return meet_ && history_.IsModified(); }
+    // Returns once the recovery copy on disk is up to date.
+    void FlushRecovery();
+    // This meet's recovery copy; empty while none is kept.
+    const std::string& RecoveryCopyPath() const { return copyPath_; }
+    // True when the last recovery copy could not be written (a full disk, say).
+    bool RecoveryWriteFailed() const { return writer_ && writer_->LastWriteFailed(); }
 
     Boatmeet* Meet() const { return meet_.get(); }
     bool HasMeet() const { return meet_ != nullptr; }
@@ -66,11 +97,26 @@ public:
 private:
     bool SaveTo(const std::string& name, bool full);
     void AfterOpen();
+    void AfterSave();
+    // Starts the history and the recovery copy of the meet just made current;
+    // copyPath names a recovered copy to carry on with.
+    void BeginMeet(bool saved, const std::string& copyPath);
+    void EndMeet();
+    void SetFileName(const std::string& name);
+    void UpdateRecovery();
 
     SessionHost& host_;
     std::unique_ptr<Boatmeet> meet_;
     std::string fileName_;
+    std::string fileIdentity_; // the file name as recovery copies give it
     bool meetOpen_ = false;
+    MeetHistory history_;
+    std::string recoveryFolder_;
+    std::string copyPath_;
+    std::unique_ptr<RecoveryLock> copyLock_;
+    // After the lock: destroyed first, so a last write is done before the
+    // lock is let go.
+    std::unique_ptr<RecoveryWriter> writer_;
 };
 
 // The name proposed for the key data of a meet file: "spring.bmf" gives
