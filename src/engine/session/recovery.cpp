@@ -88,7 +88,9 @@ bool IsInUse(const std::string& copyPath) {
     return held;
 }
 
-// True when the copy holds changes its meet file lacks.
+// True when the copy holds changes its meet file lacks: a change made in the
+// same millisecond as the file was written counts, so no change is lost to
+// the clock's resolution.
 bool HoldsNewerChanges(const RecoveryCopy& copy) {
     if (copy.MeetFile.empty())
         return true;
@@ -97,7 +99,7 @@ bool HoldsNewerChanges(const RecoveryCopy& copy) {
     if (error)
         return true; // gone, or unreadable: the copy may be all that is left
     const auto since = std::chrono::file_clock::to_sys(written).time_since_epoch();
-    return copy.Changed > std::chrono::duration_cast<std::chrono::milliseconds>(since).count();
+    return copy.Changed >= std::chrono::duration_cast<std::chrono::milliseconds>(since).count();
 }
 
 bool IsCopyName(const fs::path& path) {
