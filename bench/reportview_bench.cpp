@@ -8,8 +8,8 @@
 #include "engine/model/settings.h"
 #include "engine/reports/catalogue.h"
 #include "engine/schedule/scheduler.h"
-#include "gui/shell/dialogs.h"
-#include "gui/shell/tform1.h"
+#include "gui/common/dialogprovider.h"
+#include "gui/mainwindow/mainwindow.h"
 #include "store/settingsstore.h"
 
 #include <QAbstractScrollArea>

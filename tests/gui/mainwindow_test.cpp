@@ -3,7 +3,7 @@
 #include "guitestsupport.h"
 
 #include "engine/session/meetsession.h"
-#include "gui/shell/tform1.h"
+#include "gui/mainwindow/mainwindow.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 
 #include "engine/model/settings.h"
 #include "engine/model/textfile.h"
-#include "gui/shell/tform1.h"
+#include "gui/mainwindow/mainwindow.h"
 
 #include <QCheckBox>
 #include <QClipboard>

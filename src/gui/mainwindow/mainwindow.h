@@ -1,4 +1,4 @@
-// The main window: the open meet with its file flows, the meet-wide commands,
+// TForm1: the main window: the open meet with its file flows, the meet-wide commands,
 // the report view with its outputs, and the way into every editor and dialog.
 // The flows themselves are the engine's MeetSession; this window supplies the
 // dialogs and shows the results.
@@ -42,7 +42,7 @@ public:
     TForm1(bm::SettingsStore& store, DialogProvider& dialogs, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // --- File (tform1_files.cpp) ---
+    // --- File (filecommands.cpp) ---
     void DoFileReopen();
     void FileOpen();
     void FileReopen(const QString& name);
@@ -54,7 +54,7 @@ public:
     // Opens a meet file as the open flow does.
     void OpenFile(const QString& name);
 
-    // --- Operations (tform1_files.cpp) ---
+    // --- Operations (filecommands.cpp) ---
     void OpsCreateNew();
     void OpsChangeTitle();
     void OpnsSplit();
@@ -64,7 +64,7 @@ public:
     void OpnsTestData();
     void VEXATest();
 
-    // --- Report view and Output (tform1_view.cpp) ---
+    // --- Report view and Output (reportview.cpp) ---
     void RefreshDisplay();
     // Shows the lines in the view, overwriting its lines in place, unless the
     // display is locked.
@@ -80,7 +80,7 @@ public:
     void ChooseViewFont();
     QPrinter& Printer() { return *printer_; }
 
-    // --- Editors and Help (tform1.cpp) ---
+    // --- Editors and Help (mainwindow.cpp) ---
     void EditCrew();
     void EditEvent();
     void EditClub();

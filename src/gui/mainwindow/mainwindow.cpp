@@ -1,13 +1,14 @@
-#include "gui/shell/tform1.h"
+#include "gui/mainwindow/mainwindow.h"
 
 #include "engine/model/settings.h"
 #include "engine/session/messages.h"
-#include "gui/editors/tfgetdata.h"
-#include "gui/editors/tprogressf.h"
-#include "gui/shell/aboutbox.h"
-#include "gui/shell/dialogs.h"
-#include "gui/shell/helpwindow.h"
-#include "gui/shell/tprefsf.h"
+#include "gui/common/dialogprovider.h"
+#include "gui/common/textconversion.h"
+#include "gui/dialogs/aboutbox.h"
+#include "gui/dialogs/helpwindow.h"
+#include "gui/dialogs/inputdialog.h"
+#include "gui/dialogs/preferencesdialog.h"
+#include "gui/dialogs/progressdialog.h"
 #include "store/settingsstore.h"
 
 #include <QCloseEvent>
@@ -21,14 +22,6 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QToolButton>
-
-namespace {
-
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-} // namespace
 
 TForm1::TForm1(bm::SettingsStore& store, DialogProvider& dialogs, QWidget* parent)
     : QMainWindow(parent), store_(store), dialogs_(dialogs), session_(*this),

@@ -1,14 +1,15 @@
 // The main window's report view: the selected report produced from the meet,
 // the display lock and show type, and every output of the view's text.
-#include "gui/shell/tform1.h"
+#include "gui/mainwindow/mainwindow.h"
 
 #include "engine/model/settings.h"
 #include "engine/model/textfile.h"
 #include "engine/reports/catalogue.h"
 #include "engine/reports/reportoutput.h"
 #include "engine/session/messages.h"
-#include "gui/shell/dialogs.h"
-#include "gui/shell/printview.h"
+#include "gui/common/dialogprovider.h"
+#include "gui/common/printing.h"
+#include "gui/common/textconversion.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,10 +27,6 @@
 #include <sstream>
 
 namespace {
-
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
 
 QString JoinLines(const std::vector<std::string>& lines, std::size_t from) {
     QString text;
@@ -51,8 +48,7 @@ void TForm1::BuildReportView() {
     DSelect_CB = new QComboBox(Panel1);
     DSelect_CB->setObjectName(Text("DSelect_CB"));
     for (std::string_view caption : bm::ReportCaptions)
-        DSelect_CB->addItem(
-            QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+        DSelect_CB->addItem(Text(caption));
     DSelect_CB->setMaxVisibleItems(bm::ReportCount);
     DSelect_CB->setGeometry(60, 6, 280, DSelect_CB->sizeHint().height());
     DisplayLock_CB = new QCheckBox(Text("Display Locked"), Panel1);
