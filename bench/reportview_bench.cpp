@@ -10,6 +10,7 @@
 #include "engine/schedule/scheduler.h"
 #include "gui/common/dialogprovider.h"
 #include "gui/mainwindow/mainwindow.h"
+#include "gui/mainwindow/reportview.h"
 #include "store/settingsstore.h"
 
 #include <QAbstractScrollArea>
@@ -88,12 +89,12 @@ void ShowReport(benchmark::State& state) {
             const QSignalBlocker blocker(window.Selector());
             window.Selector().setCurrentIndex(index == 0 ? 1 : 0);
         }
-        window.Form().LoadView({});
+        window.Form().Report().LoadView({});
         state.ResumeTiming();
         window.Selector().setCurrentIndex(index);
         window.Paint();
         state.PauseTiming();
-        lines = window.Form().ViewLines().size();
+        lines = window.Form().Report().ViewLines().size();
         state.ResumeTiming();
     }
     state.counters["lines"] = static_cast<double>(lines);

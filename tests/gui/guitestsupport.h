@@ -7,6 +7,7 @@
 #include "engine/model/boatmeet.h"
 #include "gui/common/dialogprovider.h"
 #include "gui/mainwindow/mainwindow.h"
+#include "gui/mainwindow/reportview.h"
 #include "store/settingsstore.h"
 #include "testsupport.h"
 

@@ -78,7 +78,7 @@ private:
     // Opens the regatta and puts the lines in the locked view, as a report would.
     void ShowLocked(const std::vector<std::string>& lines) {
         Form().OpenFile(Q(WriteRegatta(*dir_, "spring.bmf")));
-        Form().LoadView(lines);
+        Form().Report().LoadView(lines);
         Lock()->click();
     }
 };
@@ -107,39 +107,39 @@ void ReportViewTest::selectorHoldsTheEighteenReports() {
 }
 
 void ReportViewTest::aShorterReportLeavesNoTrailingLines() {
-    Form().LoadView(Numbered("long ", 40));
-    Form().LoadView(Lines({"long 1", "short", ""}));
-    QCOMPARE(Form().ViewLines(), Lines({"long 1", "short", ""}));
+    Form().Report().LoadView(Numbered("long ", 40));
+    Form().Report().LoadView(Lines({"long 1", "short", ""}));
+    QCOMPARE(Form().Report().ViewLines(), Lines({"long 1", "short", ""}));
     QCOMPARE(View()->toPlainText(), QStringLiteral("long 1\nshort\n"));
-    Form().LoadView({});
-    QVERIFY(Form().ViewLines().empty());
-    Form().LoadView(Lines({"again"}));
+    Form().Report().LoadView({});
+    QVERIFY(Form().Report().ViewLines().empty());
+    Form().Report().LoadView(Lines({"again"}));
     QCOMPARE(View()->toPlainText(), QStringLiteral("again"));
 }
 
 void ReportViewTest::refreshKeepsTheScrollPosition() {
     Form().show();
     std::vector<std::string> lines = Numbered("line ", 300);
-    Form().LoadView(lines);
+    Form().Report().LoadView(lines);
     QScrollBar* bar = View()->verticalScrollBar();
     bar->setValue(120);
     lines[150] = "changed";
-    Form().LoadView(lines);
+    Form().Report().LoadView(lines);
     QCOMPARE(bar->value(), 120);
-    QCOMPARE(Form().ViewLines()[150], std::string("changed"));
-    Form().LoadView(Numbered("line ", 5));
+    QCOMPARE(Form().Report().ViewLines()[150], std::string("changed"));
+    Form().Report().LoadView(Numbered("line ", 5));
     QCOMPARE(bar->value(), 0);
 }
 
 void ReportViewTest::lockedDisplayKeepsItsTextAndUnlockingRefreshes() {
     Form().OpenFile(Q(WriteRegatta(*dir_, "spring.bmf", true)));
-    const std::vector<std::string> before = Form().ViewLines();
+    const std::vector<std::string> before = Form().Report().ViewLines();
     QVERIFY(View()->toPlainText().contains(QStringLiteral("Spring Regatta")));
     Lock()->click();
     QVERIFY(!Selector()->isEnabled());
     Form().Session().Meet()->Title = "Summer Sprints";
     Form().RefreshAll();
-    QCOMPARE(Form().ViewLines(), before);
+    QCOMPARE(Form().Report().ViewLines(), before);
     Lock()->click();
     QVERIFY(Selector()->isEnabled());
     QVERIFY(View()->toPlainText().contains(QStringLiteral("Summer Sprints")));
@@ -155,13 +155,13 @@ void ReportViewTest::showTypeAndSelectorRefreshTheView() {
     Selector()->setCurrentIndex(0);
     QCOMPARE(View()->toPlainText(), tree);
     // Choosing a show type and coming back to the window produce the report again.
-    Form().LoadView(Lines({"stale"}));
+    Form().Report().LoadView(Lines({"stale"}));
     auto* showType = Form().findChild<QComboBox*>(QStringLiteral("DrawShowType_CB"));
     showType->setCurrentIndex(1);
     QVERIFY(View()->toPlainText().startsWith(QStringLiteral("Spring Regatta")));
     showType->setCurrentIndex(0);
     QCOMPARE(View()->toPlainText(), tree);
-    Form().LoadView(Lines({"stale"}));
+    Form().Report().LoadView(Lines({"stale"}));
     Form().show();
     QApplication::setActiveWindow(&Form());
     QTRY_COMPARE(View()->toPlainText(), tree);
@@ -214,7 +214,7 @@ void ReportViewTest::pdfPagesBreakAtMarkersAndDropThem() {
     QCOMPARE(PdfPages(dir_->File("draws.pdf")), 3);
     QCOMPARE(dialogs_->saveRequests.back().defaultSuffix, QStringLiteral("pdf"));
     // The view keeps its markers, so the next print breaks its pages the same way.
-    QCOMPARE(Form().ViewLines(), lines);
+    QCOMPARE(Form().Report().ViewLines(), lines);
     QVERIFY(messages_->informed.empty());
 
     dialogs_->saveNames = {Q(dir_->File("no-such-folder/draws.pdf"))};
@@ -224,11 +224,11 @@ void ReportViewTest::pdfPagesBreakAtMarkersAndDropThem() {
 }
 
 void ReportViewTest::printingUsesTheSamePages() {
-    QPrinter& printer = Form().Printer();
+    QPrinter& printer = Form().Report().Printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(Q(dir_->File("printed.pdf")));
     // An empty view still starts and ends a print job: one empty page.
-    Form().LoadView(Lines({"", ""}));
+    Form().Report().LoadView(Lines({"", ""}));
     Trigger("PrintView");
     QCOMPARE(PdfPages(dir_->File("printed.pdf")), 1);
     std::vector<std::string> lines = Numbered("Heat ", 2);
@@ -242,7 +242,7 @@ void ReportViewTest::printingUsesTheSamePages() {
 }
 
 void ReportViewTest::copiesTheWholeViewAndKeepsTheCaret() {
-    Form().LoadView(Lines({"first", "second", "third"}));
+    Form().Report().LoadView(Lines({"first", "second", "third"}));
     QTextCursor caret = View()->textCursor();
     caret.setPosition(8);
     View()->setTextCursor(caret);
@@ -281,7 +281,7 @@ void ReportViewTest::popupMenuOffersTheOutputs() {
     QApplication::sendEvent(View()->viewport(), &click);
     QTRY_VERIFY(popup->isVisible());
     popup->close();
-    Form().LoadView(Lines({"x"}));
+    Form().Report().LoadView(Lines({"x"}));
     dialogs_->saveNames = {Q(dir_->File("popup.txt"))};
     popup->actions().front()->trigger();
     QCOMPARE(bm::test::ReadFile(dir_->File("popup.txt")), std::string("x\n"));

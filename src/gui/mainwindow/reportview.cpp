@@ -1,19 +1,20 @@
-// The main window's report view: the selected report produced from the meet,
-// the display lock and show type, and every output of the view's text.
-#include "gui/mainwindow/mainwindow.h"
+#include "gui/mainwindow/reportview.h"
 
 #include "engine/model/settings.h"
 #include "engine/model/textfile.h"
 #include "engine/reports/catalogue.h"
 #include "engine/reports/reportoutput.h"
+#include "engine/session/meetsession.h"
 #include "engine/session/messages.h"
 #include "gui/common/dialogprovider.h"
+#include "gui/common/menuactions.h"
 #include "gui/common/printing.h"
 #include "gui/common/textconversion.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -22,6 +23,7 @@
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <sstream>
@@ -40,27 +42,35 @@ QString JoinLines(const std::vector<std::string>& lines, std::size_t from) {
 
 } // namespace
 
-void TForm1::BuildReportView() {
-    Panel1 = new QWidget(centralWidget());
-    Panel1->setObjectName(Text("Panel1"));
-    auto* label = new QLabel(Text("Display:"), Panel1);
-    label->move(5, 10);
-    DSelect_CB = new QComboBox(Panel1);
+ReportView::ReportView(const bm::MeetSession& session, DialogProvider& dialogs, QWidget* parent)
+    : QWidget(parent), session_(session), dialogs_(dialogs),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    setObjectName(Text("Panel1"));
+    BuildControls();
+    BuildPopupMenu();
+}
+
+ReportView::~ReportView() = default;
+
+void ReportView::BuildControls() {
+    auto* label = new QLabel(Text("Display:"), this);
+    DSelect_CB = new QComboBox(this);
     DSelect_CB->setObjectName(Text("DSelect_CB"));
     for (std::string_view caption : bm::ReportCaptions)
         DSelect_CB->addItem(Text(caption));
     DSelect_CB->setMaxVisibleItems(bm::ReportCount);
-    DSelect_CB->setGeometry(60, 6, 280, DSelect_CB->sizeHint().height());
-    DisplayLock_CB = new QCheckBox(Text("Display Locked"), Panel1);
+    DSelect_CB->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    label->setBuddy(DSelect_CB);
+    DisplayLock_CB = new QCheckBox(Text("Display Locked"), this);
     DisplayLock_CB->setObjectName(Text("DisplayLock_CB"));
-    DisplayLock_CB->move(355, 8);
-    DisplayLock_CB->adjustSize();
-    DrawShowType_CB = new QComboBox(Panel1);
+    DrawShowType_CB = new QComboBox(this);
     DrawShowType_CB->setObjectName(Text("DrawShowType_CB"));
+    DrawShowType_CB->setAccessibleName(Text("Draw show type"));
     DrawShowType_CB->addItems({Text("Races"), Text("Results"), Text("Truncated ")});
-    DrawShowType_CB->setGeometry(480, 6, 120, DrawShowType_CB->sizeHint().height());
-    REdit = new QPlainTextEdit(Panel1);
+    DrawShowType_CB->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    REdit = new QPlainTextEdit(this);
     REdit->setObjectName(Text("REdit"));
+    REdit->setAccessibleName(Text("Report"));
     REdit->setReadOnly(true);
     REdit->setUndoRedoEnabled(false);
     REdit->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -71,54 +81,73 @@ void TForm1::BuildReportView() {
     courier.setFixedPitch(true);
     REdit->setFont(courier);
     REdit->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(DSelect_CB, &QComboBox::currentIndexChanged, this, &TForm1::RefreshDisplay);
-    connect(DisplayLock_CB, &QCheckBox::clicked, this, &TForm1::DisplayLockClicked);
-    connect(DrawShowType_CB, &QComboBox::currentIndexChanged, this, &TForm1::DrawShowTypeChanged);
+
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(label);
+    controls->addWidget(DSelect_CB);
+    controls->addSpacing(12);
+    controls->addWidget(DisplayLock_CB);
+    controls->addSpacing(12);
+    controls->addWidget(DrawShowType_CB);
+    controls->addStretch();
+    // The report view takes every pixel the panel gains.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(5, 5, 5, 5);
+    layout->addLayout(controls);
+    layout->addWidget(REdit, 1);
+    setTabOrder(DSelect_CB, DisplayLock_CB);
+    setTabOrder(DisplayLock_CB, DrawShowType_CB);
+    setTabOrder(DrawShowType_CB, REdit);
+
+    connect(DSelect_CB, &QComboBox::currentIndexChanged, this, &ReportView::RefreshDisplay);
+    connect(DisplayLock_CB, &QCheckBox::clicked, this, &ReportView::DisplayLockClicked);
+    connect(DrawShowType_CB, &QComboBox::currentIndexChanged, this, &ReportView::RefreshDisplay);
 }
 
-void TForm1::BuildPopupMenu() {
+void ReportView::BuildPopupMenu() {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(Text("PopupMenu1"));
-    AddAction(PopupMenu1, "Save To Text File", "PopSaveText", &TForm1::SaveViewAsText);
-    AddAction(PopupMenu1, "Save To RTF File", "PopSaveRtf", &TForm1::SaveViewAsRtf);
-    AddAction(PopupMenu1, "Save to HTML file", "PopSaveHtml", &TForm1::SaveViewAsHtml);
-    AddAction(PopupMenu1, "Save to PDF file", "PopSavePdf", &TForm1::SaveViewAsPdf);
-    AddAction(PopupMenu1, "Copy to Clipboard", "PopCopy", &TForm1::CopyViewToClipboard);
-    AddAction(PopupMenu1, "Print", "PopPrint", &TForm1::PrintView);
-    AddAction(PopupMenu1, "Printer Setup", "PopPrinterSetup", &TForm1::PrinterSetup);
-    AddAction(PopupMenu1, "Font", "PopFont", &TForm1::ChooseViewFont);
+    AddMenuAction(PopupMenu1, "Save To Text File", "PopSaveText", this,
+                  &ReportView::SaveViewAsText);
+    AddMenuAction(PopupMenu1, "Save To RTF File", "PopSaveRtf", this, &ReportView::SaveViewAsRtf);
+    AddMenuAction(PopupMenu1, "Save to HTML file", "PopSaveHtml", this,
+                  &ReportView::SaveViewAsHtml);
+    AddMenuAction(PopupMenu1, "Save to PDF file", "PopSavePdf", this, &ReportView::SaveViewAsPdf);
+    AddMenuAction(PopupMenu1, "Copy to Clipboard", "PopCopy", this,
+                  &ReportView::CopyViewToClipboard);
+    AddMenuAction(PopupMenu1, "Print", "PopPrint", this, &ReportView::PrintView);
+    AddMenuAction(PopupMenu1, "Printer Setup", "PopPrinterSetup", this, &ReportView::PrinterSetup);
+    AddMenuAction(PopupMenu1, "Font", "PopFont", this, &ReportView::ChooseViewFont);
     connect(REdit, &QPlainTextEdit::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(REdit->viewport()->mapToGlobal(at)); });
 }
 
-void TForm1::DisplayLockClicked() {
+void ReportView::DisplayLockClicked() {
     const bool locked = DisplayLock_CB->isChecked();
     DSelect_CB->setEnabled(!locked);
     if (!locked)
         RefreshDisplay();
 }
 
-void TForm1::DrawShowTypeChanged() {
-    drawShowType_ = DrawShowType_CB->currentIndex();
-    RefreshDisplay();
+bm::ShowType ReportView::DrawShowType() const {
+    return static_cast<bm::ShowType>(DrawShowType_CB->currentIndex());
 }
 
-void TForm1::RefreshDisplay() {
+void ReportView::RefreshDisplay() {
     if (DSelect_CB->currentIndex() < 0) {
         const QSignalBlocker blocker(DSelect_CB);
         DSelect_CB->setCurrentIndex(0);
     }
-    bm::Boatmeet* meet = session_.Meet();
+    const bm::Boatmeet* meet = session_.Meet();
     if (!meet)
         return;
     std::ostringstream report;
     // A report not in this version leaves the stream empty: the view empties.
-    bm::WriteReport(*meet, DSelect_CB->currentIndex(), static_cast<bm::ShowType>(drawShowType_),
-                    report);
+    bm::WriteReport(*meet, DSelect_CB->currentIndex(), DrawShowType(), report);
     LoadView(bm::ReportLines(report.str()));
 }
 
-void TForm1::LoadView(const std::vector<std::string>& lines) {
+void ReportView::LoadView(const std::vector<std::string>& lines) {
     if (DisplayLock_CB->isChecked())
         return;
     const int across = REdit->horizontalScrollBar()->value();
@@ -154,7 +183,7 @@ void TForm1::LoadView(const std::vector<std::string>& lines) {
     REdit->verticalScrollBar()->setValue(down);
 }
 
-std::vector<std::string> TForm1::ViewLines() const {
+std::vector<std::string> ReportView::ViewLines() const {
     const QTextDocument* document = REdit->document();
     std::vector<std::string> lines;
     if (document->isEmpty())
@@ -164,16 +193,16 @@ std::vector<std::string> TForm1::ViewLines() const {
     return lines;
 }
 
-QString TForm1::ChooseOutputFile(const char* filter, const char* suffix) {
+QString ReportView::ChooseOutputFile(const char* filter, const char* suffix) {
     return dialogs_.SaveFileName(this, SaveRequest{Text(filter), Text(suffix), QString()});
 }
 
-void TForm1::WriteOutput(const QString& name, const std::string& content) {
+void ReportView::WriteOutput(const QString& name, const std::string& content) {
     if (!bm::WriteFileSafely(name.toStdString(), content))
         bm::Messages().Inform("Could not write to file : " + name.toStdString());
 }
 
-void TForm1::SaveViewAsText() {
+void ReportView::SaveViewAsText() {
     const QString name = ChooseOutputFile("Text Files (*.txt)", "txt");
     if (name.isEmpty())
         return;
@@ -183,7 +212,7 @@ void TForm1::SaveViewAsText() {
     WriteOutput(name, content);
 }
 
-void TForm1::SaveViewAsRtf() {
+void ReportView::SaveViewAsRtf() {
     const QString name = ChooseOutputFile("RTF files (*.rtf)", "rtf");
     if (name.isEmpty())
         return;
@@ -194,7 +223,7 @@ void TForm1::SaveViewAsRtf() {
     WriteOutput(name, out.str());
 }
 
-void TForm1::SaveViewAsHtml() {
+void ReportView::SaveViewAsHtml() {
     const bm::Boatmeet* meet = session_.Meet();
     if (!meet)
         return;
@@ -207,7 +236,7 @@ void TForm1::SaveViewAsHtml() {
     WriteOutput(name, out.str());
 }
 
-void TForm1::SaveViewAsPdf() {
+void ReportView::SaveViewAsPdf() {
     const QString name = ChooseOutputFile("PDF files (*.pdf)", "pdf");
     if (name.isEmpty())
         return;
@@ -220,23 +249,23 @@ void TForm1::SaveViewAsPdf() {
         bm::Messages().Inform("Could not write to file : " + name.toStdString());
 }
 
-void TForm1::PrintView() {
+void ReportView::PrintView() {
     printer_->setDocName(DSelect_CB->currentText());
     if (!PrintLines(*printer_, REdit->font(), ViewLines(), bm::CurrentSettings().SplitOnBlankLine))
         bm::Messages().Inform("Could not start printing: no printer is available.");
 }
 
-void TForm1::PrinterSetup() {
+void ReportView::PrinterSetup() {
     dialogs_.SetUpPrinter(this, *printer_);
 }
 
-void TForm1::ChooseViewFont() {
+void ReportView::ChooseViewFont() {
     QFont font = REdit->font();
     if (dialogs_.ChooseFont(this, font))
         REdit->setFont(font);
 }
 
-void TForm1::CopyViewToClipboard() {
+void ReportView::CopyViewToClipboard() {
     QTextCursor caret = REdit->textCursor();
     REdit->selectAll();
     REdit->copy();
