@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>

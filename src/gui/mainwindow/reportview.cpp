@@ -9,6 +9,7 @@
 #include "gui/common/dialogprovider.h"
 #include "gui/common/menuactions.h"
 #include "gui/common/printing.h"
+#include "gui/common/reportlinesview.h"
 #include "gui/common/textconversion.h"
 
 #include <QCheckBox>
@@ -17,50 +18,31 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPrinter>
-#include <QScrollBar>
 #include <QSignalBlocker>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <sstream>
-
-namespace {
-
-QString JoinLines(const std::vector<std::string>& lines, std::size_t from) {
-    QString text;
-    for (std::size_t i = from; i < lines.size(); ++i) {
-        if (i > from)
-            text += QLatin1Char('\n');
-        text += QString::fromStdString(lines[i]);
-    }
-    return text;
-}
-
-} // namespace
 
 ReportView::ReportView(const bm::MeetSession& session, DialogProvider& dialogs, QWidget* parent)
     : QWidget(parent), session_(session), dialogs_(dialogs),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setObjectName(Text("Panel1"));
-    BuildControls();
+    BuildSelectors();
+    BuildView();
+    LayOutControls();
     BuildPopupMenu();
 }
 
 ReportView::~ReportView() = default;
 
-void ReportView::BuildControls() {
-    auto* label = new QLabel(Text("Display:"), this);
+void ReportView::BuildSelectors() {
     DSelect_CB = new QComboBox(this);
     DSelect_CB->setObjectName(Text("DSelect_CB"));
     for (std::string_view caption : bm::ReportCaptions)
         DSelect_CB->addItem(Text(caption));
     DSelect_CB->setMaxVisibleItems(bm::ReportCount);
     DSelect_CB->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    label->setBuddy(DSelect_CB);
     DisplayLock_CB = new QCheckBox(Text("Display Locked"), this);
     DisplayLock_CB->setObjectName(Text("DisplayLock_CB"));
     DrawShowType_CB = new QComboBox(this);
@@ -68,12 +50,15 @@ void ReportView::BuildControls() {
     DrawShowType_CB->setAccessibleName(Text("Draw show type"));
     DrawShowType_CB->addItems({Text("Races"), Text("Results"), Text("Truncated ")});
     DrawShowType_CB->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    REdit = new QPlainTextEdit(this);
+    connect(DSelect_CB, &QComboBox::currentIndexChanged, this, &ReportView::RefreshDisplay);
+    connect(DisplayLock_CB, &QCheckBox::clicked, this, &ReportView::DisplayLockClicked);
+    connect(DrawShowType_CB, &QComboBox::currentIndexChanged, this, &ReportView::RefreshDisplay);
+}
+
+void ReportView::BuildView() {
+    REdit = new ReportLinesView(this);
     REdit->setObjectName(Text("REdit"));
     REdit->setAccessibleName(Text("Report"));
-    REdit->setReadOnly(true);
-    REdit->setUndoRedoEnabled(false);
-    REdit->setLineWrapMode(QPlainTextEdit::NoWrap);
     // "Courier" by default; where it is not installed the font system puts a
     // fixed-pitch font of the same widths in its place.
     QFont courier(Text("Courier"), 10);
@@ -81,7 +66,13 @@ void ReportView::BuildControls() {
     courier.setFixedPitch(true);
     REdit->setFont(courier);
     REdit->setContextMenuPolicy(Qt::CustomContextMenu);
+}
 
+// The selectors in a row above the report view, which takes every pixel the
+// panel gains; Tab goes along the row and then into the view.
+void ReportView::LayOutControls() {
+    auto* label = new QLabel(Text("Display:"), this);
+    label->setBuddy(DSelect_CB);
     auto* controls = new QHBoxLayout;
     controls->addWidget(label);
     controls->addWidget(DSelect_CB);
@@ -90,7 +81,6 @@ void ReportView::BuildControls() {
     controls->addSpacing(12);
     controls->addWidget(DrawShowType_CB);
     controls->addStretch();
-    // The report view takes every pixel the panel gains.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(5, 5, 5, 5);
     layout->addLayout(controls);
@@ -98,10 +88,6 @@ void ReportView::BuildControls() {
     setTabOrder(DSelect_CB, DisplayLock_CB);
     setTabOrder(DisplayLock_CB, DrawShowType_CB);
     setTabOrder(DrawShowType_CB, REdit);
-
-    connect(DSelect_CB, &QComboBox::currentIndexChanged, this, &ReportView::RefreshDisplay);
-    connect(DisplayLock_CB, &QCheckBox::clicked, this, &ReportView::DisplayLockClicked);
-    connect(DrawShowType_CB, &QComboBox::currentIndexChanged, this, &ReportView::RefreshDisplay);
 }
 
 void ReportView::BuildPopupMenu() {
@@ -118,7 +104,7 @@ void ReportView::BuildPopupMenu() {
     AddMenuAction(PopupMenu1, "Print", "PopPrint", this, &ReportView::PrintView);
     AddMenuAction(PopupMenu1, "Printer Setup", "PopPrinterSetup", this, &ReportView::PrinterSetup);
     AddMenuAction(PopupMenu1, "Font", "PopFont", this, &ReportView::ChooseViewFont);
-    connect(REdit, &QPlainTextEdit::customContextMenuRequested, this,
+    connect(REdit, &ReportLinesView::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(REdit->viewport()->mapToGlobal(at)); });
 }
 
@@ -147,50 +133,16 @@ void ReportView::RefreshDisplay() {
     LoadView(bm::ReportLines(report.str()));
 }
 
-void ReportView::LoadView(const std::vector<std::string>& lines) {
+// The view keeps its scroll position, caret and selection, so a refresh
+// after an edit leaves the reader where they were.
+void ReportView::LoadView(std::vector<std::string> lines) {
     if (DisplayLock_CB->isChecked())
         return;
-    const int across = REdit->horizontalScrollBar()->value();
-    const int down = REdit->verticalScrollBar()->value();
-    QTextDocument* document = REdit->document();
-    const std::size_t had =
-        document->isEmpty() ? 0 : static_cast<std::size_t>(document->blockCount());
-    QTextCursor cursor(document);
-    cursor.beginEditBlock();
-    // Lines that changed are overwritten where they stand, so the view is not
-    // cleared and refilled on every refresh.
-    QTextBlock block = document->begin();
-    const std::size_t kept = std::min(had, lines.size());
-    for (std::size_t i = 0; i < kept; ++i, block = block.next()) {
-        const QString line = QString::fromStdString(lines[i]);
-        if (block.text() == line)
-            continue;
-        cursor.setPosition(block.position());
-        cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
-        cursor.insertText(line);
-    }
-    if (lines.size() > had) {
-        cursor.movePosition(QTextCursor::End);
-        cursor.insertText((had > 0 ? QStringLiteral("\n") : QString()) + JoinLines(lines, had));
-    } else if (lines.size() < had) {
-        const QTextBlock last = document->findBlockByNumber(static_cast<int>(lines.size()) - 1);
-        cursor.setPosition(last.isValid() ? last.position() + last.length() - 1 : 0);
-        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-        cursor.removeSelectedText();
-    }
-    cursor.endEditBlock();
-    REdit->horizontalScrollBar()->setValue(across);
-    REdit->verticalScrollBar()->setValue(down);
+    REdit->SetLines(std::move(lines));
 }
 
-std::vector<std::string> ReportView::ViewLines() const {
-    const QTextDocument* document = REdit->document();
-    std::vector<std::string> lines;
-    if (document->isEmpty())
-        return lines;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
-        lines.push_back(block.text().toStdString());
-    return lines;
+const std::vector<std::string>& ReportView::ViewLines() const {
+    return REdit->Lines();
 }
 
 QString ReportView::ChooseOutputFile(const char* filter, const char* suffix) {
@@ -266,9 +218,8 @@ void ReportView::ChooseViewFont() {
 }
 
 void ReportView::CopyViewToClipboard() {
-    QTextCursor caret = REdit->textCursor();
-    REdit->selectAll();
-    REdit->copy();
-    caret.clearSelection();
-    REdit->setTextCursor(caret);
+    const ReportLinesView::Position caret = REdit->Caret();
+    REdit->SelectAll();
+    REdit->Copy();
+    REdit->SetCaret(caret);
 }

@@ -17,8 +17,8 @@ class DialogProvider;
 class QCheckBox;
 class QComboBox;
 class QMenu;
-class QPlainTextEdit;
 class QPrinter;
+class ReportLinesView;
 
 namespace bm {
 class MeetSession;
@@ -34,10 +34,9 @@ public:
 
     // Produces the selected report of the open meet and shows it.
     void RefreshDisplay();
-    // Shows the lines in the view, overwriting its lines in place, unless the
-    // display is locked.
-    void LoadView(const std::vector<std::string>& lines);
-    std::vector<std::string> ViewLines() const;
+    // Shows the lines in the view unless the display is locked.
+    void LoadView(std::vector<std::string> lines);
+    const std::vector<std::string>& ViewLines() const;
     bm::ShowType DrawShowType() const;
 
     // --- Outputs of the view (the Output menu and the pop-up menu) ---
@@ -52,7 +51,9 @@ public:
     QPrinter& Printer() { return *printer_; }
 
 private:
-    void BuildControls();
+    void BuildSelectors();
+    void BuildView();
+    void LayOutControls();
     void BuildPopupMenu();
     void DisplayLockClicked();
     // The file name chosen in a save dialog for the view's text, "" when cancelled.
@@ -66,6 +67,6 @@ private:
     QComboBox* DSelect_CB = nullptr;
     QCheckBox* DisplayLock_CB = nullptr;
     QComboBox* DrawShowType_CB = nullptr;
-    QPlainTextEdit* REdit = nullptr;
+    ReportLinesView* REdit = nullptr;
     QMenu* PopupMenu1 = nullptr;
 };
