@@ -22,6 +22,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -114,6 +115,16 @@ void RefreshAfterEdit(benchmark::State& state) {
         window.Form().RefreshAll();
         window.Paint();
     }
+    // 1 when the refreshed view shows the edited name.
+    crew.Name = names[1];
+    window.Form().RefreshAll();
+    const std::vector<std::string>& lines = window.Form().Report().ViewLines();
+    state.counters["lines"] = static_cast<double>(lines.size());
+    state.counters["edit_shown"] =
+        std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+            return line.find(names[1]) != std::string::npos;
+        });
+    crew.Name = names[0];
 }
 BENCHMARK(RefreshAfterEdit)->Unit(benchmark::kMillisecond);
 
