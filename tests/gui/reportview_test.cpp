@@ -19,6 +19,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <QtMath>
 
 #include <filesystem>
@@ -326,6 +327,12 @@ void ReportViewTest::fontAndPrinterSetupUseTheirDialogs() {
     QCOMPARE(View()->font().pointSize(), 14);
     // The wider font makes the line wider to scroll across.
     QVERIFY(View()->horizontalScrollBar()->maximum() > across);
+    // Ctrl with the wheel zooms the view's font by a point a step.
+    const QPoint at(20, 20);
+    QWheelEvent zoom(at, View()->viewport()->mapToGlobal(at), {}, QPoint(0, 240), Qt::NoButton,
+                     Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(View()->viewport(), &zoom);
+    QCOMPARE(View()->font().pointSize(), 16);
     QCOMPARE(dialogs_->fontDialogs, 2);
     Trigger("PrinterSetup");
     QCOMPARE(dialogs_->printerSetups, 1);
