@@ -1,6 +1,6 @@
-#include "gui/shell/dialogs.h"
-#include "gui/shell/messageboxes.h"
-#include "gui/shell/tform1.h"
+#include "gui/common/dialogprovider.h"
+#include "gui/common/messageboxes.h"
+#include "gui/mainwindow/mainwindow.h"
 #include "store/settingsstore.h"
 
 #include <QApplication>

@@ -3,9 +3,9 @@
 #include "guitestsupport.h"
 
 #include "engine/model/settings.h"
-#include "gui/editors/tfgetdata.h"
-#include "gui/editors/tprogressf.h"
-#include "gui/shell/tform1.h"
+#include "gui/dialogs/inputdialog.h"
+#include "gui/dialogs/progressdialog.h"
+#include "gui/mainwindow/mainwindow.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -5,8 +5,9 @@
 
 #include "engine/draw/randomdraw.h"
 #include "engine/model/boatmeet.h"
-#include "gui/shell/dialogs.h"
-#include "gui/shell/tform1.h"
+#include "gui/common/dialogprovider.h"
+#include "gui/mainwindow/mainwindow.h"
+#include "gui/mainwindow/reportview.h"
 #include "store/settingsstore.h"
 #include "testsupport.h"
 

@@ -3,13 +3,12 @@
 #include "guitestsupport.h"
 
 #include "engine/session/meetsession.h"
-#include "gui/shell/tform1.h"
+#include "gui/mainwindow/mainwindow.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -72,7 +71,7 @@ void MainWindowTest::commandsWithNoMeetOpenDoNothing() {
     QVERIFY(messages_->asked.empty());
     QVERIFY(messages_->informed.empty());
     QVERIFY(dialogs_->saveRequests.empty());
-    QVERIFY(Form().ViewLines().empty());
+    QVERIFY(Form().Report().ViewLines().empty());
     QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet:  <No Boatmeet Loaded>"));
 }
 
@@ -300,14 +299,25 @@ void MainWindowTest::resizingLaysOutTheReportPanel() {
     Form().resize(800, 600);
     Form().show();
     QVERIFY(QTest::qWaitForWindowExposed(&Form()));
-    const QSize client = Form().centralWidget()->size();
+    QWidget* client = Form().centralWidget();
     QWidget* panel = Form().findChild<QWidget*>(QStringLiteral("Panel1"));
-    QCOMPARE(panel->x(), 5);
-    QCOMPARE(panel->width(), client.width() - 10);
-    QCOMPARE(panel->height(), client.height() - 40);
     QWidget* view = Form().findChild<QWidget*>(QStringLiteral("REdit"));
-    QCOMPARE(view->width(), panel->width() - 10);
-    QCOMPARE(view->height(), panel->height() - 45);
+    const auto check = [&] {
+        QCOMPARE(panel->x(), 5);
+        QCOMPARE(panel->width(), client->width() - 10);
+        QCOMPARE(view->width(), panel->width() - 10);
+    };
+    check();
+    const QSize clientBefore = client->size();
+    const QSize panelBefore = panel->size();
+    const QSize viewBefore = view->size();
+    // Every pixel the window gains, in width and height, goes to the report.
+    Form().resize(1100, 820);
+    QTRY_COMPARE(client->size(), clientBefore + QSize(300, 220));
+    check();
+    QCOMPARE(panel->size(), panelBefore + QSize(300, 220));
+    QCOMPARE(view->size(), viewBefore + QSize(300, 220));
+    QCOMPARE(Form().findChild<QWidget*>(QStringLiteral("Panel2"))->width(), panel->width());
 }
 
 void MainWindowTest::aFileArgumentIsOpenedAndListedByItsFullName() {

@@ -1,10 +1,12 @@
-// The report view: the selector, the display lock, the in-place refresh and
-// every output of the view's text (text, RTF, HTML, PDF, printer, clipboard).
+// The report panel: the selector, the display lock, the refresh that keeps the
+// reader's place, selecting and copying in the view, and every output of the
+// view's text (text, RTF, HTML, PDF, printer, clipboard).
 #include "guitestsupport.h"
 
 #include "engine/model/settings.h"
 #include "engine/model/textfile.h"
-#include "gui/shell/tform1.h"
+#include "gui/common/reportlinesview.h"
+#include "gui/mainwindow/mainwindow.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -12,11 +14,13 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QPlainTextEdit>
+#include <QMimeData>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
+#include <QtMath>
 
 #include <filesystem>
 
@@ -59,7 +63,8 @@ private slots:
     void cleanup();
     void selectorHoldsTheEighteenReports();
     void aShorterReportLeavesNoTrailingLines();
-    void refreshKeepsTheScrollPosition();
+    void refreshKeepsTheScrollPositionAndSelection();
+    void selectsWithMouseAndKeyboardAndCopies();
     void lockedDisplayKeepsItsTextAndUnlockingRefreshes();
     void showTypeAndSelectorRefreshTheView();
     void savesTextAndRtf();
@@ -71,14 +76,26 @@ private slots:
     void popupMenuOffersTheOutputs();
 
 private:
-    QPlainTextEdit* View() { return Form().findChild<QPlainTextEdit*>(QStringLiteral("REdit")); }
+    ReportLinesView* View() { return Form().findChild<ReportLinesView*>(QStringLiteral("REdit")); }
+    // The view's lines as one text.
+    QString Shown() {
+        QStringList lines;
+        for (const std::string& line : View()->Lines())
+            lines << Q(line);
+        return lines.join(QLatin1Char('\n'));
+    }
+    // The middle of the view's row (0 at the top) at x.
+    QPoint RowPoint(int row, int x) {
+        const int height = qCeil(QFontMetricsF(View()->font()).lineSpacing());
+        return {x, 4 + row * height + height / 2};
+    }
     QComboBox* Selector() { return Form().findChild<QComboBox*>(QStringLiteral("DSelect_CB")); }
     QCheckBox* Lock() { return Form().findChild<QCheckBox*>(QStringLiteral("DisplayLock_CB")); }
     void Trigger(const char* name) { Action(Form(), name)->trigger(); }
     // Opens the regatta and puts the lines in the locked view, as a report would.
     void ShowLocked(const std::vector<std::string>& lines) {
         Form().OpenFile(Q(WriteRegatta(*dir_, "spring.bmf")));
-        Form().LoadView(lines);
+        Form().Report().LoadView(lines);
         Lock()->click();
     }
 };
@@ -100,71 +117,119 @@ void ReportViewTest::selectorHoldsTheEighteenReports() {
     auto* showType = Form().findChild<QComboBox*>(QStringLiteral("DrawShowType_CB"));
     QCOMPARE(showType->itemText(2), QStringLiteral("Truncated "));
     QCOMPARE(Lock()->text(), QStringLiteral("Display Locked"));
-    QVERIFY(View()->isReadOnly());
-    QCOMPARE(View()->lineWrapMode(), QPlainTextEdit::NoWrap);
     QCOMPARE(View()->font().family(), QStringLiteral("Courier"));
     QVERIFY(QFontInfo(View()->font()).fixedPitch());
+    // Read-only and unwrapped: typing changes nothing, a long line scrolls across.
+    Form().show();
+    Form().Report().LoadView({std::string(400, '=')});
+    QTest::keyClicks(View(), QStringLiteral("xy"));
+    QTest::keyClick(View(), Qt::Key_Delete);
+    QCOMPARE(Form().Report().ViewLines(), std::vector<std::string>{std::string(400, '=')});
+    QVERIFY(View()->horizontalScrollBar()->maximum() > 0);
 }
 
 void ReportViewTest::aShorterReportLeavesNoTrailingLines() {
-    Form().LoadView(Numbered("long ", 40));
-    Form().LoadView(Lines({"long 1", "short", ""}));
-    QCOMPARE(Form().ViewLines(), Lines({"long 1", "short", ""}));
-    QCOMPARE(View()->toPlainText(), QStringLiteral("long 1\nshort\n"));
-    Form().LoadView({});
-    QVERIFY(Form().ViewLines().empty());
-    Form().LoadView(Lines({"again"}));
-    QCOMPARE(View()->toPlainText(), QStringLiteral("again"));
+    Form().Report().LoadView(Numbered("long ", 40));
+    Form().Report().LoadView(Lines({"long 1", "short", ""}));
+    QCOMPARE(Form().Report().ViewLines(), Lines({"long 1", "short", ""}));
+    QCOMPARE(Shown(), QStringLiteral("long 1\nshort\n"));
+    Form().Report().LoadView({});
+    QVERIFY(Form().Report().ViewLines().empty());
+    Form().Report().LoadView(Lines({"again"}));
+    QCOMPARE(Shown(), QStringLiteral("again"));
 }
 
-void ReportViewTest::refreshKeepsTheScrollPosition() {
+void ReportViewTest::refreshKeepsTheScrollPositionAndSelection() {
     Form().show();
     std::vector<std::string> lines = Numbered("line ", 300);
-    Form().LoadView(lines);
+    Form().Report().LoadView(lines);
     QScrollBar* bar = View()->verticalScrollBar();
     bar->setValue(120);
+    // Rows 1 and 2 of the view show "line 122" and "line 123".
+    QTest::mousePress(View()->viewport(), Qt::LeftButton, {}, RowPoint(1, 1));
+    QTest::mouseMove(View()->viewport(), RowPoint(2, View()->viewport()->width() - 2));
+    QTest::mouseRelease(View()->viewport(), Qt::LeftButton, {},
+                        RowPoint(2, View()->viewport()->width() - 2));
+    QCOMPARE(View()->SelectedText(), QStringLiteral("line 122\nline 123"));
     lines[150] = "changed";
-    Form().LoadView(lines);
+    Form().Report().LoadView(lines);
     QCOMPARE(bar->value(), 120);
-    QCOMPARE(Form().ViewLines()[150], std::string("changed"));
-    Form().LoadView(Numbered("line ", 5));
+    QCOMPARE(Form().Report().ViewLines()[150], std::string("changed"));
+    QTest::keyClick(View(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("line 122\nline 123"));
+    // A shorter report brings the view back to its top and keeps the
+    // selection within its lines.
+    Form().Report().LoadView(Numbered("line ", 5));
     QCOMPARE(bar->value(), 0);
+    QCOMPARE(View()->Caret(), (ReportLinesView::Position{4, 6}));
+    QCOMPARE(View()->SelectedText(), QStringLiteral("line 5"));
+}
+
+void ReportViewTest::selectsWithMouseAndKeyboardAndCopies() {
+    Form().show();
+    Form().Report().LoadView(Lines({"R1   0930 Alpha", "R2   0935 Bravo", "", "R3   0940 Echo"}));
+    View()->setFocus();
+    // Shift+click extends from the caret; the keyboard extends further.
+    QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, RowPoint(0, 1));
+    QTest::mouseClick(View()->viewport(), Qt::LeftButton, Qt::ShiftModifier, RowPoint(1, 600));
+    QTest::keyClick(View(), Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(View(), Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(View(), Qt::Key_End, Qt::ShiftModifier);
+    QTest::keyClick(View(), Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(View(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("R1   0930 Alpha\nR2   0935 Bravo\n\nR3   0940 Ech"));
+    // As HTML the copy keeps the view's font, and so the report's columns.
+    QVERIFY(QGuiApplication::clipboard()->mimeData()->html().contains(View()->font().family()));
+    QTest::keyClick(View(), Qt::Key_End);
+    QVERIFY(!View()->HasSelection());
+    QCOMPARE(View()->Caret(), (ReportLinesView::Position{3, 14}));
+    QTest::keyClick(View(), Qt::Key_Home, Qt::ShiftModifier);
+    QTest::keyClick(View(), Qt::Key_Up, Qt::ShiftModifier);
+    QCOMPARE(View()->SelectedText(), QStringLiteral("\nR3   0940 Echo"));
+    QTest::keyClick(View(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(View(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("R1   0930 Alpha\nR2   0935 Bravo\n\nR3   0940 Echo"));
+    // A double click takes the word under the pointer.
+    QTest::mouseDClick(View()->viewport(), Qt::LeftButton, {}, RowPoint(3, 5));
+    QCOMPARE(View()->SelectedText(), QStringLiteral("R3"));
 }
 
 void ReportViewTest::lockedDisplayKeepsItsTextAndUnlockingRefreshes() {
     Form().OpenFile(Q(WriteRegatta(*dir_, "spring.bmf", true)));
-    const std::vector<std::string> before = Form().ViewLines();
-    QVERIFY(View()->toPlainText().contains(QStringLiteral("Spring Regatta")));
+    const std::vector<std::string> before = Form().Report().ViewLines();
+    QVERIFY(Shown().contains(QStringLiteral("Spring Regatta")));
     Lock()->click();
     QVERIFY(!Selector()->isEnabled());
     Form().Session().Meet()->Title = "Summer Sprints";
     Form().RefreshAll();
-    QCOMPARE(Form().ViewLines(), before);
+    QCOMPARE(Form().Report().ViewLines(), before);
     Lock()->click();
     QVERIFY(Selector()->isEnabled());
-    QVERIFY(View()->toPlainText().contains(QStringLiteral("Summer Sprints")));
-    QVERIFY(!View()->toPlainText().contains(QStringLiteral("Spring Regatta")));
+    QVERIFY(Shown().contains(QStringLiteral("Summer Sprints")));
+    QVERIFY(!Shown().contains(QStringLiteral("Spring Regatta")));
 }
 
 void ReportViewTest::showTypeAndSelectorRefreshTheView() {
     Form().OpenFile(Q(WriteRegatta(*dir_, "spring.bmf", true)));
-    const QString tree = View()->toPlainText();
+    const QString tree = Shown();
     QVERIFY(tree.contains(QStringLiteral("Spring Regatta")));
     Selector()->setCurrentIndex(16); // Event Totals
-    QVERIFY(View()->toPlainText() != tree);
+    QVERIFY(Shown() != tree);
     Selector()->setCurrentIndex(0);
-    QCOMPARE(View()->toPlainText(), tree);
+    QCOMPARE(Shown(), tree);
     // Choosing a show type and coming back to the window produce the report again.
-    Form().LoadView(Lines({"stale"}));
+    Form().Report().LoadView(Lines({"stale"}));
     auto* showType = Form().findChild<QComboBox*>(QStringLiteral("DrawShowType_CB"));
     showType->setCurrentIndex(1);
-    QVERIFY(View()->toPlainText().startsWith(QStringLiteral("Spring Regatta")));
+    QVERIFY(Shown().startsWith(QStringLiteral("Spring Regatta")));
     showType->setCurrentIndex(0);
-    QCOMPARE(View()->toPlainText(), tree);
-    Form().LoadView(Lines({"stale"}));
+    QCOMPARE(Shown(), tree);
+    Form().Report().LoadView(Lines({"stale"}));
     Form().show();
     QApplication::setActiveWindow(&Form());
-    QTRY_COMPARE(View()->toPlainText(), tree);
+    QTRY_COMPARE(Shown(), tree);
 }
 
 void ReportViewTest::savesTextAndRtf() {
@@ -215,7 +280,7 @@ void ReportViewTest::pdfPagesBreakAtMarkersAndDropThem() {
     QCOMPARE(PdfPages(dir_->File("draws.pdf")), 3);
     QCOMPARE(dialogs_->saveRequests.back().defaultSuffix, QStringLiteral("pdf"));
     // The view keeps its markers, so the next print breaks its pages the same way.
-    QCOMPARE(Form().ViewLines(), lines);
+    QCOMPARE(Form().Report().ViewLines(), lines);
     QVERIFY(messages_->informed.empty());
 
     dialogs_->saveNames = {Q(dir_->File("no-such-folder/draws.pdf"))};
@@ -225,11 +290,11 @@ void ReportViewTest::pdfPagesBreakAtMarkersAndDropThem() {
 }
 
 void ReportViewTest::printingUsesTheSamePages() {
-    QPrinter& printer = Form().Printer();
+    QPrinter& printer = Form().Report().Printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(Q(dir_->File("printed.pdf")));
     // An empty view still starts and ends a print job: one empty page.
-    Form().LoadView(Lines({"", ""}));
+    Form().Report().LoadView(Lines({"", ""}));
     Trigger("PrintView");
     QCOMPARE(PdfPages(dir_->File("printed.pdf")), 1);
     std::vector<std::string> lines = Numbered("Heat ", 2);
@@ -243,23 +308,32 @@ void ReportViewTest::printingUsesTheSamePages() {
 }
 
 void ReportViewTest::copiesTheWholeViewAndKeepsTheCaret() {
-    Form().LoadView(Lines({"first", "second", "third"}));
-    QTextCursor caret = View()->textCursor();
-    caret.setPosition(8);
-    View()->setTextCursor(caret);
+    Form().Report().LoadView(Lines({"first", "second", "third"}));
+    View()->SetCaret({1, 2});
     Trigger("CopyViewToClipboard");
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("first\nsecond\nthird"));
-    QCOMPARE(View()->textCursor().position(), 8);
-    QVERIFY(!View()->textCursor().hasSelection());
+    QCOMPARE(View()->Caret(), (ReportLinesView::Position{1, 2}));
+    QVERIFY(!View()->HasSelection());
 }
 
 void ReportViewTest::fontAndPrinterSetupUseTheirDialogs() {
+    Form().show();
+    Form().Report().LoadView({std::string(300, '-')});
     const QFont before = View()->font();
+    const int across = View()->horizontalScrollBar()->maximum();
     Trigger("ChooseViewFont"); // cancelled
     QCOMPARE(View()->font(), before);
     dialogs_->font = std::make_unique<QFont>(QStringLiteral("DejaVu Sans Mono"), 14);
     Trigger("ChooseViewFont");
     QCOMPARE(View()->font().pointSize(), 14);
+    // The wider font makes the line wider to scroll across.
+    QVERIFY(View()->horizontalScrollBar()->maximum() > across);
+    // Ctrl with the wheel zooms the view's font by a point a step.
+    const QPoint at(20, 20);
+    QWheelEvent zoom(at, View()->viewport()->mapToGlobal(at), {}, QPoint(0, 240), Qt::NoButton,
+                     Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(View()->viewport(), &zoom);
+    QCOMPARE(View()->font().pointSize(), 16);
     QCOMPARE(dialogs_->fontDialogs, 2);
     Trigger("PrinterSetup");
     QCOMPARE(dialogs_->printerSetups, 1);
@@ -282,7 +356,7 @@ void ReportViewTest::popupMenuOffersTheOutputs() {
     QApplication::sendEvent(View()->viewport(), &click);
     QTRY_VERIFY(popup->isVisible());
     popup->close();
-    Form().LoadView(Lines({"x"}));
+    Form().Report().LoadView(Lines({"x"}));
     dialogs_->saveNames = {Q(dir_->File("popup.txt"))};
     popup->actions().front()->trigger();
     QCOMPARE(bm::test::ReadFile(dir_->File("popup.txt")), std::string("x\n"));

@@ -4,8 +4,8 @@
 #include "engine/draw/randomdraw.h"
 #include "engine/schedule/numbering.h"
 #include "engine/session/messages.h"
-#include "gui/shell/dialogs.h"
-#include "gui/shell/tform1.h"
+#include "gui/common/dialogprovider.h"
+#include "gui/mainwindow/mainwindow.h"
 #include "store/settingsstore.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "gui/shell/dialogs.h"
+#include "gui/common/dialogprovider.h"
 
 #include <QFileDialog>
 #include <QFontDialog>

@@ -1,4 +1,4 @@
-// The About dialog: the program's name, what it is for, and its version text.
+// TAboutBox: the About dialog: the program's name, what it is for, and its version text.
 #pragma once
 
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "gui/shell/printview.h"
+#include "gui/common/printing.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "gui/shell/aboutbox.h"
+#include "gui/dialogs/aboutbox.h"
 
 #include "engine/model/boatmeet.h"
 

@@ -1,6 +1,6 @@
-// The main window: the open meet with its file flows, the meet-wide commands,
-// the report view with its outputs, and the way into every editor and dialog.
-// The flows themselves are the engine's MeetSession; this window supplies the
+// TForm1: the main window: the open meet with its file flows, the meet-wide
+// commands, the report panel, and the way into every editor and dialog. The
+// flows themselves are the engine's MeetSession; this window supplies the
 // dialogs and shows the results.
 #pragma once
 
@@ -8,18 +8,14 @@
 
 #include <QMainWindow>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 class DialogProvider;
 class QAction;
-class QCheckBox;
-class QComboBox;
 class QMenu;
-class QPlainTextEdit;
-class QPrinter;
 class QToolButton;
+class ReportView;
 class TAboutBox;
 class TFGetData;
 class THelpF;
@@ -42,7 +38,7 @@ public:
     TForm1(bm::SettingsStore& store, DialogProvider& dialogs, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // --- File (tform1_files.cpp) ---
+    // --- File (filecommands.cpp) ---
     void DoFileReopen();
     void FileOpen();
     void FileReopen(const QString& name);
@@ -54,7 +50,7 @@ public:
     // Opens a meet file as the open flow does.
     void OpenFile(const QString& name);
 
-    // --- Operations (tform1_files.cpp) ---
+    // --- Operations (filecommands.cpp) ---
     void OpsCreateNew();
     void OpsChangeTitle();
     void OpnsSplit();
@@ -64,23 +60,12 @@ public:
     void OpnsTestData();
     void VEXATest();
 
-    // --- Report view and Output (tform1_view.cpp) ---
+    // --- The report panel with its outputs ---
+    // Produces the selected report of the open meet in the report view.
     void RefreshDisplay();
-    // Shows the lines in the view, overwriting its lines in place, unless the
-    // display is locked.
-    void LoadView(const std::vector<std::string>& lines);
-    std::vector<std::string> ViewLines() const;
-    void SaveViewAsText();
-    void SaveViewAsRtf();
-    void SaveViewAsHtml();
-    void SaveViewAsPdf();
-    void CopyViewToClipboard();
-    void PrintView();
-    void PrinterSetup();
-    void ChooseViewFont();
-    QPrinter& Printer() { return *printer_; }
+    ReportView& Report() { return *Panel1; }
 
-    // --- Editors and Help (tform1.cpp) ---
+    // --- Editors and Help (mainwindow.cpp) ---
     void EditCrew();
     void EditEvent();
     void EditClub();
@@ -104,7 +89,6 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // SessionHost
@@ -120,40 +104,26 @@ private:
     void BuildOperationsMenu();
     void BuildOutputMenu(QMenu* menu);
     void BuildToolButtons();
-    void BuildReportView();
-    void BuildPopupMenu();
+    void LayOutClient();
     QAction* AddAction(QMenu* menu, const char* caption, const char* name,
                        void (TForm1::*handler)());
     QToolButton* AddToolButton(const char* name, const char* text, const char* hint,
                                void (TForm1::*handler)());
     void DoRefresh();
-    void DoResize();
     void CheckClose(QCloseEvent* event);
-    void DisplayLockClicked();
-    void DrawShowTypeChanged();
     // Tells that a command's window is not part of this version yet; with
     // needsMeet, only when a meet is open.
     void NotAvailable(const char* command, bool needsMeet);
-    // The file name chosen in a save dialog for the view's text, "" when cancelled.
-    QString ChooseOutputFile(const char* filter, const char* suffix);
-    void WriteOutput(const QString& name, const std::string& content);
 
     bm::SettingsStore& store_;
     DialogProvider& dialogs_;
     bm::MeetSession session_;
     QString helpFolder_;
-    int drawShowType_ = 0;
-    std::unique_ptr<QPrinter> printer_;
 
-    QWidget* Panel1 = nullptr;
     QWidget* Panel2 = nullptr;
-    QComboBox* DSelect_CB = nullptr;
-    QCheckBox* DisplayLock_CB = nullptr;
-    QComboBox* DrawShowType_CB = nullptr;
-    QPlainTextEdit* REdit = nullptr;
+    ReportView* Panel1 = nullptr;
     QMenu* FileMenu = nullptr;
     QMenu* Reopen = nullptr;
-    QMenu* PopupMenu1 = nullptr;
 
     TFGetData* GetData = nullptr;
     TProgressF* ProgressF = nullptr;

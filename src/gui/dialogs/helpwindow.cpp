@@ -1,4 +1,4 @@
-#include "gui/shell/helpwindow.h"
+#include "gui/dialogs/helpwindow.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-// The program's messages as modal boxes: information boxes captioned
+// MessageBoxes: the program's messages as modal boxes: information boxes captioned
 // "For Information" with OK, questions captioned "Question" with Yes and No.
 #pragma once
 

@@ -1,5 +1,6 @@
-// The common dialogs the main window uses (file names, font, printer set-up),
-// behind one interface so tests can answer them without showing a window.
+// DialogProvider: the common dialogs the windows use (file names, font,
+// printer set-up), behind one interface so tests can answer them without
+// showing a window.
 #pragma once
 
 #include <QString>

@@ -1,24 +1,17 @@
 // The main window's File and Operations commands: the meet session's flows
 // with the window's dialogs, and the refresh that follows each change.
-#include "gui/shell/tform1.h"
+#include "gui/mainwindow/mainwindow.h"
 
 #include "engine/session/messages.h"
-#include "gui/editors/tfgetdata.h"
-#include "gui/shell/dialogs.h"
+#include "gui/common/dialogprovider.h"
+#include "gui/common/textconversion.h"
+#include "gui/dialogs/inputdialog.h"
 #include "store/settingsstore.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-
-namespace {
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 QString MeetFileArgument(const QStringList& arguments) {
     if (arguments.size() < 2 || arguments.at(1).isEmpty())

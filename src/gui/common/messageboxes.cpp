@@ -1,4 +1,4 @@
-#include "gui/shell/messageboxes.h"
+#include "gui/common/messageboxes.h"
 
 #include <QMessageBox>
 

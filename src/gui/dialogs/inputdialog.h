@@ -1,5 +1,5 @@
-// The one-line input dialog: a caption, a prompt and an edit preset with a
-// text. It has no cancel: however it closes, the edit's text is the answer.
+// TFGetData: the one-line input dialog: a caption, a prompt and an edit
+// preset with a text. It has no cancel: however it closes, the edit's text is the answer.
 #pragma once
 
 #include <QDialog>

@@ -1,5 +1,5 @@
-// The preferences dialog: five tabs of report, draw-tree, crew-editor and
-// billing settings. Filled from the settings, and on OK the settings take the
+// TPrefsF: the preferences dialog: five tabs of report, draw-tree,
+// crew-editor and billing settings. Filled from the settings, and on OK the settings take the
 // controls' values.
 #pragma once
 

@@ -1,55 +1,45 @@
-#include "gui/shell/tform1.h"
+#include "gui/mainwindow/mainwindow.h"
 
 #include "engine/model/settings.h"
 #include "engine/session/messages.h"
-#include "gui/editors/tfgetdata.h"
-#include "gui/editors/tprogressf.h"
-#include "gui/shell/aboutbox.h"
-#include "gui/shell/dialogs.h"
-#include "gui/shell/helpwindow.h"
-#include "gui/shell/tprefsf.h"
+#include "gui/common/dialogprovider.h"
+#include "gui/common/menuactions.h"
+#include "gui/common/textconversion.h"
+#include "gui/dialogs/aboutbox.h"
+#include "gui/dialogs/helpwindow.h"
+#include "gui/dialogs/inputdialog.h"
+#include "gui/dialogs/preferencesdialog.h"
+#include "gui/dialogs/progressdialog.h"
+#include "gui/mainwindow/reportview.h"
 #include "store/settingsstore.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPrinter>
 #include <QToolButton>
-
-namespace {
-
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-} // namespace
+#include <QVBoxLayout>
 
 TForm1::TForm1(bm::SettingsStore& store, DialogProvider& dialogs, QWidget* parent)
     : QMainWindow(parent), store_(store), dialogs_(dialogs), session_(*this),
-      helpFolder_(QCoreApplication::applicationDirPath()),
-      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+      helpFolder_(QCoreApplication::applicationDirPath()) {
     setObjectName(Text("Form1"));
     auto* client = new QWidget(this);
     client->setObjectName(Text("Client"));
     setCentralWidget(client);
-    BuildMenus();
     BuildToolButtons();
-    BuildReportView();
-    BuildPopupMenu();
-    client->installEventFilter(this);
+    Panel1 = new ReportView(session_, dialogs_, client);
+    BuildMenus();
+    LayOutClient();
     GetData = new TFGetData(this);
     ProgressF = new TProgressF(this);
     PrefsF = new TPrefsF(this);
     AboutBox = new TAboutBox(this);
     HelpF = new THelpF(this);
     RefreshDisplay();
-    drawShowType_ = 0;
     SetWindowTitle();
     resize(960, 680);
 }
@@ -58,10 +48,7 @@ TForm1::~TForm1() = default;
 
 QAction* TForm1::AddAction(QMenu* menu, const char* caption, const char* name,
                            void (TForm1::*handler)()) {
-    QAction* action = menu->addAction(Text(caption));
-    action->setObjectName(Text(name));
-    connect(action, &QAction::triggered, this, handler);
-    return action;
+    return AddMenuAction(menu, caption, name, this, handler);
 }
 
 void TForm1::BuildMenus() {
@@ -121,15 +108,20 @@ void TForm1::BuildOperationsMenu() {
 }
 
 void TForm1::BuildOutputMenu(QMenu* menu) {
-    AddAction(menu, "Save to &Text File..", "SaveViewAsText", &TForm1::SaveViewAsText);
-    AddAction(menu, "Save to &RTF File..", "SaveViewAsRtf", &TForm1::SaveViewAsRtf);
-    AddAction(menu, "Save to &HTML File..", "SaveViewAsHtml", &TForm1::SaveViewAsHtml);
-    AddAction(menu, "Save to &PDF File..", "SaveViewAsPdf", &TForm1::SaveViewAsPdf);
-    AddAction(menu, "&Copy to Clipboard", "CopyViewToClipboard", &TForm1::CopyViewToClipboard)
+    ReportView* view = Panel1;
+    AddMenuAction(menu, "Save to &Text File..", "SaveViewAsText", view,
+                  &ReportView::SaveViewAsText);
+    AddMenuAction(menu, "Save to &RTF File..", "SaveViewAsRtf", view, &ReportView::SaveViewAsRtf);
+    AddMenuAction(menu, "Save to &HTML File..", "SaveViewAsHtml", view,
+                  &ReportView::SaveViewAsHtml);
+    AddMenuAction(menu, "Save to &PDF File..", "SaveViewAsPdf", view, &ReportView::SaveViewAsPdf);
+    AddMenuAction(menu, "&Copy to Clipboard", "CopyViewToClipboard", view,
+                  &ReportView::CopyViewToClipboard)
         ->setShortcut(Text("Ctrl+Shift+C"));
-    AddAction(menu, "&Print", "PrintView", &TForm1::PrintView)->setShortcut(QKeySequence::Print);
-    AddAction(menu, "Printer &Setup..", "PrinterSetup", &TForm1::PrinterSetup);
-    AddAction(menu, "&Font..", "ChooseViewFont", &TForm1::ChooseViewFont);
+    AddMenuAction(menu, "&Print", "PrintView", view, &ReportView::PrintView)
+        ->setShortcut(QKeySequence::Print);
+    AddMenuAction(menu, "Printer &Setup..", "PrinterSetup", view, &ReportView::PrinterSetup);
+    AddMenuAction(menu, "&Font..", "ChooseViewFont", view, &ReportView::ChooseViewFont);
 }
 
 QToolButton* TForm1::AddToolButton(const char* name, const char* text, const char* hint,
@@ -138,6 +130,7 @@ QToolButton* TForm1::AddToolButton(const char* name, const char* text, const cha
     button->setObjectName(Text(name));
     button->setText(Text(text));
     button->setToolTip(Text(hint));
+    button->setAccessibleName(Text(hint));
     button->setAutoRaise(true);
     connect(button, &QToolButton::clicked, this, handler);
     Panel2->layout()->addWidget(button);
@@ -148,7 +141,7 @@ void TForm1::BuildToolButtons() {
     Panel2 = new QWidget(centralWidget());
     Panel2->setObjectName(Text("Panel2"));
     auto* row = new QHBoxLayout(Panel2);
-    row->setContentsMargins(5, 2, 5, 2);
+    row->setContentsMargins(0, 2, 0, 2);
     row->setSpacing(2);
     AddToolButton("Open_SB", "Open", "Open", &TForm1::FileOpen);
     AddToolButton("OpenLast_SB", "Open Last", "Open Last", &TForm1::OpenLast);
@@ -165,6 +158,16 @@ void TForm1::BuildToolButtons() {
     row->addStretch();
 }
 
+// The tool buttons along the top; the report panel below takes all the room
+// the window gains when it grows.
+void TForm1::LayOutClient() {
+    auto* layout = new QVBoxLayout(centralWidget());
+    layout->setContentsMargins(5, 0, 5, 5);
+    layout->setSpacing(0);
+    layout->addWidget(Panel2);
+    layout->addWidget(Panel1, 1);
+}
+
 void TForm1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
@@ -173,6 +176,10 @@ void TForm1::changeEvent(QEvent* event) {
 
 void TForm1::DoRefresh() {
     RefreshDisplay();
+}
+
+void TForm1::RefreshDisplay() {
+    Panel1->RefreshDisplay();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -187,21 +194,6 @@ void TForm1::CheckClose(QCloseEvent* event) {
     HelpF->hide();
     ProgressF->hide();
     event->accept();
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == centralWidget() && event->type() == QEvent::Resize)
-        DoResize();
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void TForm1::DoResize() {
-    const QSize client = centralWidget()->size();
-    const int toolHeight = Panel2->sizeHint().height();
-    Panel2->setGeometry(0, 0, client.width(), toolHeight);
-    Panel1->setGeometry(5, toolHeight, client.width() - 10, client.height() - 40);
-    const int top = DSelect_CB->y() + DSelect_CB->height() + 6;
-    REdit->setGeometry(5, top, Panel1->width() - 10, Panel1->height() - 45);
 }
 
 void TForm1::RefreshAll() {

@@ -1,5 +1,6 @@
-// Printing the report view's lines: the page arithmetic of the printer (line
-// height, lines per page, half-inch left margin) around the engine's pages.
+// PrintLines: printing the report view's lines, with the page arithmetic of
+// the printer (line height, lines per page, half-inch left margin) around the
+// engine's pages.
 #pragma once
 
 #include "engine/reports/pages.h"

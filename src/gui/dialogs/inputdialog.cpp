@@ -1,4 +1,4 @@
-#include "gui/editors/tfgetdata.h"
+#include "gui/dialogs/inputdialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,8 @@
-#include "gui/shell/tprefsf.h"
+#include "gui/dialogs/preferencesdialog.h"
 
 #include "engine/model/clockmoney.h"
 #include "engine/model/text.h"
+#include "gui/common/textconversion.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -19,12 +20,6 @@
 
 namespace {
 
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 std::string Std(const QLineEdit* edit) {
     return edit->text().toStdString();
 }

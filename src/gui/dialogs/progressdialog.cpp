@@ -1,4 +1,4 @@
-#include "gui/editors/tprogressf.h"
+#include "gui/dialogs/progressdialog.h"
 
 #include <QProgressBar>
 #include <QVBoxLayout>

@@ -1,5 +1,5 @@
-// The window shown while races are being scheduled, with a bar that follows
-// the share of races that have a time.
+// TProgressF: the window shown while races are being scheduled, with a bar
+// that follows the share of races that have a time.
 #pragma once
 
 #include "engine/schedule/progresssteps.h"

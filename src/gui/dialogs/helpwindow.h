@@ -1,5 +1,5 @@
-// The program's help window: the user manual, an HTML file, in a browser
-// view with back, forward and contents.
+// THelpF: the program's help window: the user manual, an HTML file, in a
+// browser view with back, forward and contents.
 #pragma once
 
 #include <QWidget>

@@ -1,0 +1,143 @@
+// Showing reports in the main window's report view, offscreen: each report of
+// the drawn and scheduled 3,000-crew meet of the scheduler benchmark, from
+// choosing it in the selector to the painted view; and the refresh after an
+// edit of the default 300-crew meet with the draw tree shown.
+#include "engine/draw/randomdraw.h"
+#include "engine/import/makedata.h"
+#include "engine/model/random.h"
+#include "engine/model/settings.h"
+#include "engine/reports/catalogue.h"
+#include "engine/schedule/scheduler.h"
+#include "gui/common/dialogprovider.h"
+#include "gui/mainwindow/mainwindow.h"
+#include "gui/mainwindow/reportview.h"
+#include "store/settingsstore.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QSignalBlocker>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+// A generated meet, drawn and scheduled from 0800 every 2 minutes, written to
+// the folder.
+std::string WriteMeet(const QTemporaryDir& dir, const char* name,
+                      const bm::GenerateParams& params) {
+    bm::ResetRandom();
+    std::string error;
+    auto meet = bm::GenerateMeet(params, error);
+    DrawAllEvents(*meet);
+    meet->RaceTimes.SetPeriods({{800, 1800, 2, 0}});
+    meet->CollectRaces();
+    ScheduleRaces(*meet, bm::ScheduleMode::Moderate, bm::FinalsPlacement::AtEnd, nullptr, nullptr);
+    const std::string path = QDir(dir.path()).filePath(QString::fromUtf8(name)).toStdString();
+    meet->SaveToFile(path, true);
+    return path;
+}
+
+// The main window, shown at its usual size, with a meet open.
+class Window {
+public:
+    explicit Window(const bm::GenerateParams& params)
+        : store_(QDir(dir_.path()).filePath(QStringLiteral("settings.ini")).toStdString()),
+          form_(store_, dialogs_) {
+        const std::string meet = WriteMeet(dir_, "meet.bmf", params);
+        form_.resize(1000, 720);
+        form_.show();
+        form_.OpenFile(QString::fromStdString(meet));
+        bm::CurrentSettings() = bm::Settings{};
+    }
+    TForm1& Form() { return form_; }
+    QComboBox& Selector() { return *form_.findChild<QComboBox*>(QStringLiteral("DSelect_CB")); }
+    void Paint() {
+        form_.findChild<QAbstractScrollArea*>(QStringLiteral("REdit"))->viewport()->repaint();
+    }
+
+private:
+    QTemporaryDir dir_;
+    bm::SettingsStore store_;
+    StandardDialogs dialogs_;
+    TForm1 form_;
+};
+
+Window& LargeMeetWindow() {
+    static Window window({"", 3000, 150, 200, 600, 300});
+    return window;
+}
+
+Window& DefaultMeetWindow() {
+    static Window window(bm::GenerateParams{});
+    return window;
+}
+
+// Each iteration starts from an empty view with another report chosen, then
+// chooses the report and paints the view.
+void ShowReport(benchmark::State& state) {
+    Window& window = LargeMeetWindow();
+    const int index = static_cast<int>(state.range(0));
+    std::size_t lines = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        {
+            const QSignalBlocker blocker(window.Selector());
+            window.Selector().setCurrentIndex(index == 0 ? 1 : 0);
+        }
+        window.Form().Report().LoadView({});
+        state.ResumeTiming();
+        window.Selector().setCurrentIndex(index);
+        window.Paint();
+        state.PauseTiming();
+        lines = window.Form().Report().ViewLines().size();
+        state.ResumeTiming();
+    }
+    state.counters["lines"] = static_cast<double>(lines);
+    state.SetLabel(std::string(bm::ReportCaptions[static_cast<std::size_t>(index)]));
+}
+BENCHMARK(ShowReport)->DenseRange(0, bm::ReportCount - 1)->Unit(benchmark::kMillisecond);
+
+// A crew renamed, then everything refreshed as after any editor's change.
+void RefreshAfterEdit(benchmark::State& state) {
+    Window& window = DefaultMeetWindow();
+    window.Selector().setCurrentIndex(0);
+    bm::Crew& crew = *window.Form().Session().Meet()->Crews[150];
+    const std::string names[] = {crew.Name, crew.Name + " B"};
+    int turn = 0;
+    for (auto _ : state) {
+        crew.Name = names[++turn % 2];
+        window.Form().RefreshAll();
+        window.Paint();
+    }
+    // 1 when the refreshed view shows the edited name.
+    crew.Name = names[1];
+    window.Form().RefreshAll();
+    const std::vector<std::string>& lines = window.Form().Report().ViewLines();
+    state.counters["lines"] = static_cast<double>(lines.size());
+    state.counters["edit_shown"] =
+        std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+            return line.find(names[1]) != std::string::npos;
+        });
+    crew.Name = names[0];
+}
+BENCHMARK(RefreshAfterEdit)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,225 @@
+#include "gui/mainwindow/reportview.h"
+
+#include "engine/model/settings.h"
+#include "engine/model/textfile.h"
+#include "engine/reports/catalogue.h"
+#include "engine/reports/reportoutput.h"
+#include "engine/session/meetsession.h"
+#include "engine/session/messages.h"
+#include "gui/common/dialogprovider.h"
+#include "gui/common/menuactions.h"
+#include "gui/common/printing.h"
+#include "gui/common/reportlinesview.h"
+#include "gui/common/textconversion.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPrinter>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <sstream>
+
+ReportView::ReportView(const bm::MeetSession& session, DialogProvider& dialogs, QWidget* parent)
+    : QWidget(parent), session_(session), dialogs_(dialogs),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    setObjectName(Text("Panel1"));
+    BuildSelectors();
+    BuildView();
+    LayOutControls();
+    BuildPopupMenu();
+}
+
+ReportView::~ReportView() = default;
+
+void ReportView::BuildSelectors() {
+    DSelect_CB = new QComboBox(this);
+    DSelect_CB->setObjectName(Text("DSelect_CB"));
+    for (std::string_view caption : bm::ReportCaptions)
+        DSelect_CB->addItem(Text(caption));
+    DSelect_CB->setMaxVisibleItems(bm::ReportCount);
+    DSelect_CB->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    DisplayLock_CB = new QCheckBox(Text("Display Locked"), this);
+    DisplayLock_CB->setObjectName(Text("DisplayLock_CB"));
+    DrawShowType_CB = new QComboBox(this);
+    DrawShowType_CB->setObjectName(Text("DrawShowType_CB"));
+    DrawShowType_CB->setAccessibleName(Text("Draw show type"));
+    DrawShowType_CB->addItems({Text("Races"), Text("Results"), Text("Truncated ")});
+    DrawShowType_CB->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    connect(DSelect_CB, &QComboBox::currentIndexChanged, this, &ReportView::RefreshDisplay);
+    connect(DisplayLock_CB, &QCheckBox::clicked, this, &ReportView::DisplayLockClicked);
+    connect(DrawShowType_CB, &QComboBox::currentIndexChanged, this, &ReportView::RefreshDisplay);
+}
+
+void ReportView::BuildView() {
+    REdit = new ReportLinesView(this);
+    REdit->setObjectName(Text("REdit"));
+    REdit->setAccessibleName(Text("Report"));
+    // "Courier" by default; where it is not installed the font system puts a
+    // fixed-pitch font of the same widths in its place.
+    QFont courier(Text("Courier"), 10);
+    courier.setStyleHint(QFont::TypeWriter);
+    courier.setFixedPitch(true);
+    REdit->setFont(courier);
+    REdit->setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+// The selectors in a row above the report view, which takes every pixel the
+// panel gains; Tab goes along the row and then into the view.
+void ReportView::LayOutControls() {
+    auto* label = new QLabel(Text("Display:"), this);
+    label->setBuddy(DSelect_CB);
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(label);
+    controls->addWidget(DSelect_CB);
+    controls->addSpacing(12);
+    controls->addWidget(DisplayLock_CB);
+    controls->addSpacing(12);
+    controls->addWidget(DrawShowType_CB);
+    controls->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(5, 5, 5, 5);
+    layout->addLayout(controls);
+    layout->addWidget(REdit, 1);
+    setTabOrder(DSelect_CB, DisplayLock_CB);
+    setTabOrder(DisplayLock_CB, DrawShowType_CB);
+    setTabOrder(DrawShowType_CB, REdit);
+}
+
+void ReportView::BuildPopupMenu() {
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(Text("PopupMenu1"));
+    AddMenuAction(PopupMenu1, "Save To Text File", "PopSaveText", this,
+                  &ReportView::SaveViewAsText);
+    AddMenuAction(PopupMenu1, "Save To RTF File", "PopSaveRtf", this, &ReportView::SaveViewAsRtf);
+    AddMenuAction(PopupMenu1, "Save to HTML file", "PopSaveHtml", this,
+                  &ReportView::SaveViewAsHtml);
+    AddMenuAction(PopupMenu1, "Save to PDF file", "PopSavePdf", this, &ReportView::SaveViewAsPdf);
+    AddMenuAction(PopupMenu1, "Copy to Clipboard", "PopCopy", this,
+                  &ReportView::CopyViewToClipboard);
+    AddMenuAction(PopupMenu1, "Print", "PopPrint", this, &ReportView::PrintView);
+    AddMenuAction(PopupMenu1, "Printer Setup", "PopPrinterSetup", this, &ReportView::PrinterSetup);
+    AddMenuAction(PopupMenu1, "Font", "PopFont", this, &ReportView::ChooseViewFont);
+    connect(REdit, &ReportLinesView::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu1->popup(REdit->viewport()->mapToGlobal(at)); });
+}
+
+void ReportView::DisplayLockClicked() {
+    const bool locked = DisplayLock_CB->isChecked();
+    DSelect_CB->setEnabled(!locked);
+    if (!locked)
+        RefreshDisplay();
+}
+
+bm::ShowType ReportView::DrawShowType() const {
+    return static_cast<bm::ShowType>(DrawShowType_CB->currentIndex());
+}
+
+void ReportView::RefreshDisplay() {
+    if (DSelect_CB->currentIndex() < 0) {
+        const QSignalBlocker blocker(DSelect_CB);
+        DSelect_CB->setCurrentIndex(0);
+    }
+    const bm::Boatmeet* meet = session_.Meet();
+    if (!meet)
+        return;
+    std::ostringstream report;
+    // A report not in this version leaves the stream empty: the view empties.
+    bm::WriteReport(*meet, DSelect_CB->currentIndex(), DrawShowType(), report);
+    LoadView(bm::ReportLines(report.str()));
+}
+
+// The view keeps its scroll position, caret and selection, so a refresh
+// after an edit leaves the reader where they were.
+void ReportView::LoadView(std::vector<std::string> lines) {
+    if (DisplayLock_CB->isChecked())
+        return;
+    REdit->SetLines(std::move(lines));
+}
+
+const std::vector<std::string>& ReportView::ViewLines() const {
+    return REdit->Lines();
+}
+
+QString ReportView::ChooseOutputFile(const char* filter, const char* suffix) {
+    return dialogs_.SaveFileName(this, SaveRequest{Text(filter), Text(suffix), QString()});
+}
+
+void ReportView::WriteOutput(const QString& name, const std::string& content) {
+    if (!bm::WriteFileSafely(name.toStdString(), content))
+        bm::Messages().Inform("Could not write to file : " + name.toStdString());
+}
+
+void ReportView::SaveViewAsText() {
+    const QString name = ChooseOutputFile("Text Files (*.txt)", "txt");
+    if (name.isEmpty())
+        return;
+    std::string content;
+    for (const std::string& line : ViewLines())
+        content += line + '\n';
+    WriteOutput(name, content);
+}
+
+void ReportView::SaveViewAsRtf() {
+    const QString name = ChooseOutputFile("RTF files (*.rtf)", "rtf");
+    if (name.isEmpty())
+        return;
+    std::ostringstream out;
+    const QFont font = REdit->font();
+    bm::WriteRtfReport(out, ViewLines(), font.family().toStdString(),
+                       font.pointSize() > 0 ? font.pointSize() : 10);
+    WriteOutput(name, out.str());
+}
+
+void ReportView::SaveViewAsHtml() {
+    const bm::Boatmeet* meet = session_.Meet();
+    if (!meet)
+        return;
+    const QString name = ChooseOutputFile("HTML files (*.html)", "html");
+    if (name.isEmpty())
+        return;
+    std::ostringstream out;
+    bm::WriteHtmlReport(out, meet->Title, meet->Date, DSelect_CB->currentText().toStdString(),
+                        ViewLines());
+    WriteOutput(name, out.str());
+}
+
+void ReportView::SaveViewAsPdf() {
+    const QString name = ChooseOutputFile("PDF files (*.pdf)", "pdf");
+    if (name.isEmpty())
+        return;
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(name);
+    pdf.setPageLayout(printer_->pageLayout());
+    pdf.setDocName(DSelect_CB->currentText());
+    if (!PrintLines(pdf, REdit->font(), ViewLines(), bm::CurrentSettings().SplitOnBlankLine))
+        bm::Messages().Inform("Could not write to file : " + name.toStdString());
+}
+
+void ReportView::PrintView() {
+    printer_->setDocName(DSelect_CB->currentText());
+    if (!PrintLines(*printer_, REdit->font(), ViewLines(), bm::CurrentSettings().SplitOnBlankLine))
+        bm::Messages().Inform("Could not start printing: no printer is available.");
+}
+
+void ReportView::PrinterSetup() {
+    dialogs_.SetUpPrinter(this, *printer_);
+}
+
+void ReportView::ChooseViewFont() {
+    QFont font = REdit->font();
+    if (dialogs_.ChooseFont(this, font))
+        REdit->setFont(font);
+}
+
+void ReportView::CopyViewToClipboard() {
+    const ReportLinesView::Position caret = REdit->Caret();
+    REdit->SelectAll();
+    REdit->Copy();
+    REdit->SetCaret(caret);
+}

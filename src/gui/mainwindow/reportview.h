@@ -1,0 +1,72 @@
+// ReportView: the main window's report panel Panel1: the display selector
+// DSelect_CB, the display lock DisplayLock_CB and the draw show type
+// DrawShowType_CB above the report view REdit with its pop-up menu
+// PopupMenu1, and every output of the view's lines (text, RTF, HTML and PDF
+// files, printer, clipboard) with the printer set-up and the view's font.
+#pragma once
+
+#include "engine/draw/drawdisplay.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class DialogProvider;
+class QCheckBox;
+class QComboBox;
+class QMenu;
+class QPrinter;
+class ReportLinesView;
+
+namespace bm {
+class MeetSession;
+}
+
+class ReportView : public QWidget {
+    Q_OBJECT
+public:
+    // The panel shows the reports of the session's meet and asks through the
+    // dialogs; neither is owned.
+    ReportView(const bm::MeetSession& session, DialogProvider& dialogs, QWidget* parent = nullptr);
+    ~ReportView() override;
+
+    // Produces the selected report of the open meet and shows it.
+    void RefreshDisplay();
+    // Shows the lines in the view unless the display is locked.
+    void LoadView(std::vector<std::string> lines);
+    const std::vector<std::string>& ViewLines() const;
+    bm::ShowType DrawShowType() const;
+
+    // --- Outputs of the view (the Output menu and the pop-up menu) ---
+    void SaveViewAsText();
+    void SaveViewAsRtf();
+    void SaveViewAsHtml();
+    void SaveViewAsPdf();
+    void CopyViewToClipboard();
+    void PrintView();
+    void PrinterSetup();
+    void ChooseViewFont();
+    QPrinter& Printer() { return *printer_; }
+
+private:
+    void BuildSelectors();
+    void BuildView();
+    void LayOutControls();
+    void BuildPopupMenu();
+    void DisplayLockClicked();
+    // The file name chosen in a save dialog for the view's text, "" when cancelled.
+    QString ChooseOutputFile(const char* filter, const char* suffix);
+    void WriteOutput(const QString& name, const std::string& content);
+
+    const bm::MeetSession& session_;
+    DialogProvider& dialogs_;
+    std::unique_ptr<QPrinter> printer_;
+
+    QComboBox* DSelect_CB = nullptr;
+    QCheckBox* DisplayLock_CB = nullptr;
+    QComboBox* DrawShowType_CB = nullptr;
+    ReportLinesView* REdit = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+};
