@@ -71,12 +71,12 @@ void TForm1::FileReopen(const QString& name) {
 
 void TForm1::OpenLast() {
     if (session_.OpenLast())
-        RefreshAll();
+        MeetReplaced();
 }
 
 void TForm1::OpenFile(const QString& name) {
     if (session_.OpenFile(name.toStdString()))
-        RefreshAll();
+        MeetReplaced();
 }
 
 void TForm1::FileSave() {
@@ -97,7 +97,7 @@ void TForm1::FileExit() {
 
 void TForm1::OpsCreateNew() {
     session_.CreateNew();
-    RefreshAll();
+    MeetReplaced();
 }
 
 void TForm1::OpsChangeTitle() {

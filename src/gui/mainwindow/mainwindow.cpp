@@ -10,6 +10,7 @@
 #include "gui/dialogs/inputdialog.h"
 #include "gui/dialogs/preferencesdialog.h"
 #include "gui/dialogs/progressdialog.h"
+#include "gui/mainwindow/meetview.h"
 #include "gui/mainwindow/reportview.h"
 #include "store/settingsstore.h"
 
@@ -196,8 +197,26 @@ void TForm1::CheckClose(QCloseEvent* event) {
     event->accept();
 }
 
+void TForm1::MeetChanged(std::string_view step, std::string_view group) {
+    session_.RecordChange(step, group);
+    RefreshAll();
+}
+
+void TForm1::AddMeetView(MeetView* view) {
+    views_.push_back(view);
+}
+
+void TForm1::MeetReplaced() {
+    for (MeetView* view : views_)
+        view->MeetReplaced();
+    RefreshAll();
+}
+
 void TForm1::RefreshAll() {
     SetWindowTitle();
+    if (session_.HasMeet())
+        for (MeetView* view : views_)
+            view->ReloadFromMeet();
     RefreshDisplay();
 }
 

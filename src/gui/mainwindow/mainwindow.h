@@ -9,9 +9,11 @@
 #include <QMainWindow>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class DialogProvider;
+class MeetView;
 class QAction;
 class QMenu;
 class QToolButton;
@@ -82,6 +84,14 @@ public:
     // Every open editor reloads from the meet, the title follows the meet and
     // the report view is produced again.
     void RefreshAll();
+    // Every change a window makes to the meet ends here: the change becomes
+    // one undoable step named for the menu ("Crew change"), changes of one
+    // group (bm::TypingGroup: the same field of the same crew or entry while
+    // typing) are one step, the recovery copy follows, and refresh all runs.
+    void MeetChanged(std::string_view step, std::string_view group = {});
+    // A window over the meet that refresh all reaches (not owned; it lives as
+    // long as the main window).
+    void AddMeetView(MeetView* view);
     void SetWindowTitle();
     bm::MeetSession& Session() { return session_; }
     TProgressF* ProgressWindow() const { return ProgressF; }
@@ -111,6 +121,9 @@ private:
                                void (TForm1::*handler)());
     void DoRefresh();
     void CheckClose(QCloseEvent* event);
+    // After a meet was opened or created: the views let go of the old one,
+    // then everything is shown anew.
+    void MeetReplaced();
     // Tells that a command's window is not part of this version yet; with
     // needsMeet, only when a meet is open.
     void NotAvailable(const char* command, bool needsMeet);
@@ -119,6 +132,7 @@ private:
     DialogProvider& dialogs_;
     bm::MeetSession session_;
     QString helpFolder_;
+    std::vector<MeetView*> views_;
 
     QWidget* Panel2 = nullptr;
     ReportView* Panel1 = nullptr;
