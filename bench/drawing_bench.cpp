@@ -1,8 +1,7 @@
 // Drawing every event of a large meet, and writing its draw displays.
+#include "benchmeets.h"
 #include "engine/draw/drawdisplay.h"
 #include "engine/draw/randomdraw.h"
-#include "engine/import/makedata.h"
-#include "engine/model/random.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,16 +10,7 @@
 namespace {
 
 std::unique_ptr<bm::Boatmeet> DrawnMeet(int crews, int events, int clubs) {
-    bm::ResetRandom();
-    bm::GenerateParams params;
-    params.Title = "Benchmark Regatta";
-    params.Crews = crews;
-    params.Events = events;
-    params.Clubs = clubs;
-    std::string error;
-    auto meet = bm::GenerateMeet(params, error);
-    DrawAllEvents(*meet);
-    return meet;
+    return bm::bench::DrawnMeet({"Benchmark Regatta", crews, events, clubs});
 }
 
 // A meet of 20,000 crews in 400 events from 500 clubs, drawn once.

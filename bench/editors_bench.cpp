@@ -3,10 +3,8 @@
 // making the list lines), selecting a crew with what the window then shows,
 // changing a crew's event, and a new crew (whose missing event the sort must
 // place last).
-#include "engine/draw/randomdraw.h"
+#include "benchmeets.h"
 #include "engine/editors/creweditor.h"
-#include "engine/import/makedata.h"
-#include "engine/model/random.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,13 +14,7 @@
 namespace {
 
 bm::Boatmeet& LargeMeet() {
-    static std::unique_ptr<bm::Boatmeet> meet = [] {
-        bm::ResetRandom();
-        std::string error;
-        auto generated = bm::GenerateMeet({"", 3000, 150, 200, 600, 300}, error);
-        DrawAllEvents(*generated);
-        return generated;
-    }();
+    static std::unique_ptr<bm::Boatmeet> meet = bm::bench::DrawnMeet(bm::bench::Championship());
     return *meet;
 }
 

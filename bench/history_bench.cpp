@@ -3,11 +3,8 @@
 // change costs the user (recording the step and handing the recovery copy to
 // its writer), what undoing costs, and what the writer thread does with a
 // copy. Recording is also timed on the default generated meet (300 crews).
-#include "engine/draw/randomdraw.h"
-#include "engine/import/makedata.h"
-#include "engine/model/random.h"
+#include "benchmeets.h"
 #include "engine/model/textfile.h"
-#include "engine/schedule/scheduler.h"
 #include "engine/session/history.h"
 #include "engine/session/meetsession.h"
 #include "engine/session/recovery.h"
@@ -22,19 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::unique_ptr<bm::Boatmeet> DrawnMeet(const bm::GenerateParams& params) {
-    bm::ResetRandom();
-    std::string error;
-    auto meet = bm::GenerateMeet(params, error);
-    DrawAllEvents(*meet);
-    meet->RaceTimes.SetPeriods({{800, 1800, 2, 0}});
-    meet->CollectRaces();
-    ScheduleRaces(*meet, bm::ScheduleMode::Moderate, bm::FinalsPlacement::AtEnd, nullptr, nullptr);
-    return meet;
-}
-
 std::unique_ptr<bm::Boatmeet> Championship() {
-    return DrawnMeet({"", 3000, 150, 200, 600, 300});
+    return bm::bench::ScheduledMeet(bm::bench::Championship());
 }
 
 // A folder of its own in the system's temporary folder, removed at the end.
@@ -68,7 +54,7 @@ void Change(bm::Boatmeet& meet, std::int64_t i) {
 
 // Recording one step in the history: a copy of the meet and its saved form.
 void RecordStep(benchmark::State& state) {
-    auto meet = state.range(0) == 0 ? DrawnMeet({}) : Championship();
+    auto meet = state.range(0) == 0 ? bm::bench::ScheduledMeet({}) : Championship();
     bm::MeetHistory history;
     history.Start(*meet, true);
     std::int64_t i = 0;

@@ -2,12 +2,10 @@
 // the drawn and scheduled 3,000-crew meet of the scheduler benchmark, from
 // choosing it in the selector to the painted view; and the refresh after an
 // edit of the default 300-crew meet with the draw tree shown.
-#include "engine/draw/randomdraw.h"
+#include "benchmeets.h"
 #include "engine/import/makedata.h"
-#include "engine/model/random.h"
 #include "engine/model/settings.h"
 #include "engine/reports/catalogue.h"
-#include "engine/schedule/scheduler.h"
 #include "gui/common/dialogprovider.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/mainwindow/reportview.h"
@@ -31,13 +29,7 @@ namespace {
 // the folder.
 std::string WriteMeet(const QTemporaryDir& dir, const char* name,
                       const bm::GenerateParams& params) {
-    bm::ResetRandom();
-    std::string error;
-    auto meet = bm::GenerateMeet(params, error);
-    DrawAllEvents(*meet);
-    meet->RaceTimes.SetPeriods({{800, 1800, 2, 0}});
-    meet->CollectRaces();
-    ScheduleRaces(*meet, bm::ScheduleMode::Moderate, bm::FinalsPlacement::AtEnd, nullptr, nullptr);
+    const std::unique_ptr<bm::Boatmeet> meet = bm::bench::ScheduledMeet(params);
     const std::string path = QDir(dir.path()).filePath(QString::fromUtf8(name)).toStdString();
     meet->SaveToFile(path, true);
     return path;
@@ -69,7 +61,7 @@ private:
 };
 
 Window& LargeMeetWindow() {
-    static Window window({"", 3000, 150, 200, 600, 300});
+    static Window window(bm::bench::Championship());
     return window;
 }
 

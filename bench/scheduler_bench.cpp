@@ -1,9 +1,7 @@
-// Scheduling a drawn meet with the automatic scheduler (bm::ScheduleMode::Moderate, finals At
+// Scheduling a drawn meet with the automatic scheduler (Moderate, finals At
 // end, one period from 0800 every 2 minutes), and the same with the plain
 // scheduler that the tests hold it against.
-#include "engine/draw/randomdraw.h"
-#include "engine/import/makedata.h"
-#include "engine/model/random.h"
+#include "benchmeets.h"
 #include "engine/schedule/numbering.h"
 #include "engine/schedule/scheduler.h"
 #include "literal_scheduler.h"
@@ -13,10 +11,7 @@
 namespace {
 
 std::unique_ptr<bm::Boatmeet> DrawnMeet(const bm::GenerateParams& params) {
-    bm::ResetRandom();
-    std::string error;
-    auto meet = bm::GenerateMeet(params, error);
-    DrawAllEvents(*meet);
+    std::unique_ptr<bm::Boatmeet> meet = bm::bench::DrawnMeet(params);
     meet->RaceTimes.SetPeriods({{800, 1800, 2, 0}});
     return meet;
 }
@@ -28,10 +23,8 @@ bm::Boatmeet& DefaultMeet() {
     return *meet;
 }
 
-// A championship: 3,000 crews, 150 events, 200 clubs, 600 double-ups and 300
-// boat shares.
 bm::Boatmeet& LargeMeet() {
-    static std::unique_ptr<bm::Boatmeet> meet = DrawnMeet({"", 3000, 150, 200, 600, 300});
+    static std::unique_ptr<bm::Boatmeet> meet = DrawnMeet(bm::bench::Championship());
     return *meet;
 }
 

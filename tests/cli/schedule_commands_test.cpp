@@ -47,7 +47,7 @@ std::string Schedule(const std::string& file) {
 
 // sched_drawn.bmf: MS 1x of four crews (two semi-finals and a final) and the
 // final of WS 2x, whose Smith doubles up with Smith of MS 1x; one period from
-// 0900 every 10 minutes; least times 40, 40 and 20; ScheduleMode::Rigid, finals At end.
+// 0900 every 10 minutes; least times 40, 40 and 20; Rigid, finals At end.
 const std::string KeptSchedule = "0900 R1   MS 1x () Avon Smith  () Bath Jones  (1020)\n"
                                  "0910 R2   MS 1x () Cam Brown   () Avon Green  (1020)\n"
                                  "0940 R3   WS 2x () Avon Smith  () Bath Lee  \n"

@@ -154,7 +154,7 @@ TEST_F(SchedulerTest, FinalsAtEndWaitWhileAnyEventHasMoreThanItsFinal) {
     const int b = AddEvent("B", {1, 2});
     EXPECT_EQ(Schedule(ScheduleMode::Rigid, FinalsPlacement::AtEnd), "");
     EXPECT_EQ(Times(a, {4, 5, 6, 7}), (std::vector<int>{900, 910, 920, 930}));
-    // Race 3 must wait until 1010 (40 minutes after 930), and ScheduleMode::Rigid times the
+    // Race 3 must wait until 1010 (40 minutes after 930), and Rigid times the
     // semi-finals together. B's final could take 940 or 950, but A still has
     // more than its final left, so those time slots stay empty.
     EXPECT_EQ(Times(a, {2, 3}), (std::vector<int>{1000, 1010}));
