@@ -176,6 +176,9 @@ void UndoTest::aKilledProgramsChangeIsOfferedAtTheNextStart() {
     const std::string before = bm::test::ReadFile(meetFile);
     const QString folder = Q(dir_->File("recovery"));
     QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child.setProcessEnvironment(environment);
     child.start(QStringLiteral(BM_RECOVERY_CHILD),
                 {Q(dir_->File("settings.ini")), folder, Q(meetFile)});
     QVERIFY(child.waitForStarted());
@@ -210,6 +213,7 @@ void UndoTest::aKilledProgramsChangeIsOfferedAtTheNextStart() {
     QVERIFY(Form().Session().IsModified());
     QCOMPARE(Form().Session().FileName(), meetFile);
     QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet: Spring Regatta  on  12 April"));
+    QVERIFY(!Form().Report().ViewLines().empty());
     QCOMPARE(EditItems(), QStringLiteral("&Undo-|&Redo-"));
     QCOMPARE(bm::test::ReadFile(meetFile), before);
     Trigger("FileSave");
