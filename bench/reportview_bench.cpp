@@ -1,7 +1,9 @@
 // Showing reports in the main window's report view, offscreen: each report of
 // the drawn and scheduled 3,000-crew meet of the scheduler benchmark, from
-// choosing it in the selector to the painted view; and the refresh after an
-// edit of the default 300-crew meet with the draw tree shown.
+// choosing it in the selector to the painted view; the refresh after an
+// edit of the default 300-crew meet with the draw tree shown; and what a
+// change and an undo cost the user in the main window, with the draw tree
+// shown and recovery copies kept.
 #include "benchmeets.h"
 #include "engine/import/makedata.h"
 #include "engine/model/settings.h"
@@ -42,6 +44,7 @@ public:
         : store_(QDir(dir_.path()).filePath(QStringLiteral("settings.ini")).toStdString()),
           form_(store_, dialogs_) {
         const std::string meet = WriteMeet(dir_, "meet.bmf", params);
+        form_.SetRecoveryFolder(QDir(dir_.path()).filePath(QStringLiteral("recovery")));
         form_.resize(1000, 720);
         form_.show();
         form_.OpenFile(QString::fromStdString(meet));
@@ -119,6 +122,46 @@ void RefreshAfterEdit(benchmark::State& state) {
     crew.Name = names[0];
 }
 BENCHMARK(RefreshAfterEdit)->Unit(benchmark::kMillisecond);
+
+Window& MeetWindow(const benchmark::State& state) {
+    return state.range(0) == 0 ? DefaultMeetWindow() : LargeMeetWindow();
+}
+
+// A crew renamed as the crew editor does it at each key: the step recorded,
+// the recovery copy handed to its writer, every view refreshed and the view
+// painted; the time until the window is the user's again.
+void ChangeInMainWindow(benchmark::State& state) {
+    Window& window = MeetWindow(state);
+    window.Selector().setCurrentIndex(0);
+    bm::Boatmeet& meet = *window.Form().Session().Meet();
+    const int id = meet.Crews[150]->Id;
+    const std::string group = bm::TypingGroup("crew", id, "name");
+    std::int64_t i = 0;
+    for (auto _ : state) {
+        meet.FindCrew(id)->Name = "Typed " + std::to_string(++i);
+        window.Form().MeetChanged("Crew change", group);
+        window.Paint();
+    }
+    window.Form().Session().FlushRecovery();
+}
+BENCHMARK(ChangeInMainWindow)->Arg(0)->Arg(1)->ArgName("large")->Unit(benchmark::kMillisecond);
+
+// Undo and then redo a step through the Edit menu's handlers: two restores of
+// the meet, each followed by refresh all and the painted view.
+void UndoRedoInMainWindow(benchmark::State& state) {
+    Window& window = MeetWindow(state);
+    window.Selector().setCurrentIndex(0);
+    window.Form().Session().Meet()->Crews[150]->Name = "Changed";
+    window.Form().MeetChanged("Crew change");
+    for (auto _ : state) {
+        window.Form().EditUndo();
+        window.Paint();
+        window.Form().EditRedo();
+        window.Paint();
+    }
+    window.Form().Session().FlushRecovery();
+}
+BENCHMARK(UndoRedoInMainWindow)->Arg(0)->Arg(1)->ArgName("large")->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -4,9 +4,11 @@
 #include "store/settingsstore.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 // Boatmeet [MEETFILE]: with a meet file (as a file manager passes it) the
-// window opens it at once; without one it greets with the About box.
+// window opens it at once; without one it greets with the About box and
+// offers the unsaved changes a crash left behind.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Boatmeet"));
@@ -16,11 +18,10 @@ int main(int argc, char** argv) {
     MessageBoxes messages;
     TForm1 window(store, dialogs);
     messages.SetParent(&window);
+    const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!appData.isEmpty())
+        window.SetRecoveryFolder(appData + QStringLiteral("/recovery"));
     window.show();
-    const QString meetFile = MeetFileArgument(QApplication::arguments());
-    if (!meetFile.isEmpty())
-        window.OpenFile(meetFile);
-    else
-        window.DoAbout();
+    window.StartUp(MeetFileArgument(QApplication::arguments()));
     return QApplication::exec();
 }

@@ -40,7 +40,11 @@ TForm1::TForm1(bm::SettingsStore& store, DialogProvider& dialogs, QWidget* paren
     PrefsF = new TPrefsF(this);
     AboutBox = new TAboutBox(this);
     HelpF = new THelpF(this);
+    recoveryCheck_.setSingleShot(true);
+    recoveryCheck_.setInterval(2000);
+    connect(&recoveryCheck_, &QTimer::timeout, this, &TForm1::CheckRecoveryCopy);
     RefreshDisplay();
+    UpdateEditActions();
     SetWindowTitle();
     resize(960, 680);
 }
@@ -54,6 +58,7 @@ QAction* TForm1::AddAction(QMenu* menu, const char* caption, const char* name,
 
 void TForm1::BuildMenus() {
     BuildFileMenu();
+    BuildEditMenu();
     BuildOperationsMenu();
     QMenu* output = menuBar()->addMenu(Text("&Output"));
     output->setObjectName(Text("OutputMenu"));
@@ -87,6 +92,19 @@ void TForm1::BuildFileMenu() {
     AddAction(FileMenu, "Save &Key Data", "FileSaveKey", &TForm1::FileSaveKey);
     FileMenu->addSeparator();
     AddAction(FileMenu, "&Exit", "FileExit", &TForm1::FileExit)->setShortcut(QKeySequence::Quit);
+}
+
+// Undo and Redo act on the meet while this window is active; in every other
+// window the keys stay with that window's controls (an edit undoes its typing).
+void TForm1::BuildEditMenu() {
+    QMenu* edit = menuBar()->addMenu(Text("E&dit"));
+    edit->setObjectName(Text("EditMenu"));
+    UndoItem = AddAction(edit, "&Undo", "EditUndo", &TForm1::EditUndo);
+    UndoItem->setShortcut(Text("Ctrl+Z"));
+    RedoItem = AddAction(edit, "&Redo", "EditRedo", &TForm1::EditRedo);
+    RedoItem->setShortcuts({QKeySequence(Text("Ctrl+Shift+Z")), QKeySequence(Text("Ctrl+Y"))});
+    for (QAction* item : {UndoItem, RedoItem})
+        item->setShortcutContext(Qt::WindowShortcut);
 }
 
 void TForm1::BuildOperationsMenu() {
@@ -214,6 +232,10 @@ void TForm1::MeetReplaced() {
 
 void TForm1::RefreshAll() {
     SetWindowTitle();
+    UpdateEditActions();
+    // The recovery copy of this change is written shortly: look at how that went.
+    if (!recoveryFolder_.isEmpty() && !recoveryWarned_)
+        recoveryCheck_.start();
     if (session_.HasMeet())
         for (MeetView* view : views_)
             view->ReloadFromMeet();

@@ -7,6 +7,7 @@
 #include "engine/session/meetsession.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <string>
 #include <string_view>
@@ -51,6 +52,18 @@ public:
     void FileExit();
     // Opens a meet file as the open flow does.
     void OpenFile(const QString& name);
+
+    // --- Edit and the recovery copy (editcommands.cpp) ---
+    // Undo and redo of the changes to the meet.
+    void EditUndo();
+    void EditRedo();
+    // Keeps recovery copies of unsaved changes in the folder (the user's
+    // application data); without it none is kept. Set once, at start-up.
+    void SetRecoveryFolder(const QString& folder);
+    // The program's start, once the window is shown: the meet file given opens
+    // (and a recovery copy of it is offered); without one the About box
+    // greets, then every recovery copy of a meet left unsaved is offered.
+    void StartUp(const QString& meetFile);
 
     // --- Operations (filecommands.cpp) ---
     void OpsCreateNew();
@@ -111,6 +124,7 @@ private:
 
     void BuildMenus();
     void BuildFileMenu();
+    void BuildEditMenu();
     void BuildOperationsMenu();
     void BuildOutputMenu(QMenu* menu);
     void BuildToolButtons();
@@ -120,6 +134,12 @@ private:
     QToolButton* AddToolButton(const char* name, const char* text, const char* hint,
                                void (TForm1::*handler)());
     void DoRefresh();
+    // The Edit menu names the steps that Undo and Redo would take back or
+    // bring back, and offers only what there is.
+    void UpdateEditActions();
+    // Says once, when the recovery copy could not be written, that unsaved
+    // changes are not safe from a crash.
+    void CheckRecoveryCopy();
     void CheckClose(QCloseEvent* event);
     // After a meet was opened or created: the views let go of the old one,
     // then everything is shown anew.
@@ -138,6 +158,11 @@ private:
     ReportView* Panel1 = nullptr;
     QMenu* FileMenu = nullptr;
     QMenu* Reopen = nullptr;
+    QAction* UndoItem = nullptr;
+    QAction* RedoItem = nullptr;
+    QString recoveryFolder_;
+    QTimer recoveryCheck_;
+    bool recoveryWarned_ = false;
 
     TFGetData* GetData = nullptr;
     TProgressF* ProgressF = nullptr;
