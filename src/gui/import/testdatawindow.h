@@ -1,0 +1,44 @@
+// TMakeData_F: the "Test Data Generation" window: writes a synthetic meet of
+// the chosen size to a file, without touching the open meet.
+#pragma once
+
+#include <QDialog>
+
+#include <string>
+
+class DialogProvider;
+class QLineEdit;
+class QPushButton;
+
+class TMakeData_F : public QDialog {
+    Q_OBJECT
+public:
+    // The window browses for its file with the dialogs (not owned).
+    explicit TMakeData_F(DialogProvider& dialogs, QWidget* parent = nullptr);
+
+    // Shows the window, the output file starting in the folder of the open
+    // meet's file (the root folder without one).
+    void Open(const std::string& meetFileName);
+
+    // --- The controls' handlers ---
+    void DoBrowse();
+    void DoGenerate();
+    void DoClose();
+
+private:
+    QLineEdit* AddEdit(const char* name, const char* text);
+    void LayOutControls();
+
+    DialogProvider& dialogs_;
+
+    QLineEdit* OFName_E = nullptr;
+    QPushButton* Browse_B = nullptr;
+    QLineEdit* Title_E = nullptr;
+    QLineEdit* NCrews_E = nullptr;
+    QLineEdit* NEvents_E = nullptr;
+    QLineEdit* NClubs_E = nullptr;
+    QLineEdit* DUp_E = nullptr;
+    QLineEdit* BS_E = nullptr;
+    QPushButton* Generate_B = nullptr;
+    QPushButton* Close_B = nullptr;
+};
