@@ -2,10 +2,12 @@
 
 #include "engine/import/makedata.h"
 #include "engine/model/text.h"
+#include "engine/session/meetsession.h"
 #include "engine/session/messages.h"
 #include "gui/common/dialogprovider.h"
 #include "gui/common/textconversion.h"
 
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -14,14 +16,22 @@
 
 namespace {
 
+constexpr const char* TestDataOverOpenMeetText =
+    "This file holds the open Boatmeet; choose another file for the test data.";
+
 int Count(const QLineEdit* edit) {
     return bm::ReadInt(edit->text().toStdString());
 }
 
+bool SameFile(const QString& a, const QString& b) {
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
 } // namespace
 
-TMakeData_F::TMakeData_F(DialogProvider& dialogs, QWidget* parent)
-    : QDialog(parent), dialogs_(dialogs) {
+TMakeData_F::TMakeData_F(DialogProvider& dialogs, const bm::MeetSession& session, QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs), session_(session) {
     setObjectName(Text("MakeData_F"));
     setWindowTitle(Text("Test Data Generation"));
     setModal(false);
@@ -76,8 +86,8 @@ void TMakeData_F::LayOutControls() {
     layout->addLayout(buttons);
 }
 
-void TMakeData_F::Open(const std::string& meetFileName) {
-    OFName_E->setText(Text(bm::TestDataFolder(meetFileName)));
+void TMakeData_F::Open() {
+    OFName_E->setText(Text(bm::TestDataFolder(session_.FileName())));
     show();
     raise();
     activateWindow();
@@ -91,6 +101,12 @@ void TMakeData_F::DoBrowse() {
 }
 
 void TMakeData_F::DoGenerate() {
+    // Generated data written over the open meet's file would replace the
+    // regatta on disk while the window still shows it.
+    if (session_.HasMeet() && SameFile(OFName_E->text(), Text(session_.FileName()))) {
+        bm::Messages().Inform(TestDataOverOpenMeetText);
+        return;
+    }
     bm::GenerateParams params;
     params.Title = Title_E->text().toStdString();
     params.Clubs = Count(NClubs_E);

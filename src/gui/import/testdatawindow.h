@@ -4,21 +4,24 @@
 
 #include <QDialog>
 
-#include <string>
-
 class DialogProvider;
+
+namespace bm {
+class MeetSession;
+}
 class QLineEdit;
 class QPushButton;
 
 class TMakeData_F : public QDialog {
     Q_OBJECT
 public:
-    // The window browses for its file with the dialogs (not owned).
-    explicit TMakeData_F(DialogProvider& dialogs, QWidget* parent = nullptr);
+    // The window browses for its file with the dialogs and keeps off the
+    // file of the session's meet (neither is owned).
+    TMakeData_F(DialogProvider& dialogs, const bm::MeetSession& session, QWidget* parent = nullptr);
 
-    // Shows the window, the output file starting in the folder of the open
-    // meet's file (the root folder without one).
-    void Open(const std::string& meetFileName);
+    // Shows the window, the output file starting in the folder of the
+    // session's meet file (the root folder without one).
+    void Open();
 
     // --- The controls' handlers ---
     void DoBrowse();
@@ -30,6 +33,7 @@ private:
     void LayOutControls();
 
     DialogProvider& dialogs_;
+    const bm::MeetSession& session_;
 
     QLineEdit* OFName_E = nullptr;
     QPushButton* Browse_B = nullptr;

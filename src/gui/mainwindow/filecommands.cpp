@@ -133,7 +133,7 @@ void TForm1::OpnsNumberCrews(bool byEvent) {
 }
 
 void TForm1::OpnsTestData() {
-    MakeData_F->Open(session_.FileName());
+    MakeData_F->Open();
 }
 
 // The import asks through the program's messages and the open dialog; the

@@ -48,7 +48,7 @@ TForm1::TForm1(bm::SettingsStore& store, DialogProvider& dialogs, QWidget* paren
     // While the draw editor is open the report view shows the draw it edits.
     Panel1->SetTakenOver([this] { return DEdit->isVisible(); });
     ESplitF = new TESplitF(this);
-    MakeData_F = new TMakeData_F(dialogs_, this);
+    MakeData_F = new TMakeData_F(dialogs_, session_, this);
     RefreshDisplay();
     SetWindowTitle();
     resize(960, 680);
