@@ -3,6 +3,7 @@
 #include "engine/draw/draweditor.h"
 #include "engine/reports/reportoutput.h"
 #include "engine/session/messages.h"
+#include "gui/common/namedlabel.h"
 #include "gui/common/textconversion.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/mainwindow/reportview.h"
@@ -31,7 +32,7 @@ QLabel* ValueLabel(const char* name, const char* accessibleName, QWidget* parent
     auto* label = new QLabel(Text(NoneText), parent);
     label->setObjectName(Text(name));
     label->setAccessibleName(Text(accessibleName));
-    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
 
@@ -98,26 +99,9 @@ void TDEdit::BuildControls() {
     Close_C = AddButton("Close_C", "&Close", &TDEdit::DoClose);
 }
 
-// The event choice on top; the slots on the left and the unplaced crews on
-// the right with the buttons between them; the counts under the unplaced
-// crews; Close at the bottom. Tab follows the order of the work: event,
-// slot, crew, buttons.
-void TDEdit::LayOutControls() {
-    auto* label1 = new QLabel(Text("Event: "), this);
-    label1->setObjectName(Text("Label1"));
-    label1->setBuddy(REEvents_CB);
-    auto* label4 = new QLabel(Text("Crew Slots:"), this);
-    label4->setObjectName(Text("Label4"));
-    label4->setBuddy(RaceSlot_E);
-    auto* label3 = new QLabel(Text("UnPlaced Crews:"), this);
-    label3->setObjectName(Text("Label3"));
-    label3->setBuddy(UnPlaced_E);
-
-    auto* eventRow = new QHBoxLayout;
-    eventRow->addWidget(label1);
-    eventRow->addWidget(REEvents_CB);
-    eventRow->addStretch();
-
+// The buttons in a column between the lists: the two that work on the
+// chosen slot, then the three that work on the whole draw.
+QLayout* TDEdit::ButtonColumn() {
     auto* buttons = new QVBoxLayout;
     buttons->addStretch();
     for (QPushButton* button : {Move_B, Remove_B})
@@ -126,26 +110,45 @@ void TDEdit::LayOutControls() {
     for (QPushButton* button : {Expand_B, Contact_B, Auto_B})
         buttons->addWidget(button);
     buttons->addStretch();
+    return buttons;
+}
 
+QLayout* TDEdit::CountsGrid() {
     auto* counts = new QGridLayout;
-    const std::pair<const char*, QLabel*> rows[] = {{"Crews:", NCrews_L},
-                                                    {"Placed:", Placed_L},
-                                                    {"UnPlaced:", UnPlaced_L},
-                                                    {"Status:", Status_L}};
+    const struct {
+        const char* name;
+        const char* caption;
+        QLabel* value;
+    } rows[] = {{"Label2", "Crews:", NCrews_L},
+                {"Label5", "Placed:", Placed_L},
+                {"Label6", "UnPlaced:", UnPlaced_L},
+                {"Label7", "Status:", Status_L}};
     int row = 0;
-    for (const auto& [caption, value] : rows) {
-        counts->addWidget(new QLabel(Text(caption), this), row, 0);
+    for (const auto& [name, caption, value] : rows) {
+        counts->addWidget(NamedLabel(name, caption, nullptr, this), row, 0);
         counts->addWidget(value, row++, 1);
     }
     counts->setColumnStretch(1, 1);
+    return counts;
+}
+
+// The event choice on top; the slots on the left and the unplaced crews on
+// the right with the buttons between them; the counts under the unplaced
+// crews; Close at the bottom. Tab follows the order of the work: event,
+// slot, crew, buttons.
+void TDEdit::LayOutControls() {
+    auto* eventRow = new QHBoxLayout;
+    eventRow->addWidget(NamedLabel("Label1", "Event: ", REEvents_CB, this));
+    eventRow->addWidget(REEvents_CB);
+    eventRow->addStretch();
 
     auto* lists = new QGridLayout;
-    lists->addWidget(label4, 0, 0);
-    lists->addWidget(label3, 0, 2);
+    lists->addWidget(NamedLabel("Label4", "Crew Slots:", RaceSlot_E, this), 0, 0);
+    lists->addWidget(NamedLabel("Label3", "UnPlaced Crews:", UnPlaced_E, this), 0, 2);
     lists->addWidget(RaceSlot_E, 1, 0, 2, 1);
-    lists->addLayout(buttons, 1, 1, 2, 1);
+    lists->addLayout(ButtonColumn(), 1, 1, 2, 1);
     lists->addWidget(UnPlaced_E, 1, 2);
-    lists->addLayout(counts, 2, 2);
+    lists->addLayout(CountsGrid(), 2, 2);
     lists->setRowStretch(1, 1);
     lists->setColumnStretch(0, 1);
     lists->setColumnStretch(2, 1);
@@ -159,14 +162,10 @@ void TDEdit::LayOutControls() {
     layout->addLayout(lists, 1);
     layout->addLayout(bottom);
 
-    setTabOrder(REEvents_CB, RaceSlot_E);
-    setTabOrder(RaceSlot_E, UnPlaced_E);
-    setTabOrder(UnPlaced_E, Move_B);
-    setTabOrder(Move_B, Remove_B);
-    setTabOrder(Remove_B, Expand_B);
-    setTabOrder(Expand_B, Contact_B);
-    setTabOrder(Contact_B, Auto_B);
-    setTabOrder(Auto_B, Close_C);
+    QWidget* order[] = {REEvents_CB, RaceSlot_E, UnPlaced_E, Move_B, Remove_B,
+                        Expand_B,    Contact_B,  Auto_B,     Close_C};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
     resize(700, 480);
 }
 

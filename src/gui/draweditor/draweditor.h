@@ -14,6 +14,7 @@
 
 class QComboBox;
 class QLabel;
+class QLayout;
 class QListWidget;
 class QPushButton;
 class TForm1;
@@ -49,6 +50,8 @@ public:
 private:
     void BuildControls();
     void LayOutControls();
+    QLayout* ButtonColumn();
+    QLayout* CountsGrid();
     QPushButton* AddButton(const char* name, const char* caption, void (TDEdit::*handler)());
     // Fills the event choice with the meet's events, keeping the event chosen.
     void DoDropDown();

@@ -4,6 +4,7 @@
 #include "engine/model/boatmeet.h"
 #include "engine/model/text.h"
 #include "engine/session/messages.h"
+#include "gui/common/namedlabel.h"
 #include "gui/common/textconversion.h"
 
 #include <QComboBox>
@@ -12,18 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QLabel* Caption(const char* name, const char* text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(Text(text), parent);
-    label->setObjectName(Text(name));
-    if (buddy)
-        label->setBuddy(buddy);
-    return label;
-}
-
-} // namespace
 
 TESplitF::TESplitF(QWidget* parent) : QDialog(parent) {
     setObjectName(Text("ESplitF"));
@@ -45,12 +34,12 @@ TESplitF::TESplitF(QWidget* parent) : QDialog(parent) {
     connect(Cancel_B, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* eventRow = new QHBoxLayout;
-    eventRow->addWidget(Caption("Label1", "Event To Split:", Split_CB, this));
+    eventRow->addWidget(NamedLabel("Label1", "Event To Split:", Split_CB, this));
     eventRow->addWidget(Split_CB, 1);
     auto* divisionsRow = new QHBoxLayout;
-    divisionsRow->addWidget(Caption("Label2", "Into ", NDivs_E, this));
+    divisionsRow->addWidget(NamedLabel("Label2", "Into ", NDivs_E, this));
     divisionsRow->addWidget(NDivs_E);
-    divisionsRow->addWidget(Caption("Label3", "Divisions", nullptr, this));
+    divisionsRow->addWidget(NamedLabel("Label3", "Divisions", nullptr, this));
     divisionsRow->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

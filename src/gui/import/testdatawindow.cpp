@@ -47,6 +47,10 @@ TMakeData_F::TMakeData_F(DialogProvider& dialogs, const bm::MeetSession& session
     NClubs_E = AddEdit("NClubs_E", "50");
     DUp_E = AddEdit("DUp_E", "30");
     BS_E = AddEdit("BS_E", "30");
+    // Counts are short: their edits need not span the window.
+    const int countWidth = OFName_E->fontMetrics().horizontalAdvance(Text("000000000")) + 12;
+    for (QLineEdit* count : {NCrews_E, NEvents_E, NClubs_E, DUp_E, BS_E})
+        count->setMaximumWidth(countWidth);
     Generate_B = new QPushButton(Text("Generate"), this);
     Generate_B->setObjectName(Text("Generate_B"));
     Generate_B->setDefault(true);
