@@ -219,6 +219,9 @@ void TDEdit::DoNewEvent() {
     const QVariant key = REEvents_CB->currentData();
     if (key.isValid())
         editor_->DoNewEvent(key.toInt());
+    // Rows chosen in another event's lists mean nothing in this one.
+    RaceSlot_E->clear();
+    UnPlaced_E->clear();
     RefreshLists();
 }
 
