@@ -3,7 +3,6 @@
 // are found before anything changes.
 #include "clirun.h"
 #include "engine/draw/draweditor.h"
-#include "engine/draw/randomdraw.h"
 #include "engine/model/boatmeet.h"
 #include "engine/model/random.h"
 #include "engine/model/settings.h"
@@ -102,16 +101,6 @@ TEST(DrawEditCommand, ActionsLeaveTheMeetTheWindowLeaves) {
     editor.DoExpand();
     const std::string expected = MeetText(*meet);
     EXPECT_EQ(MeetText(*Boatmeet::LoadFromFile(file)), expected);
-
-    // AutoDraw is the draw of drawing the event alone.
-    const std::string drawn = dir.File("drawn.bmf");
-    DrawEdit({"draw", DataPath("draw_results.bmf"), "--event", "MS 4-", "-o", drawn});
-    DrawEdit({"draw-edit", drawn, "WS 2x", "remove", "3"});
-    DrawEdit({"draw-edit", drawn, "WS 2x", "place", "2", "7"});
-    DrawEdit({"draw-edit", drawn, "WS 2x", "expand"});
-    DrawEdit({"draw-edit", drawn, "MS 1x", "contract", "--yes"});
-    DrawEdit({"draw-edit", drawn, "MS 8+", "expand"});
-    EXPECT_EQ(ReadFile(drawn), ReadFile(file));
 }
 
 TEST(DrawEditCommand, AQuestionWithoutYesEndsTheCommand) {
