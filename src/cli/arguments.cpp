@@ -59,7 +59,8 @@ bool ParseArgs(const Command& command, const std::vector<std::string>& args, Par
         parsed.options[arg].emplace_back(first, first + static_cast<long>(arity));
         i += arity;
     }
-    if (parsed.positional.size() != command.arguments.size()) {
+    const std::size_t given = parsed.positional.size();
+    if (given < command.arguments.size() || given > command.arguments.size() + command.words.most) {
         error = "wrong number of arguments";
         return false;
     }

@@ -36,6 +36,15 @@ struct ArgumentRule {
     std::string help{};
 };
 
+// Words that may follow a command's arguments: an action and its values,
+// which the command reads and checks itself. The usage line shows them as
+// written here; the help lists each form with what it does.
+struct TrailingWords {
+    std::string usage{}; // "[show | remove SLOT | ...]"
+    std::size_t most = 0;
+    std::vector<ArgumentRule> forms{};
+};
+
 struct ParsedArgs {
     std::vector<std::string> positional;
     std::map<std::string, std::vector<std::vector<std::string>>> options;
@@ -51,6 +60,8 @@ struct Command {
     std::string name{};
     std::string summary{}; // one sentence
     std::vector<ArgumentRule> arguments{};
+    // Read into positional after the arguments.
+    TrailingWords words{};
     std::vector<OptionRule> options{}; // its own options, in the order the usage shows them
     // Changes the meet of FILE and writes it back, or to -o OUT.
     bool writesBack = false;

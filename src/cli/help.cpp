@@ -118,6 +118,8 @@ std::string UsageLine(const Command& command) {
     std::vector<std::string> pieces;
     for (const ArgumentRule& argument : command.arguments)
         pieces.push_back(argument.name);
+    for (std::string& piece : Words(command.words.usage))
+        pieces.push_back(std::move(piece));
     for (std::string& piece : OptionPieces(CommandOptions(command)))
         pieces.push_back(std::move(piece));
     const std::string prefix = "Usage: boatmeet-cli " + command.name;
@@ -143,6 +145,8 @@ void WriteCommandHelp(const Command& command, std::ostream& out) {
         out << "\nArguments:\n";
         for (const ArgumentRule& argument : command.arguments)
             WriteRow(out, argument.name, argument.help, DescriptionColumn);
+        for (const ArgumentRule& form : command.words.forms)
+            WriteRow(out, form.name, form.help, DescriptionColumn);
     }
     const std::vector<OptionRule> options = CommandOptions(command);
     if (!options.empty()) {

@@ -30,8 +30,10 @@ namespace guitest {
 // scripted name (an empty name cancels; none left cancels too).
 class ScriptedDialogs : public DialogProvider {
 public:
-    QString OpenFileName(QWidget*, const QString& filter) override {
+    using DialogProvider::OpenFileName;
+    QString OpenFileName(QWidget*, const QString& filter, const QString& title) override {
         openFilters.push_back(filter);
+        openTitles.push_back(title);
         return Next(openNames);
     }
     QString SaveFileName(QWidget*, const SaveRequest& request) override {
@@ -50,6 +52,7 @@ public:
     std::deque<QString> openNames;
     std::deque<QString> saveNames;
     std::vector<QString> openFilters;
+    std::vector<QString> openTitles;
     std::vector<SaveRequest> saveRequests;
     std::unique_ptr<QFont> font;
     int fontDialogs = 0;

@@ -9,8 +9,9 @@ const std::vector<Command>& Commands() {
         GenerateCommand(),
         ImportCommand(),
         SplitCommand(),
-        // The draw, and the crews' numbers that follow it.
+        // The draw, its changes by hand, and the crews' numbers that follow it.
         DrawCommand(),
+        DrawEditCommand(),
         NumberCrewsCommand(),
         // The timetable.
         PeriodsCommand(),

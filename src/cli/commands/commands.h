@@ -15,6 +15,7 @@ Command GenerateCommand();
 Command ImportCommand();
 Command SplitCommand();
 Command DrawCommand();
+Command DrawEditCommand();
 Command NumberCrewsCommand();
 Command PeriodsCommand();
 Command ScheduleCommand();

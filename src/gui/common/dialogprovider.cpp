@@ -5,8 +5,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-QString StandardDialogs::OpenFileName(QWidget* parent, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+// Each dialog is made for its one question, so its title and filter end with it.
+QString StandardDialogs::OpenFileName(QWidget* parent, const QString& filter,
+                                      const QString& title) {
+    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
 }
 
 QString StandardDialogs::SaveFileName(QWidget* parent, const SaveRequest& request) {

@@ -21,8 +21,12 @@ struct SaveRequest {
 class DialogProvider {
 public:
     virtual ~DialogProvider() = default;
-    // The chosen file, empty when cancelled.
-    virtual QString OpenFileName(QWidget* parent, const QString& filter) = 0;
+    // The chosen file, empty when cancelled; the dialog has the platform's title.
+    QString OpenFileName(QWidget* parent, const QString& filter) {
+        return OpenFileName(parent, filter, QString());
+    }
+    // The same with a title of its own ("Specify filename for : entries").
+    virtual QString OpenFileName(QWidget* parent, const QString& filter, const QString& title) = 0;
     virtual QString SaveFileName(QWidget* parent, const SaveRequest& request) = 0;
     // True when the user confirmed a font (then in font).
     virtual bool ChooseFont(QWidget* parent, QFont& font) = 0;
@@ -33,7 +37,8 @@ public:
 // The platform's own dialogs.
 class StandardDialogs : public DialogProvider {
 public:
-    QString OpenFileName(QWidget* parent, const QString& filter) override;
+    using DialogProvider::OpenFileName;
+    QString OpenFileName(QWidget* parent, const QString& filter, const QString& title) override;
     QString SaveFileName(QWidget* parent, const SaveRequest& request) override;
     bool ChooseFont(QWidget* parent, QFont& font) override;
     void SetUpPrinter(QWidget* parent, QPrinter& printer) override;

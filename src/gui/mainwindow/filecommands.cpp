@@ -2,13 +2,19 @@
 // with the window's dialogs, and the refresh that follows each change.
 #include "gui/mainwindow/mainwindow.h"
 
+#include "engine/import/vexaapply.h"
+#include "engine/reports/reportoutput.h"
 #include "engine/session/messages.h"
 #include "gui/common/dialogprovider.h"
 #include "gui/common/textconversion.h"
 #include "gui/dialogs/inputdialog.h"
+#include "gui/draweditor/eventsplitter.h"
+#include "gui/import/testdatawindow.h"
+#include "gui/mainwindow/reportview.h"
 #include "store/settingsstore.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -106,7 +112,9 @@ void TForm1::OpsChangeTitle() {
 }
 
 void TForm1::OpnsSplit() {
-    NotAvailable("Event Split", true);
+    bm::Boatmeet* meet = session_.Meet();
+    if (meet && ESplitF->Split(*meet))
+        MeetChanged("Split Event");
 }
 
 void TForm1::OpnsDraw() {
@@ -125,9 +133,25 @@ void TForm1::OpnsNumberCrews(bool byEvent) {
 }
 
 void TForm1::OpnsTestData() {
-    NotAvailable("Test Data generator", false);
+    MakeData_F->Open();
 }
 
+// The import asks through the program's messages and the open dialog; the
+// crews it made are a change of the meet, and its report stays on screen
+// under "Display Locked" (a view locked before keeps its text).
 void TForm1::VEXATest() {
-    NotAvailable("Load VEXA entry import", false);
+    bm::VexaLoadDialogs load;
+    load.Ask = [](const std::string& question) { return bm::Messages().Ask(question); };
+    load.Inform = [](const std::string& text) { bm::Messages().Inform(text); };
+    load.ChooseCsvFile = [this](const std::string& title) {
+        return dialogs_.OpenFileName(this, QStringLiteral("CSV files (*.csv)"), Text(title))
+            .toStdString();
+    };
+    std::string report;
+    if (!bm::RunVexaLoad(session_.Meet(), QCoreApplication::applicationDirPath().toStdString(),
+                         load, report))
+        return;
+    MeetChanged("Load VEXA");
+    Panel1->LoadView(bm::ReportLines(report));
+    Panel1->LockDisplay();
 }

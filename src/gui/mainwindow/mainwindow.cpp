@@ -10,6 +10,9 @@
 #include "gui/dialogs/inputdialog.h"
 #include "gui/dialogs/preferencesdialog.h"
 #include "gui/dialogs/progressdialog.h"
+#include "gui/draweditor/draweditor.h"
+#include "gui/draweditor/eventsplitter.h"
+#include "gui/import/testdatawindow.h"
 #include "gui/mainwindow/meetview.h"
 #include "gui/mainwindow/reportview.h"
 #include "store/settingsstore.h"
@@ -43,6 +46,12 @@ TForm1::TForm1(bm::SettingsStore& store, DialogProvider& dialogs, QWidget* paren
     recoveryCheck_.setSingleShot(true);
     recoveryCheck_.setInterval(2000);
     connect(&recoveryCheck_, &QTimer::timeout, this, &TForm1::CheckRecoveryCopy);
+    DEdit = new TDEdit(*this);
+    AddMeetView(DEdit);
+    // While the draw editor is open the report view shows the draw it edits.
+    Panel1->SetTakenOver([this] { return DEdit->isVisible(); });
+    ESplitF = new TESplitF(this);
+    MakeData_F = new TMakeData_F(dialogs_, session_, this);
     RefreshDisplay();
     UpdateEditActions();
     SetWindowTitle();
@@ -269,7 +278,7 @@ void TForm1::EditRace() {
 }
 
 void TForm1::EditDraw() {
-    NotAvailable("Draw Editor", true);
+    DEdit->Open();
 }
 
 void TForm1::ShowResultsEditor() {

@@ -20,8 +20,11 @@ class QMenu;
 class QToolButton;
 class ReportView;
 class TAboutBox;
+class TDEdit;
+class TESplitF;
 class TFGetData;
 class THelpF;
+class TMakeData_F;
 class TPrefsF;
 class TProgressF;
 
@@ -169,4 +172,7 @@ private:
     TPrefsF* PrefsF = nullptr;
     TAboutBox* AboutBox = nullptr;
     THelpF* HelpF = nullptr;
+    TDEdit* DEdit = nullptr;
+    TESplitF* ESplitF = nullptr;
+    TMakeData_F* MakeData_F = nullptr;
 };

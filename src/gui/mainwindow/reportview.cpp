@@ -125,7 +125,7 @@ void ReportView::RefreshDisplay() {
         DSelect_CB->setCurrentIndex(0);
     }
     const bm::Boatmeet* meet = session_.Meet();
-    if (!meet)
+    if (!meet || (takenOver_ && takenOver_()))
         return;
     std::ostringstream report;
     // A report not in this version leaves the stream empty: the view empties.
@@ -139,6 +139,11 @@ void ReportView::LoadView(std::vector<std::string> lines) {
     if (DisplayLock_CB->isChecked())
         return;
     REdit->SetLines(std::move(lines));
+}
+
+void ReportView::LockDisplay() {
+    DisplayLock_CB->setChecked(true);
+    DSelect_CB->setEnabled(false);
 }
 
 const std::vector<std::string>& ReportView::ViewLines() const {

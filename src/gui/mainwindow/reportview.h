@@ -9,6 +9,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,10 +33,18 @@ public:
     ReportView(const bm::MeetSession& session, DialogProvider& dialogs, QWidget* parent = nullptr);
     ~ReportView() override;
 
-    // Produces the selected report of the open meet and shows it.
+    // Produces the selected report of the open meet and shows it, unless a
+    // window has taken the view over.
     void RefreshDisplay();
+    // While the function gives true a window has taken the view over (the
+    // draw editor, while it is open, shows the draw it edits there): the
+    // selected report is not produced and the view shows what that window
+    // loads into it.
+    void SetTakenOver(std::function<bool()> takenOver) { takenOver_ = std::move(takenOver); }
     // Shows the lines in the view unless the display is locked.
     void LoadView(std::vector<std::string> lines);
+    // Ticks "Display Locked", so later refreshes leave the view's text as it is.
+    void LockDisplay();
     const std::vector<std::string>& ViewLines() const;
     bm::ShowType DrawShowType() const;
 
@@ -63,6 +72,7 @@ private:
     const bm::MeetSession& session_;
     DialogProvider& dialogs_;
     std::unique_ptr<QPrinter> printer_;
+    std::function<bool()> takenOver_;
 
     QComboBox* DSelect_CB = nullptr;
     QCheckBox* DisplayLock_CB = nullptr;

@@ -1,0 +1,36 @@
+// TESplitF: the "Event Splitter" dialog: an event with too many entries is
+// split into divisions, its crews shared out among them.
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace bm {
+class Boatmeet;
+}
+
+class TESplitF : public QDialog {
+    Q_OBJECT
+public:
+    explicit TESplitF(QWidget* parent = nullptr);
+
+    // Shows the dialog modally on the meet; true when an event was split.
+    bool Split(bm::Boatmeet& meet);
+
+    // --- The controls' handlers ---
+    void DoSplit();
+
+private:
+    // Fills the event choice with the meet's events, none chosen.
+    void DoList();
+
+    bm::Boatmeet* meet_ = nullptr; // only while the dialog is shown
+
+    QComboBox* Split_CB = nullptr;
+    QLineEdit* NDivs_E = nullptr;
+    QPushButton* Split_B = nullptr;
+    QPushButton* Cancel_B = nullptr;
+};
