@@ -12,6 +12,9 @@
 #include "gui/dialogs/progressdialog.h"
 #include "gui/mainwindow/meetview.h"
 #include "gui/mainwindow/reportview.h"
+#include "gui/raceday/infowindow.h"
+#include "gui/raceday/raceeditor.h"
+#include "gui/raceday/resultswindow.h"
 #include "store/settingsstore.h"
 
 #include <QCloseEvent>
@@ -40,6 +43,9 @@ TForm1::TForm1(bm::SettingsStore& store, DialogProvider& dialogs, QWidget* paren
     PrefsF = new TPrefsF(this);
     AboutBox = new TAboutBox(this);
     HelpF = new THelpF(this);
+    RaceEdit_F = new TRaceEdit_F(*this);
+    RaceResults = new TRaceResults(*this);
+    Info_F = new TInfo_F(*this);
     RefreshDisplay();
     SetWindowTitle();
     resize(960, 680);
@@ -243,7 +249,7 @@ void TForm1::EditClub() {
 }
 
 void TForm1::EditRace() {
-    NotAvailable("Race Editor", true);
+    RaceEdit_F->OpenRaceEditor();
 }
 
 void TForm1::EditDraw() {
@@ -251,11 +257,11 @@ void TForm1::EditDraw() {
 }
 
 void TForm1::ShowResultsEditor() {
-    NotAvailable("Results Editor", true);
+    RaceResults->ShowResults();
 }
 
 void TForm1::EditInfo() {
-    NotAvailable("Info Editor", true);
+    Info_F->ShowInfo();
 }
 
 void TForm1::EditPreferences() {

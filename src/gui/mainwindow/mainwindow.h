@@ -20,9 +20,12 @@ class QToolButton;
 class ReportView;
 class TAboutBox;
 class TFGetData;
+class TInfo_F;
 class THelpF;
 class TPrefsF;
 class TProgressF;
+class TRaceEdit_F;
+class TRaceResults;
 
 namespace bm {
 class SettingsStore;
@@ -144,4 +147,7 @@ private:
     TPrefsF* PrefsF = nullptr;
     TAboutBox* AboutBox = nullptr;
     THelpF* HelpF = nullptr;
+    TRaceEdit_F* RaceEdit_F = nullptr;
+    TRaceResults* RaceResults = nullptr;
+    TInfo_F* Info_F = nullptr;
 };
