@@ -27,7 +27,7 @@ TInfo_F::TInfo_F(TForm1& form) : QWidget(&form, Qt::Window), form_(form) {
     DataType_L->setMinimumWidth(
         DataType_L->fontMetrics().horizontalAdvance(Text(bm::DataTypeLabel(true) + "  ")));
     Data_M = ReportText("Data_M", "Information");
-    Data_M->setMinimumSize(560, 360);
+    Data_M->setMinimumSize(480, 240);
     Close_B = NamedButton("Close_B", "&Close");
     auto* top = new QHBoxLayout;
     top->addWidget(RaceOrCrew_RG);
@@ -45,6 +45,7 @@ TInfo_F::TInfo_F(TForm1& form) : QWidget(&form, Qt::Window), form_(form) {
     RaceOrCrew_RG->OnClick([this](int) { ChangeDataType(); });
     connect(Number_ME, &QLineEdit::textChanged, this, &TInfo_F::NewNumber);
     connect(Close_B, &QPushButton::clicked, this, &TInfo_F::DoCloseB);
+    resize(720, 560);
     form_.AddMeetView(this);
 }
 

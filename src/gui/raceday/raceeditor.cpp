@@ -67,6 +67,8 @@ QWidget* TRaceEdit_F::ManualPanel() {
     RaceNo_E = NamedEdit("RaceNo_E");
     Time_E = NamedEdit("Time_E");
     SetTime_B = NamedButton("SetTime_B", "Set Time");
+    RaceNo_E->setMaximumWidth(80);
+    Time_E->setMaximumWidth(80);
     RMemo = ReportText("RMemo", "Race details");
     auto* row = new QHBoxLayout;
     row->addWidget(LabelFor("Race No: ", RaceNo_E));
