@@ -93,13 +93,11 @@ private slots:
 private:
     QWidget* Window(const char* name) { return Child<QWidget>(&Form(), name); }
     void Trigger(const char* name) { Action(Form(), name)->trigger(); }
-    // A copy of the fixture for the window, opened there, and one for the CLI.
-    std::string OpenCopies(const std::string& fixture, std::string& cliCopy) {
-        cliCopy = bm::test::CopyFixture(*dir_, fixture);
-        std::filesystem::rename(cliCopy, dir_->File("cli.bmf"));
-        cliCopy = dir_->File("cli.bmf");
-        const std::string copy = bm::test::CopyFixture(*dir_, fixture);
-        Form().OpenFile(Q(copy));
+    // Opens the meet file in the window; a copy of it for the CLI.
+    std::string OpenWithCliCopy(const std::string& file) {
+        const std::string copy = dir_->File("cli.bmf");
+        std::filesystem::copy_file(file, copy);
+        Form().OpenFile(Q(file));
         return copy;
     }
 };
@@ -116,8 +114,8 @@ void RaceDayTest::cleanup() {
 // whose Smith doubles up with Smith of MS 1x; one period 0900-1200 every 10
 // minutes; least times 40, 40 and 20.
 void RaceDayTest::raceEditorSetsPeriodsSchedulesAndSetsATimeAsTheCliDoes() {
-    std::string cliFile;
-    const std::string file = OpenCopies("sched_drawn.bmf", cliFile);
+    const std::string file = bm::test::CopyFixture(*dir_, "sched_drawn.bmf");
+    const std::string cliFile = OpenWithCliCopy(file);
     Trigger("EditRace");
     QWidget* editor = Window("RaceEdit_F");
     QVERIFY(editor->isVisible());
@@ -215,8 +213,8 @@ void RaceDayTest::raceEditorSetsPeriodsSchedulesAndSetsATimeAsTheCliDoes() {
 }
 
 void RaceDayTest::raceCheckAcceptsOrSkipsWhatBreaksALeastTime() {
-    std::string cliFile;
-    const std::string file = OpenCopies("sched_drawn.bmf", cliFile);
+    const std::string file = bm::test::CopyFixture(*dir_, "sched_drawn.bmf");
+    const std::string cliFile = OpenWithCliCopy(file);
     bm::CurrentSettings().AllowTC = true;
     bm::CurrentSettings().CheckTC = true;
     Trigger("EditRace");
@@ -254,9 +252,8 @@ void RaceDayTest::raceCheckAcceptsOrSkipsWhatBreaksALeastTime() {
     QVERIFY(asked > 0);
     Trigger("FileSave");
 
-    const std::vector<std::string> asking = {"--set", "AllowTC=1", "--set", "CheckTC=1"};
-    std::vector<std::string> schedule = {"schedule", cliFile};
-    schedule.insert(schedule.end(), asking.begin(), asking.end());
+    std::vector<std::string> schedule = {"schedule",  cliFile, "--set",
+                                         "AllowTC=1", "--set", "CheckTC=1"};
     Cli(schedule);
     QCOMPARE(savedSkipping, ReadFile(cliFile));
     Cli({"clear-times", cliFile});
@@ -270,9 +267,7 @@ void RaceDayTest::raceCheckAcceptsOrSkipsWhatBreaksALeastTime() {
 // (three crews: a first-round race, the bye, and the final).
 void RaceDayTest::resultsOfAWholeRegattaAsTheCliRecordsThem() {
     const std::string file = WriteRegatta(*dir_, "regatta.bmf", true);
-    const std::string cliFile = dir_->File("cli.bmf");
-    std::filesystem::copy_file(file, cliFile);
-    Form().OpenFile(Q(file));
+    const std::string cliFile = OpenWithCliCopy(file);
     Trigger("OpnsNumberRaces");
     Cli({"number-races", cliFile});
     const int races = static_cast<int>(Form().Session().Meet()->RaceList.size());
