@@ -135,6 +135,33 @@ TEST(ScheduleCommand, ProgressBarOnATerminal) {
     EXPECT_EQ(result.out, "");
 }
 
+TEST(ScheduleCommands, TellWhenRacesRunPastTheLastPeriod) {
+    // One time slot at 0900: the last period runs on every 10 minutes.
+    TempDir dir;
+    const std::string file = CopyFixture(dir, "sched_drawn.bmf");
+    ASSERT_EQ(RunCli({"periods", file, "--clear", "--add", "0900", "0900", "10", "i"}).status, 0);
+    const Result scheduled = RunCli({"schedule", file});
+    EXPECT_EQ(scheduled.status, 0);
+    EXPECT_EQ(scheduled.out, "");
+    EXPECT_EQ(scheduled.err,
+              "3 races were timed after the end of the last race period (latest 1020).\n");
+
+    ASSERT_EQ(RunCli({"clear-times", file}).status, 0);
+    const Result fixed = RunCli({"schedule-fixed", file});
+    EXPECT_EQ(fixed.status, 0);
+    EXPECT_EQ(fixed.err, "Races scheduled\n"
+                         "3 races were timed after the end of the last race period (latest "
+                         "0930).\n");
+
+    // Nothing is told of races that were not written.
+    ASSERT_EQ(RunCli({"clear-times", file}).status, 0);
+    for (const char* command : {"schedule", "schedule-fixed"}) {
+        const Result unwritten = RunCli({command, file, "-o", dir.File("no such folder/out.bmf")});
+        EXPECT_EQ(unwritten.status, 1) << command;
+        EXPECT_EQ(unwritten.err, "Failed to write to file. DATA NOT SAVED!\n") << command;
+    }
+}
+
 TEST(ScheduleFixedCommand, ReportsOnStandardError) {
     TempDir dir;
     const std::string file = CopyFixture(dir, "sched_drawn.bmf");
@@ -195,15 +222,23 @@ TEST(TimeCommands, SetTimeOfNoRace) {
         EXPECT_EQ(result.status, 1) << number;
         EXPECT_EQ(result.err, "Not a valid Race Number..\n");
     }
-    EXPECT_EQ(RunCli({"set-time", file, "1", "9:30"}).status, 2);
+    for (const char* time : {"9:30", "12345", "", "noon"})
+        EXPECT_EQ(RunCli({"set-time", file, "1", time}).status, 2) << time;
     EXPECT_EQ(ReadFile(file), numbered);
 }
 
-TEST(TimeCommands, SetTimeTakesAnyWholeNumber) {
-    // As typed into the race editor: -1 takes the race's time away again.
+TEST(TimeCommands, SetTimeTakesNoTimeAsTheRaceEditorDoes) {
+    // -1, any negative time, or "(NT)" as the race editor shows it takes the
+    // race's time away again, and the race is stored untimed (-1).
     TempDir dir;
     const std::string file = CopyFixture(dir, "sched_drawn.bmf");
     ASSERT_EQ(RunCli({"schedule", file}).status, 0);
+    const std::string untimed = dir.File("untimed.bmf");
+    for (const char* time : {"-5", "(NT)", "-1"}) {
+        const Result result = RunCli({"set-time", file, "2", time, "-o", untimed});
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(Boatmeet::LoadFromFile(untimed)->FindRaceByNumber(2)->Time, -1) << time;
+    }
     const Result result = RunCli({"set-time", file, "2", "-1"});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(Schedule(file), "0900 R1   MS 1x () Avon Smith  () Bath Jones  (1020)\n"
@@ -261,7 +296,10 @@ TEST(PeriodsCommand, BadValuesAreUsageErrors) {
                                                        {"--least-times", "30,25,10,5"},
                                                        {"--least-times", "30,,10"},
                                                        {"--add", "900", "1200"},
-                                                       {"--add", "900", "1200", "3601", "ph"}};
+                                                       {"--add", "900", "1200", "3601", "ph"},
+                                                       {"--add", "900", "1200", "1441", "i"},
+                                                       {"--add", "99999", "100000", "5", "i"},
+                                                       {"--add", "-900", "1200", "5", "i"}};
     for (const auto& options : bad) {
         std::vector<std::string> args = {"periods", file};
         args.insert(args.end(), options.begin(), options.end());

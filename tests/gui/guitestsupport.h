@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QFont>
 #include <QLineEdit>
 #include <QPushButton>
@@ -93,7 +94,8 @@ public:
 private:
     void Poll() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible()) {
+        // Only dialogs wait for an answer; a modal progress window goes by itself.
+        if (!qobject_cast<QDialog*>(modal) || !modal->isVisible()) {
             waited_ = 0;
             return;
         }

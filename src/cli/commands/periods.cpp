@@ -3,6 +3,7 @@
 #include "cli/commandmeet.h"
 #include "cli/commands/commands.h"
 #include "engine/model/text.h"
+#include "engine/schedule/periodeditor.h"
 #include "engine/schedule/periodrows.h"
 
 #include <algorithm>
@@ -12,8 +13,8 @@ namespace bm::cli {
 namespace {
 
 // START END VALUE i|ph of one --add, as a period; false when a value is not a
-// whole number, the kind is neither, or the period could not be used (an
-// interval below 1, or more races per hour than a time slot can hold).
+// whole number, the kind is neither, or the race-period dialog would refuse
+// the period (a start or end that is no clock value, a spacing out of range).
 bool ReadAddedPeriod(const std::vector<std::string>& values, RacePeriod& period,
                      std::string& error) {
     if (!ParseWholeInt(values[0], period.Start) || !ParseWholeInt(values[1], period.End) ||
@@ -30,11 +31,8 @@ bool ReadAddedPeriod(const std::vector<std::string>& values, RacePeriod& period,
         error = "the interval or races per hour must not be 0";
         return false;
     }
-    if (!RaceTimeServer::IsUsable(period)) {
-        error = "at most " + std::to_string(MaxRacesPerHour) + " races per hour";
-        return false;
-    }
-    return true;
+    error = PeriodRefusal(period);
+    return error.empty();
 }
 
 // CREW,DOUBLEUP,BOATSHARE in minutes.
@@ -120,8 +118,9 @@ Command PeriodsCommand() {
                              "that double up and of two crews that share a boat."}},
         .writesBack = true,
         .notes = "Times are HHMM on the 24-hour clock: 0900 is nine in the morning, 1430 half "
-                 "past two in the afternoon. VALUE is a whole number from 1 up: the minutes "
-                 "between races (i), or the races per hour (ph, at most " +
+                 "past two in the afternoon; START and END have at most four digits. VALUE is "
+                 "a whole number from 1 up: the minutes between races (i, at most " +
+                 std::to_string(MaxIntervalMinutes) + "), or the races per hour (ph, at most " +
                  std::to_string(MaxRacesPerHour) +
                  ").\n\n"
                  "Examples:\n"

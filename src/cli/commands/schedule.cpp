@@ -3,6 +3,8 @@
 #include "cli/commandmeet.h"
 #include "cli/commands/commands.h"
 #include "cli/progressbar.h"
+#include "engine/schedule/raceeditor.h"
+#include "engine/schedule/schedulefit.h"
 #include "engine/schedule/scheduler.h"
 
 namespace bm::cli {
@@ -20,6 +22,7 @@ int RunSchedule(const ParsedArgs& args, Streams& io) {
     if (finals < 0)
         return UsageError(io, "schedule", "--finals takes anytime, preferably or at-end");
     std::string problem;
+    std::string late;
     const int status = ChangeMeet(args, io, [&](Boatmeet& meet) {
         if (args.Has("--mode"))
             meet.SType = static_cast<ScheduleMode>(mode);
@@ -27,7 +30,7 @@ int RunSchedule(const ParsedArgs& args, Streams& io) {
             meet.FType = static_cast<FinalsPlacement>(finals);
         meet.CollectRaces();
         if (meet.RaceList.empty()) {
-            io.err << "No races to schedule! Are events drawn?\n";
+            io.err << NoRacesToScheduleText << "\n";
             return Problem;
         }
         const bool accept = args.Has("--accept-conflicts");
@@ -38,14 +41,18 @@ int RunSchedule(const ParsedArgs& args, Streams& io) {
         problem = ScheduleRaces(meet, meet.SType, meet.FType, progress,
                                 [accept](int, const std::vector<Race*>&) { return accept; });
         bar.Finish();
+        late = LateRacesText(LateRacesOf(meet));
         return Done;
     });
     // A scheduler that ended early leaves its races timed as far as it got:
     // they are written, and its message is the outcome.
-    if (problem.empty())
-        return status;
-    io.err << problem << "\n";
-    return Problem;
+    if (!problem.empty())
+        io.err << problem << "\n";
+    // Races past the end of the periods are told once they are written; they
+    // do not make the run a failure.
+    if (status == Done && !late.empty())
+        io.err << late << "\n";
+    return problem.empty() ? status : Problem;
 }
 
 } // namespace
@@ -70,7 +77,9 @@ Command ScheduleCommand() {
             .notes = "Works as \"Schedule Races\" does. Needs drawn events and race periods (see "
                      "periods). A progress bar is drawn "
                      "on stderr when it is a terminal. Races that cannot be timed end the "
-                     "scheduler with a message (exit 1, the meet is still written).",
+                     "scheduler with a message (exit 1, the meet is still written). When races "
+                     "had to be timed after the end of the last race period, a line on stderr "
+                     "tells how many and the latest time.",
             .run = RunSchedule};
 }
 

@@ -1,6 +1,8 @@
 // schedule-fixed FILE: the fixed-order scheduler.
 #include "cli/commandmeet.h"
 #include "cli/commands/commands.h"
+#include "engine/schedule/raceeditor.h"
+#include "engine/schedule/schedulefit.h"
 #include "engine/schedule/scheduler.h"
 
 namespace bm::cli {
@@ -9,19 +11,20 @@ namespace {
 
 int RunScheduleFixed(const ParsedArgs& args, Streams& io) {
     std::string problem;
-    const int status = ChangeMeet(args, io, [&problem](Boatmeet& meet) {
+    std::string late;
+    const int status = ChangeMeet(args, io, [&](Boatmeet& meet) {
         meet.CollectRaces();
         problem = ScheduleFixedOrder(meet);
+        late = LateRacesText(LateRacesOf(meet));
         return Done;
     });
-    if (!problem.empty()) {
-        io.err << "Problem : " << problem << "\n";
-        return Problem;
-    }
-    // Success is told only once the meet is safely written.
-    if (status == Done)
-        io.err << "Races scheduled\n";
-    return status;
+    // Success is told only once the meet is safely written; a problem always.
+    if (!problem.empty() || status == Done)
+        io.err << FixedOrderText(problem) << "\n";
+    // Then the races timed past the end of the periods, if any.
+    if (status == Done && !late.empty())
+        io.err << late << "\n";
+    return problem.empty() ? status : Problem;
 }
 
 } // namespace
@@ -32,7 +35,9 @@ Command ScheduleFixedCommand() {
             .arguments = {ChangedFileArgument()},
             .writesBack = true,
             .notes = "Prints \"Races scheduled\" on stderr, or \"Problem : \" and the problem "
-                     "(exit 1, the meet is still written).",
+                     "(exit 1, the meet is still written). When races had to be timed after the "
+                     "end of the last race period, a further line tells how many and the latest "
+                     "time.",
             .run = RunScheduleFixed};
 }
 

@@ -2,7 +2,7 @@
 #include "cli/arguments.h"
 #include "cli/commandmeet.h"
 #include "cli/commands/commands.h"
-#include "engine/model/text.h"
+#include "engine/schedule/raceeditor.h"
 
 namespace bm::cli {
 
@@ -10,18 +10,15 @@ namespace {
 
 int RunSetTime(const ParsedArgs& args, Streams& io) {
     int time = 0;
-    if (!ParseWholeInt(args.positional[2], time))
-        return UsageError(io, "set-time", "TIME must be a whole number (HHMM)");
+    if (!ReadRaceTime(args.positional[2], time))
+        return UsageError(io, "set-time",
+                          "TIME must be HHMM on the 24-hour clock (up to four digits), or (NT)");
+    // As the race editor's "Set Time" does it, with its message.
     return ChangeMeet(args, io, [&](Boatmeet& meet) {
-        int number = 0;
-        Race* race =
-            ParseWholeInt(args.positional[1], number) ? meet.FindRaceByNumber(number) : nullptr;
-        if (!race) {
-            io.err << "Not a valid Race Number..\n";
-            return Problem;
-        }
-        race->Time = time;
-        return Done;
+        const EditorOutcome outcome = SetRaceTime(meet, args.positional[1], args.positional[2]);
+        for (const std::string& text : outcome.Information)
+            io.err << text << "\n";
+        return outcome.Changed ? Done : Problem;
     });
 }
 
@@ -32,7 +29,7 @@ Command SetTimeCommand() {
             .summary = "Sets one race's start time (HHMM) by hand.",
             .arguments = {ChangedFileArgument(),
                           {"RACE", "The race's number."},
-                          {"TIME", "The start time, HHMM on the 24-hour clock (0930); a "
+                          {"TIME", "The start time, HHMM on the 24-hour clock (0930); (NT) or a "
                                    "negative time leaves the race untimed."}},
             .writesBack = true,
             .notes = "A RACE that no race has prints \"Not a valid Race Number..\" (exit 1, "

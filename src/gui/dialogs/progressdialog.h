@@ -1,9 +1,12 @@
 // TProgressF: the window shown while races are being scheduled, with a bar
-// that follows the share of races that have a time.
+// that follows the share of races that have a time. The work runs on the
+// window's own thread: while the window shows, it is modal, so no other
+// command can start, and it has the windows painted between the work's steps.
 #pragma once
 
 #include "engine/schedule/progresssteps.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QProgressBar;
@@ -15,13 +18,27 @@ public:
 
     // Shows the window with the bar at 0, for a new run.
     void ShowProgress();
-    // Moves the bar for the percentage of work done.
+    // Moves the bar for the percentage of work done, and lets the windows
+    // repaint when they last could a while ago.
     void Advance(int percent);
+    // Hides the window; what the user typed or clicked meanwhile is dropped.
     void HideProgress();
 
     int Position() const;
+    // How often the windows were let repaint since the window was shown.
+    int PaintRounds() const { return paintRounds_; }
+
+protected:
+    // The window goes when the work ends, not before.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Pending paint and window events are handled; input waits (and, the
+    // window being modal, goes nowhere).
+    void LetPaint();
+
     QProgressBar* ProgressBar1 = nullptr;
     bm::ProgressSteps steps_;
+    QElapsedTimer sincePaint_;
+    int paintRounds_ = 0;
 };

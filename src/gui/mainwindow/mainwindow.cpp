@@ -15,6 +15,9 @@
 #include "gui/import/testdatawindow.h"
 #include "gui/mainwindow/meetview.h"
 #include "gui/mainwindow/reportview.h"
+#include "gui/raceday/infowindow.h"
+#include "gui/raceday/raceeditor.h"
+#include "gui/raceday/resultswindow.h"
 #include "store/settingsstore.h"
 
 #include <QCloseEvent>
@@ -52,6 +55,9 @@ TForm1::TForm1(bm::SettingsStore& store, DialogProvider& dialogs, QWidget* paren
     Panel1->SetTakenOver([this] { return DEdit->isVisible(); });
     ESplitF = new TESplitF(this);
     MakeData_F = new TMakeData_F(dialogs_, session_, this);
+    RaceEdit_F = new TRaceEdit_F(*this);
+    RaceResults = new TRaceResults(*this);
+    Info_F = new TInfo_F(*this);
     RefreshDisplay();
     UpdateEditActions();
     SetWindowTitle();
@@ -274,7 +280,7 @@ void TForm1::EditClub() {
 }
 
 void TForm1::EditRace() {
-    NotAvailable("Race Editor", true);
+    RaceEdit_F->OpenRaceEditor();
 }
 
 void TForm1::EditDraw() {
@@ -282,11 +288,11 @@ void TForm1::EditDraw() {
 }
 
 void TForm1::ShowResultsEditor() {
-    NotAvailable("Results Editor", true);
+    RaceResults->ShowResults();
 }
 
 void TForm1::EditInfo() {
-    NotAvailable("Info Editor", true);
+    Info_F->ShowInfo();
 }
 
 void TForm1::EditPreferences() {

@@ -23,10 +23,13 @@ class TAboutBox;
 class TDEdit;
 class TESplitF;
 class TFGetData;
+class TInfo_F;
 class THelpF;
 class TMakeData_F;
 class TPrefsF;
 class TProgressF;
+class TRaceEdit_F;
+class TRaceResults;
 
 namespace bm {
 class SettingsStore;
@@ -175,4 +178,7 @@ private:
     TDEdit* DEdit = nullptr;
     TESplitF* ESplitF = nullptr;
     TMakeData_F* MakeData_F = nullptr;
+    TRaceEdit_F* RaceEdit_F = nullptr;
+    TRaceResults* RaceResults = nullptr;
+    TInfo_F* Info_F = nullptr;
 };

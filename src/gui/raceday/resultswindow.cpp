@@ -1,0 +1,200 @@
+#include "gui/raceday/resultswindow.h"
+
+#include "engine/model/boatmeet.h"
+#include "engine/session/history.h"
+#include "engine/session/messages.h"
+#include "gui/mainwindow/mainwindow.h"
+#include "gui/raceday/racedaycontrols.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+#include <functional>
+
+using namespace raceday;
+
+namespace {
+
+// A drop-down list that is made afresh each time it opens.
+class WinnerComboBox : public QComboBox {
+public:
+    std::function<void()> BeforeOpening;
+
+    void showPopup() override {
+        BeforeOpening();
+        // A race without a list of crews offers nothing to choose.
+        if (count() > 0)
+            QComboBox::showPopup();
+    }
+};
+
+QStringList Items(const std::vector<std::string>& texts) {
+    QStringList items;
+    for (const std::string& text : texts)
+        items << Text(text);
+    return items;
+}
+
+} // namespace
+
+TRaceResults::TRaceResults(TForm1& form) : QWidget(&form, Qt::Window), form_(form) {
+    setObjectName(QStringLiteral("RaceResults"));
+    setWindowTitle(QStringLiteral("Race Results"));
+    RaceNo_ME = NamedEdit("RaceNo_ME");
+    // At most five digits, and digits only.
+    RaceNo_ME->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,5}")), RaceNo_ME));
+    RaceNo_ME->setMaximumWidth(80);
+    Event_L = new QLabel(QStringLiteral("<Event>"));
+    Event_L->setObjectName(QStringLiteral("Event_L"));
+    Event_L->setTextFormat(Qt::PlainText);
+    Event_L->setAccessibleName(QStringLiteral("Event"));
+    auto* winner = new WinnerComboBox;
+    winner->BeforeOpening = [this] { GenerateCrewList(); };
+    Winner_CB = winner;
+    Winner_CB->setObjectName(QStringLiteral("Winner_CB"));
+    Winner_CB->setMinimumContentsLength(36);
+    Verdict_CB = new QComboBox;
+    Verdict_CB->setObjectName(QStringLiteral("Verdict_CB"));
+    Verdict_CB->setEditable(true);
+    Verdict_CB->setInsertPolicy(QComboBox::NoInsert);
+    Verdict_CB->addItems(Items(bm::VerdictChoices()));
+    Verdict_CB->setEditText(QString());
+    Close_B = NamedButton("Close_B", "Close");
+    auto* grid = new QGridLayout;
+    grid->addWidget(LabelFor("Race Number: ", RaceNo_ME), 0, 0);
+    grid->addWidget(RaceNo_ME, 0, 1, Qt::AlignLeft);
+    grid->addWidget(Event_L, 1, 1);
+    grid->addWidget(LabelFor("Winner: ", Winner_CB), 2, 0);
+    grid->addWidget(Winner_CB, 2, 1);
+    grid->addWidget(LabelFor("Verdict: ", Verdict_CB), 3, 0);
+    grid->addWidget(Verdict_CB, 3, 1, Qt::AlignLeft);
+    grid->setColumnStretch(1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Close_B);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    connect(RaceNo_ME, &QLineEdit::textChanged, this, &TRaceResults::RaceNoChanged);
+    connect(Winner_CB, &QComboBox::activated, this, &TRaceResults::CrewSelected);
+    connect(Verdict_CB, &QComboBox::editTextChanged, this, &TRaceResults::VerdictChanged);
+    connect(Verdict_CB->lineEdit(), &QLineEdit::editingFinished, this,
+            [this] { form_.Session().EndTyping(); });
+    connect(Close_B, &QPushButton::clicked, this, &TRaceResults::DoClose);
+    form_.AddMeetView(this);
+}
+
+bm::Boatmeet* TRaceResults::Meet() const {
+    return form_.Session().Meet();
+}
+
+void TRaceResults::ShowResults() {
+    if (!Meet())
+        return;
+    // The meet may have changed while the window was hidden.
+    ShowCurrentRace();
+    show();
+    raise();
+    activateWindow();
+    RaceNo_ME->setFocus();
+}
+
+void TRaceResults::ReloadFromMeet() {
+    if (isVisible() && !changing_ && Meet())
+        ShowCurrentRace();
+}
+
+void TRaceResults::MeetReplaced() {
+    hide();
+    editor_ = bm::ResultsEditor();
+    filling_ = true;
+    RaceNo_ME->clear();
+    filling_ = false;
+    Show({});
+    Event_L->setText(QStringLiteral("<Event>"));
+}
+
+// Silently: the number was taken when it was typed.
+void TRaceResults::ShowCurrentRace() {
+    if (RaceNo_ME->text().isEmpty())
+        return;
+    std::string message;
+    Show(editor_.EnterRaceNumber(*Meet(), Std(RaceNo_ME), message));
+}
+
+void TRaceResults::Show(const bm::ResultShown& shown) {
+    filling_ = true;
+    Event_L->setText(Text(shown.EventText));
+    Winner_CB->clear();
+    Winner_CB->addItems(Items(shown.WinnerItems));
+    Winner_CB->setCurrentIndex(shown.SelectedWinner);
+    Verdict_CB->setEditText(Text(shown.VerdictText));
+    filling_ = false;
+}
+
+void TRaceResults::RaceNoChanged() {
+    if (filling_ || !Meet())
+        return;
+    std::string message;
+    Show(editor_.EnterRaceNumber(*Meet(), Std(RaceNo_ME), message));
+    if (!message.empty())
+        bm::Messages().Inform(message);
+}
+
+void TRaceResults::GenerateCrewList() {
+    if (!Meet())
+        return;
+    const bm::WinnerList list = editor_.GenerateCrewList(*Meet(), Std(RaceNo_ME));
+    if (list.Replace) {
+        const QString shown = Winner_CB->currentText();
+        filling_ = true;
+        Winner_CB->clear();
+        Winner_CB->addItems(Items(list.Items));
+        Winner_CB->setCurrentIndex(Winner_CB->findText(shown));
+        filling_ = false;
+    }
+    if (!list.Message.empty())
+        bm::Messages().Inform(list.Message);
+}
+
+void TRaceResults::CrewSelected(int item) {
+    if (!Meet())
+        return;
+    const bm::WinnerChoice choice =
+        editor_.CrewSelected(*Meet(), item, Verdict_CB->currentText().toStdString());
+    if (choice.ClearVerdict) {
+        filling_ = true;
+        Winner_CB->setCurrentIndex(-1);
+        Verdict_CB->setEditText(QString());
+        filling_ = false;
+    }
+    if (choice.Changed)
+        Changed({});
+}
+
+void TRaceResults::VerdictChanged(const QString& verdict) {
+    bm::Boatmeet* meet = Meet();
+    if (filling_ || !meet)
+        return;
+    const bm::Race* race = editor_.CurrentRace(*meet);
+    if (!race)
+        return;
+    const std::string group = bm::TypingGroup("race", race->Number, "verdict");
+    if (editor_.VerdictChanged(*meet, verdict.toStdString()))
+        Changed(group);
+}
+
+void TRaceResults::Changed(std::string_view group) {
+    changing_ = true;
+    form_.MeetChanged("Result", group);
+    changing_ = false;
+}
+
+void TRaceResults::DoClose() {
+    hide();
+}
