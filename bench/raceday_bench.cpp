@@ -3,9 +3,7 @@
 // "Schedule Races" button, offscreen: the time from the click until the
 // window is back, how often the windows were let repaint meanwhile, and the
 // longest time the program handled no event while the progress window showed.
-#include "engine/draw/randomdraw.h"
-#include "engine/import/makedata.h"
-#include "engine/model/random.h"
+#include "benchmeets.h"
 #include "engine/model/settings.h"
 #include "engine/schedule/numbering.h"
 #include "gui/common/dialogprovider.h"
@@ -28,10 +26,7 @@
 namespace {
 
 std::string WriteDrawnMeet(const QTemporaryDir& dir) {
-    bm::ResetRandom();
-    std::string error;
-    auto meet = bm::GenerateMeet({"", 3000, 150, 200, 600, 300}, error);
-    DrawAllEvents(*meet);
+    const std::unique_ptr<bm::Boatmeet> meet = bm::bench::DrawnMeet(bm::bench::Championship());
     meet->RaceTimes.SetPeriods({{800, 1800, 2, 0}});
     meet->SType = bm::ScheduleMode::Moderate;
     meet->FType = bm::FinalsPlacement::AtEnd;
