@@ -10,6 +10,8 @@
 #include "gui/dialogs/inputdialog.h"
 #include "gui/dialogs/preferencesdialog.h"
 #include "gui/dialogs/progressdialog.h"
+#include "gui/editors/creweditorwindow.h"
+#include "gui/editors/listeditorwindow.h"
 #include "gui/mainwindow/meetview.h"
 #include "gui/mainwindow/reportview.h"
 #include "store/settingsstore.h"
@@ -35,6 +37,10 @@ TForm1::TForm1(bm::SettingsStore& store, DialogProvider& dialogs, QWidget* paren
     Panel1 = new ReportView(session_, dialogs_, client);
     BuildMenus();
     LayOutClient();
+    ListEdit_F = new TListEdit_F(*this, this);
+    AddMeetView(ListEdit_F);
+    CEdit = new TCEdit(*this, this);
+    AddMeetView(CEdit);
     GetData = new TFGetData(this);
     ProgressF = new TProgressF(this);
     PrefsF = new TPrefsF(this);
@@ -231,15 +237,15 @@ void TForm1::NotAvailable(const char* command, bool needsMeet) {
 }
 
 void TForm1::EditCrew() {
-    NotAvailable("Crew Editor", false);
+    CEdit->OpenCrewEditor();
 }
 
 void TForm1::EditEvent() {
-    NotAvailable("Event Editor", true);
+    ListEdit_F->OpenListEditor(bm::EditedList::Events);
 }
 
 void TForm1::EditClub() {
-    NotAvailable("Club Editor", true);
+    ListEdit_F->OpenListEditor(bm::EditedList::Clubs);
 }
 
 void TForm1::EditRace() {

@@ -19,6 +19,8 @@ class QMenu;
 class QToolButton;
 class ReportView;
 class TAboutBox;
+class TCEdit;
+class TListEdit_F;
 class TFGetData;
 class THelpF;
 class TPrefsF;
@@ -139,6 +141,8 @@ private:
     QMenu* FileMenu = nullptr;
     QMenu* Reopen = nullptr;
 
+    TListEdit_F* ListEdit_F = nullptr;
+    TCEdit* CEdit = nullptr;
     TFGetData* GetData = nullptr;
     TProgressF* ProgressF = nullptr;
     TPrefsF* PrefsF = nullptr;
