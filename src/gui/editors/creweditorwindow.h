@@ -41,6 +41,12 @@ public:
     void MeetReplaced() override;
 
     // --- Handlers of the controls ---
+    // A drop-down opens: it offers its set as it is now.
+    void ClubDrop();
+    void EventDrop();
+    // A choice made in a drop-down.
+    void ClubChosen(int index);
+    void EventChosen(int index);
     void SelectCrewFromList();
     void DoNew();
     void DoDelete();
@@ -58,6 +64,7 @@ protected:
 private:
     using Operation = std::function<bm::CrewEditResult()>;
 
+    // --- Building the window (creweditorcontrols.cpp) ---
     void BuildControls();
     void BuildDetails();
     void BuildAssociations();
