@@ -91,6 +91,7 @@ private slots:
     void crewsEnteredAndLinkedAsWithTheCli();
     void everyControlIsNamedAndReachedByTab();
     void editorsFollowTheOpenMeet();
+    void crewListTakesTheRoomTheWindowGains();
 
 private:
     QWidget* Shown(const char* name) {
@@ -356,6 +357,13 @@ void EditorsTest::editorsFollowTheOpenMeet() {
 
     const std::string path = EventsAndClubs("meet.bmf");
     Cli({"crew", path, "new", "--name", "Alpha", "--event", "WS 1x", "--club", "Avon"});
+    // A name from an older file, longer than the name edit types, shows whole.
+    const std::string longName = "Alpha" + std::string(55, 'a');
+    {
+        const auto meet = bm::Boatmeet::LoadFromFile(path);
+        meet->Crews.front()->Name = longName;
+        meet->SaveToFile(path, true);
+    }
     Form().OpenFile(Q(path));
     Form().show();
     Form().EditCrew();
@@ -363,6 +371,7 @@ void EditorsTest::editorsFollowTheOpenMeet() {
     auto* crews = Find<QListView>(editor, "CrewList_LB");
     ClickLine(crews, QStringLiteral("Alpha"), true);
     auto* name = Find<QLineEdit>(editor, "Name_E");
+    QCOMPARE(name->text(), Q(longName));
     TypeOver(name, QStringLiteral("Ace"));
     Find<QCheckBox>(editor, "EntryFee_CB")->click();
     // Undo makes every crew anew: the editor keeps the crew by its id.
@@ -381,6 +390,26 @@ void EditorsTest::editorsFollowTheOpenMeet() {
     QVERIFY(!name->isEnabled());
     QCOMPARE(crews->model()->rowCount(), 0);
     QCOMPARE(Find<QComboBox>(editor, "Event_CB")->count(), 3);
+}
+
+void EditorsTest::crewListTakesTheRoomTheWindowGains() {
+    Form().OpenFile(Q(EventsAndClubs("meet.bmf")));
+    Form().EditCrew();
+    QWidget* editor = Shown("CEdit");
+    editor->resize(900, 640);
+    QTest::qWait(10);
+    QCOMPARE(editor->size(), QSize(900, 640));
+    QWidget* crews = Find<QWidget>(editor, "CrewList_LB");
+    QWidget* details = Find<QWidget>(editor, "Details_GB");
+    QWidget* links = Find<QWidget>(editor, "Associations_GB");
+    const QSize list = crews->size();
+    const QSize fixed = details->size();
+    const int linksHeight = links->height();
+    editor->resize(1100, 780);
+    QTest::qWait(10);
+    QCOMPARE(crews->size(), list + QSize(200, 140));
+    QCOMPARE(details->size(), fixed);
+    QCOMPARE(links->height(), linksHeight + 140);
 }
 
 QTEST_MAIN(EditorsTest)

@@ -80,7 +80,7 @@ TCEdit::TCEdit(TForm1& form, QWidget* parent) : QWidget(parent, Qt::Window), for
     SetTabOrder();
     ConnectControls();
     ShowCurrentCrew();
-    resize(900, 560);
+    resize(900, 640);
 }
 
 TCEdit::~TCEdit() = default;
