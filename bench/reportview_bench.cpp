@@ -5,20 +5,11 @@
 // change and an undo cost the user in the main window, with the draw tree
 // shown and recovery copies kept.
 #include "benchmeets.h"
-#include "engine/import/makedata.h"
-#include "engine/model/settings.h"
+#include "benchwindow.h"
 #include "engine/reports/catalogue.h"
-#include "gui/common/dialogprovider.h"
-#include "gui/mainwindow/mainwindow.h"
 #include "gui/mainwindow/reportview.h"
-#include "store/settingsstore.h"
 
-#include <QAbstractScrollArea>
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
 #include <QSignalBlocker>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -27,41 +18,7 @@
 
 namespace {
 
-// A generated meet, drawn and scheduled from 0800 every 2 minutes, written to
-// the folder.
-std::string WriteMeet(const QTemporaryDir& dir, const char* name,
-                      const bm::GenerateParams& params) {
-    const std::unique_ptr<bm::Boatmeet> meet = bm::bench::ScheduledMeet(params);
-    const std::string path = QDir(dir.path()).filePath(QString::fromUtf8(name)).toStdString();
-    meet->SaveToFile(path, true);
-    return path;
-}
-
-// The main window, shown at its usual size, with a meet open.
-class Window {
-public:
-    explicit Window(const bm::GenerateParams& params)
-        : store_(QDir(dir_.path()).filePath(QStringLiteral("settings.ini")).toStdString()),
-          form_(store_, dialogs_) {
-        const std::string meet = WriteMeet(dir_, "meet.bmf", params);
-        form_.SetRecoveryFolder(QDir(dir_.path()).filePath(QStringLiteral("recovery")));
-        form_.resize(1000, 720);
-        form_.show();
-        form_.OpenFile(QString::fromStdString(meet));
-        bm::CurrentSettings() = bm::Settings{};
-    }
-    TForm1& Form() { return form_; }
-    QComboBox& Selector() { return *form_.findChild<QComboBox*>(QStringLiteral("DSelect_CB")); }
-    void Paint() {
-        form_.findChild<QAbstractScrollArea*>(QStringLiteral("REdit"))->viewport()->repaint();
-    }
-
-private:
-    QTemporaryDir dir_;
-    bm::SettingsStore store_;
-    StandardDialogs dialogs_;
-    TForm1 form_;
-};
+using benchwindow::Window;
 
 Window& LargeMeetWindow() {
     static Window window(bm::bench::Championship());
@@ -164,15 +121,3 @@ void UndoRedoInMainWindow(benchmark::State& state) {
 BENCHMARK(UndoRedoInMainWindow)->Arg(0)->Arg(1)->ArgName("large")->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

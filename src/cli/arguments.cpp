@@ -14,6 +14,37 @@ bool IsOption(const std::string& arg) {
     return arg.size() > 1 && arg[0] == '-' && (arg[1] < '0' || arg[1] > '9');
 }
 
+// Moves the action word and its words from the positional arguments into
+// their own fields; false with a message when they do not fit an action.
+bool TakeAction(const Command& command, ParsedArgs& parsed, std::string& error) {
+    const std::size_t arguments = command.arguments.size();
+    if (parsed.positional.size() == arguments && !command.defaultAction.empty()) {
+        parsed.action = command.defaultAction;
+        return true;
+    }
+    if (parsed.positional.size() <= arguments) {
+        error = "wrong number of arguments";
+        return false;
+    }
+    parsed.action = parsed.positional[arguments];
+    const auto action =
+        std::find_if(command.actions.begin(), command.actions.end(),
+                     [&](const ActionRule& candidate) { return candidate.name == parsed.action; });
+    if (action == command.actions.end()) {
+        error = "unknown action " + parsed.action;
+        return false;
+    }
+    parsed.words.assign(parsed.positional.begin() + static_cast<long>(arguments) + 1,
+                        parsed.positional.end());
+    parsed.positional.resize(arguments);
+    const auto count = static_cast<int>(parsed.words.size());
+    if (count < action->LeastWords() || count > action->MostWords()) {
+        error = "wrong number of words after " + parsed.action;
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::string ParsedArgs::Value(const std::string& name, const std::string& fallback) const {
@@ -59,8 +90,9 @@ bool ParseArgs(const Command& command, const std::vector<std::string>& args, Par
         parsed.options[arg].emplace_back(first, first + static_cast<long>(arity));
         i += arity;
     }
-    const std::size_t given = parsed.positional.size();
-    if (given < command.arguments.size() || given > command.arguments.size() + command.words.most) {
+    if (!command.actions.empty())
+        return TakeAction(command, parsed, error);
+    if (parsed.positional.size() != command.arguments.size()) {
         error = "wrong number of arguments";
         return false;
     }

@@ -7,12 +7,30 @@
 
 namespace bm::cli {
 
-int OptionRule::Arity() const {
-    std::istringstream words(values);
+namespace {
+
+// The words of a text; with optionalOnly, only those in brackets ("[VALUE]").
+int WordCount(const std::string& text, bool optionalOnly) {
+    std::istringstream words(text);
     int count = 0;
     for (std::string word; words >> word;)
-        ++count;
+        if (!optionalOnly || word.front() == '[')
+            ++count;
     return count;
+}
+
+} // namespace
+
+int OptionRule::Arity() const {
+    return WordCount(values, false);
+}
+
+int ActionRule::LeastWords() const {
+    return WordCount(words, false) - WordCount(words, true);
+}
+
+int ActionRule::MostWords() const {
+    return WordCount(words, false);
 }
 
 std::vector<OptionRule> CommandOptions(const Command& command) {

@@ -36,18 +36,24 @@ struct ArgumentRule {
     std::string help{};
 };
 
-// Words that may follow a command's arguments: an action and its values,
-// which the command reads and checks itself. The usage line shows them as
-// written here; the help lists each form with what it does.
-struct TrailingWords {
-    std::string usage{}; // "[show | remove SLOT | ...]"
-    std::size_t most = 0;
-    std::vector<ArgumentRule> forms{};
+// One action of a command that names what to do after its arguments
+// ("crew FILE edit ID"): the action word, the words that follow it, and what it does.
+struct ActionRule {
+    std::string name{};  // "edit"
+    std::string words{}; // "ID", "TEXT [VALUE]": a word in brackets may be left out
+    std::string help{};
+
+    // How many words follow the action word: at least, and at most.
+    int LeastWords() const;
+    int MostWords() const;
 };
 
 struct ParsedArgs {
     std::vector<std::string> positional;
     std::map<std::string, std::vector<std::vector<std::string>>> options;
+    // The action named after the arguments, and the words that followed it.
+    std::string action;
+    std::vector<std::string> words;
 
     bool Has(const std::string& name) const { return options.count(name) != 0; }
     // The first value of an option, or the fallback when it was not given.
@@ -60,9 +66,12 @@ struct Command {
     std::string name{};
     std::string summary{}; // one sentence
     std::vector<ArgumentRule> arguments{};
-    // Read into positional after the arguments.
-    TrailingWords words{};
     std::vector<OptionRule> options{}; // its own options, in the order the usage shows them
+    // The actions of a command that takes one after its arguments; empty for
+    // a command that takes none.
+    std::vector<ActionRule> actions{};
+    // The action when none is named; empty when one must be named.
+    std::string defaultAction{};
     // Changes the meet of FILE and writes it back, or to -o OUT.
     bool writesBack = false;
     // Lines closing the help: how values are written, what the command prints.

@@ -118,8 +118,8 @@ std::string UsageLine(const Command& command) {
     std::vector<std::string> pieces;
     for (const ArgumentRule& argument : command.arguments)
         pieces.push_back(argument.name);
-    for (std::string& piece : Words(command.words.usage))
-        pieces.push_back(std::move(piece));
+    if (!command.actions.empty())
+        pieces.push_back(command.defaultAction.empty() ? "ACTION" : "[ACTION]");
     for (std::string& piece : OptionPieces(CommandOptions(command)))
         pieces.push_back(std::move(piece));
     const std::string prefix = "Usage: boatmeet-cli " + command.name;
@@ -145,8 +145,12 @@ void WriteCommandHelp(const Command& command, std::ostream& out) {
         out << "\nArguments:\n";
         for (const ArgumentRule& argument : command.arguments)
             WriteRow(out, argument.name, argument.help, DescriptionColumn);
-        for (const ArgumentRule& form : command.words.forms)
-            WriteRow(out, form.name, form.help, DescriptionColumn);
+    }
+    if (!command.actions.empty()) {
+        out << "\nActions:\n";
+        for (const ActionRule& action : command.actions)
+            WriteRow(out, action.words.empty() ? action.name : action.name + " " + action.words,
+                     action.help, DescriptionColumn);
     }
     const std::vector<OptionRule> options = CommandOptions(command);
     if (!options.empty()) {

@@ -80,6 +80,48 @@ TEST(CommandHelp, GenerateWithItsDefaultsAndAWrappedUsageLine) {
                   "nothing on success.\n");
 }
 
+TEST(CommandHelp, ActionsAfterTheArguments) {
+    const CliResult result = RunCli({"clubs", "--help"});
+    EXPECT_EQ(result.out.substr(0, result.out.find("Options:")),
+              "Usage: boatmeet-cli clubs FILE [ACTION] [--yes] [-o OUT]\n"
+              "\n"
+              "Lists or edits the clubs with their colours and contacts, as the club editor\n"
+              "does.\n"
+              "\n"
+              "Arguments:\n"
+              "  FILE                  The meet file; the changed meet is written back to it\n"
+              "                        unless -o is given.\n"
+              "\n"
+              "Actions:\n"
+              "  list                  Prints one line per club in list order: its text, a\n"
+              "                        tab, its colours, a tab, its contact. The action when\n"
+              "                        none is named.\n"
+              "  add TEXT              Adds the club (Add): blanks at both ends dropped, at\n"
+              "                        most 100 characters kept; a text already in the list\n"
+              "                        adds nothing.\n"
+              "  rename OLD NEW        Renames the club (O&K), which keeps its crews and side\n"
+              "                        values; asks \"OK to change the value?\".\n"
+              "  delete TEXT           Deletes the club (Delete); its crews keep its key. Asks\n"
+              "                        \"Any existing references to the data will be undefined\n"
+              "                        if you deleted. Continue?\".\n"
+              "  up TEXT               Moves the club one place up (Up).\n"
+              "  down TEXT             Moves the club one place down (Down).\n"
+              "  sort az|events        Sorts the list: az by text (Sort A-Z), events in the\n"
+              "                        order of event names (Sort Ev).\n"
+              "  colours TEXT [VALUE]  Sets the club's colours to VALUE; without VALUE removes\n"
+              "                        it.\n"
+              "  contact TEXT [VALUE]  Sets the club's contact to VALUE; without VALUE removes\n"
+              "                        it.\n"
+              "\n");
+    const CliResult missing = RunCli({"crew", "meet.bmf", "--yes"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err.substr(0, missing.err.find('\n')),
+              "boatmeet-cli crew: wrong number of arguments");
+    const std::string words = RunCli({"crew", "meet.bmf", "link", "1"}).err;
+    EXPECT_EQ(words.substr(0, words.find('\n')),
+              "boatmeet-cli crew: wrong number of words after link");
+}
+
 TEST(CommandHelp, UsageErrorsShowTheUsageAndPointToTheHelp) {
     const CliResult result = RunCli({"number-crews"});
     EXPECT_EQ(result.status, 2);
@@ -101,6 +143,11 @@ TEST(CommandHelp, EveryCommandDescribesAllItTakesInLinesThatFit) {
         for (const cli::ArgumentRule& argument : command.arguments)
             EXPECT_NE(result.out.find("\n  " + argument.name + " "), std::string::npos)
                 << command.name << " " << argument.name;
+        for (const cli::ActionRule& action : command.actions)
+            EXPECT_NE(result.out.find("\n  " + action.name + (action.words.empty() ? "  " : " ") +
+                                      action.words),
+                      std::string::npos)
+                << command.name << " " << action.name;
         for (const cli::OptionRule& option : cli::AcceptedOptions(command)) {
             EXPECT_FALSE(option.help.empty()) << command.name << " " << option.name;
             EXPECT_NE(result.out.find("\n  " + option.name), std::string::npos)
@@ -134,10 +181,11 @@ TEST(ProgramHelp, CommandsInTheOrderOfARegattasWork) {
     EXPECT_EQ(result.status, 0);
     std::size_t previous = 0;
     for (const char* name :
-         {"new",       "generate",     "import",      "split",        "draw",
-          "draw-edit", "number-crews", "periods",     "schedule",     "schedule-fixed",
-          "realign",   "set-time",     "clear-times", "number-races", "set-result",
-          "info",      "report",       "check",       "save",         "save-key"}) {
+         {"new",         "generate",     "import",         "events",    "clubs",
+          "crew",        "split",        "draw",           "draw-edit", "number-crews",
+          "periods",     "schedule",     "schedule-fixed", "realign",   "set-time",
+          "clear-times", "number-races", "set-result",     "info",      "report",
+          "check",       "save",         "save-key"}) {
         const std::size_t at = result.out.find("\n  " + std::string(name) + " ");
         ASSERT_NE(at, std::string::npos) << name;
         EXPECT_GT(at, previous) << name;

@@ -33,7 +33,6 @@ private slots:
     void unchangedTitleInputKeepsTheTitle();
     void drawAllAsksBeforeOverwriting();
     void exitAsksAndCanBeRefused();
-    void laterWindowsSayTheyAreNotAvailable();
     void helpShowsTheManualOrSaysItIsMissing();
     void aboutShowsTheVersion();
     void toolButtonsShareTheMenuCommands();
@@ -236,17 +235,6 @@ void MainWindowTest::exitAsksAndCanBeRefused() {
     QVERIFY(!Form().Session().HasMeet());
     QCOMPARE(messages_->asked,
              (std::vector<std::string>{"Ok to Exit?", "Ok to Exit?", "Save Existing Data?"}));
-}
-
-void MainWindowTest::laterWindowsSayTheyAreNotAvailable() {
-    Trigger("EditCrew");
-    QCOMPARE(messages_->informed, std::vector<std::string>{bm::NotAvailableText("Crew Editor")});
-    OpenRegatta("spring.bmf");
-    messages_->informed.clear();
-    for (const char* name : {"EditEvent", "EditClub"})
-        Trigger(name);
-    QCOMPARE(messages_->informed, (std::vector<std::string>{bm::NotAvailableText("Event Editor"),
-                                                            bm::NotAvailableText("Club Editor")}));
 }
 
 void MainWindowTest::helpShowsTheManualOrSaysItIsMissing() {

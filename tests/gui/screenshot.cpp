@@ -8,9 +8,11 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "store/settingsstore.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QListWidget>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -42,6 +44,10 @@ void WriteRegatta(const std::string& path) {
             meet.AddCrew(std::move(crew));
         }
     }
+    meet.Sponsors.AddWithKey(meet.Events.KeyOf("MS 4-"), "Harbour Marine");
+    meet.EntryFees.AddWithKey(meet.Events.KeyOf("MS 4-"), "48.00");
+    meet.LinkDoubleUp(9, 2);
+    meet.LinkBoatShare(9, 20);
     DrawAllEvents(meet);
     NumberRaces(meet);
     meet.NumberCrewsByEvent();
@@ -52,6 +58,24 @@ bool Save(QWidget& widget, const QString& file) {
     const bool saved = widget.grab().save(file, "PNG");
     std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(file));
     return saved;
+}
+
+// The crew editor with a crew chosen, and the event editor with an event selected.
+bool SaveEditors(TForm1& window, const QDir& out) {
+    window.EditCrew();
+    auto* crewEditor = window.findChild<QWidget*>(QStringLiteral("CEdit"));
+    auto* crews = crewEditor->findChild<QAbstractItemView*>(QStringLiteral("CrewList_LB"));
+    const bm::Boatmeet& meet = *window.Session().Meet();
+    crews->setCurrentIndex(crews->model()->index(meet.CrewPosition(meet.FindCrew(9)), 0));
+    emit crews->doubleClicked(crews->currentIndex());
+    bool ok = Save(*crewEditor, out.filePath(QStringLiteral("screenshot-crew-editor.png")));
+    crewEditor->close();
+    window.EditEvent();
+    auto* listEditor = window.findChild<QWidget*>(QStringLiteral("ListEdit_F"));
+    listEditor->findChild<QListWidget*>(QStringLiteral("Data_LB"))->setCurrentRow(1);
+    ok = Save(*listEditor, out.filePath(QStringLiteral("screenshot-event-editor.png"))) && ok;
+    listEditor->close();
+    return ok;
 }
 
 } // namespace
@@ -79,5 +103,6 @@ int main(int argc, char** argv) {
     bool ok = Save(window, out.filePath(QStringLiteral("screenshot-draw-tree.png")));
     selector->setCurrentIndex(1);
     ok = Save(window, out.filePath(QStringLiteral("screenshot-draw-list.png"))) && ok;
+    ok = SaveEditors(window, out) && ok;
     return ok ? 0 : 1;
 }

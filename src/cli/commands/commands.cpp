@@ -8,6 +8,10 @@ const std::vector<Command>& Commands() {
         NewCommand(),
         GenerateCommand(),
         ImportCommand(),
+        // Entering the regatta: its events, clubs and crews.
+        EventsCommand(),
+        ClubsCommand(),
+        CrewCommand(),
         SplitCommand(),
         // The draw, its changes by hand, and the crews' numbers that follow it.
         DrawCommand(),

@@ -3,9 +3,8 @@
 #include "cli/arguments.h"
 #include "cli/commandmeet.h"
 #include "cli/commands/commands.h"
+#include "cli/editing.h"
 #include "engine/draw/draweditor.h"
-
-#include <optional>
 
 namespace bm::cli {
 
@@ -13,36 +12,20 @@ namespace {
 
 enum class Action { Show, Place, Remove, Expand, Contract, Auto };
 
-const std::vector<std::string> ActionNames = {"show",   "place",    "remove",
-                                              "expand", "contract", "auto"};
-// The words each action takes after its name.
-constexpr std::size_t ActionValues[] = {0, 2, 1, 0, 0, 0};
+// The action the parser took, by the name the command table gives it.
+Action ActionOf(const ParsedArgs& args) {
+    static const std::vector<std::string> names = {"show",   "place",    "remove",
+                                                   "expand", "contract", "auto"};
+    return static_cast<Action>(ChoiceIndex(args.action, names));
+}
 
-// What the words after FILE and EVENT ask for: the action, the slot (from 0)
-// and the crew, once checked against the editor's lists.
+// What the words after the action ask for: the slot (from 0) and the crew,
+// once checked against the editor's lists.
 struct Request {
     Action action = Action::Show;
     int slot = -1;
     int crewId = -1;
 };
-
-// The action named by the words, or nothing (with the usage message written)
-// when the name is unknown or the number of its values is wrong.
-std::optional<Action> ReadAction(const ParsedArgs& args, Streams& io) {
-    if (args.positional.size() == 2)
-        return Action::Show;
-    const std::string& name = args.positional[2];
-    const int index = ChoiceIndex(name, ActionNames);
-    if (index < 0) {
-        UsageError(io, "draw-edit", "unknown action '" + name + "'");
-        return std::nullopt;
-    }
-    if (args.positional.size() != 3 + ActionValues[index]) {
-        UsageError(io, "draw-edit", "wrong number of words for " + ActionNames[index]);
-        return std::nullopt;
-    }
-    return static_cast<Action>(index);
-}
 
 // Checks the slot and crew the action names against the event's lists, as
 // the window offers them; false with the message written.
@@ -50,7 +33,7 @@ bool ReadChoices(const Boatmeet& meet, const DrawEditor& editor, const ParsedArg
                  Request& request, Streams& io) {
     if (request.action != Action::Place && request.action != Action::Remove)
         return true;
-    const std::string& slotText = args.positional[3];
+    const std::string& slotText = args.words[0];
     int slot = 0;
     if (!ParseCount(slotText, slot) || slot < 1 || slot > editor.SlotCount()) {
         io.err << "No such slot : " << slotText << "\n";
@@ -59,7 +42,7 @@ bool ReadChoices(const Boatmeet& meet, const DrawEditor& editor, const ParsedArg
     request.slot = slot - 1;
     if (request.action == Action::Remove)
         return true;
-    const std::string& idText = args.positional[4];
+    const std::string& idText = args.words[1];
     int id = 0;
     if (!ParseCount(idText, id) || !meet.HasCrew(id)) {
         io.err << "No such crew : " << idText << "\n";
@@ -98,10 +81,7 @@ void Press(DrawEditor& editor, const Request& request, const Confirm& confirm,
 }
 
 int RunDrawEdit(const ParsedArgs& args, Streams& io) {
-    const std::optional<Action> action = ReadAction(args, io);
-    if (!action)
-        return Usage;
-    const bool yes = args.Has("--yes");
+    const Action action = ActionOf(args);
     auto edit = [&](Boatmeet& meet) -> int {
         const int eventKey = meet.Events.KeyOf(args.positional[1]);
         if (eventKey == -1) {
@@ -110,30 +90,24 @@ int RunDrawEdit(const ParsedArgs& args, Streams& io) {
         }
         DrawEditor editor(meet);
         editor.DoNewEvent(eventKey);
-        Request request{.action = *action};
-        if (*action == Action::Show) {
+        Request request{.action = action};
+        if (action == Action::Show) {
             for (const std::string& line : editor.ShowLines())
                 io.out << line << "\n";
             return Done;
         }
         if (!ReadChoices(meet, editor, args, request, io))
             return Usage;
-        // Without --yes the first question ends the command unanswered.
-        std::string unanswered;
-        const Confirm confirm = [&](const std::string& question) {
-            if (!yes && unanswered.empty())
-                unanswered = question;
-            return yes;
-        };
+        EditQuestions questions(args);
         std::string message;
-        Press(editor, request, confirm, message);
-        const std::string& stop = unanswered.empty() ? message : unanswered;
+        Press(editor, request, questions.Callback(), message);
+        const std::string& stop = questions.Declined().empty() ? message : questions.Declined();
         if (stop.empty())
             return Done;
         io.err << stop << "\n";
         return Problem;
     };
-    return *action == Action::Show ? ReadMeet(args, io, edit) : ChangeMeet(args, io, edit);
+    return action == Action::Show ? ReadMeet(args, io, edit) : ChangeMeet(args, io, edit);
 }
 
 } // namespace
@@ -145,21 +119,20 @@ Command DrawEditCommand() {
             .arguments = {ChangedFileArgument(),
                           {"EVENT", "The event's text (the first event equal ignoring letter "
                                     "case)."}},
-            .words = {.usage = "[show | place SLOT ID | remove SLOT | expand | contract | auto]",
-                      .most = 3,
-                      .forms = {{"show", "Prints the counts, the slots and the unplaced crews "
-                                         "(the default); writes nothing."},
-                                {"place SLOT ID", "Move To Draw: the unplaced crew ID into slot "
-                                                  "SLOT (from 1)."},
-                                {"remove SLOT", "Remove: slot SLOT becomes empty."},
-                                {"expand", "Expand Draw: a first round of byes in front."},
-                                {"contract", "Contract Draw: the first round taken away."},
-                                {"auto", "AutoDraw: the event drawn at random, as draw --event "
-                                         "does."}}},
-            .options = {{.name = "--yes",
-                         .help = "Answers Yes to the window's questions; without it a question "
-                                 "ends the command (its text on stderr, exit 1, nothing "
-                                 "written)."}},
+            .options = {YesOption()},
+            .actions = {{"show", "",
+                         "Prints the counts, the slots and the unplaced crews; writes "
+                         "nothing."},
+                        {"place", "SLOT ID",
+                         "Move To Draw: the unplaced crew ID into slot SLOT "
+                         "(from 1)."},
+                        {"remove", "SLOT", "Remove: slot SLOT becomes empty."},
+                        {"expand", "", "Expand Draw: a first round of byes in front."},
+                        {"contract", "", "Contract Draw: the first round taken away."},
+                        {"auto", "",
+                         "AutoDraw: the event drawn at random, as draw --event "
+                         "does."}},
+            .defaultAction = "show",
             .writesBack = true,
             .notes = "show prints the line\n"
                      "  Crews: N  Placed: P  UnPlaced: U  Status: Valid   (or Invalid),\n"

@@ -281,8 +281,4 @@ std::string KeyDataFileName(const std::string& fileName) {
     return fileName + "Key";
 }
 
-std::string NotAvailableText(std::string_view command) {
-    return "The " + std::string(command) + " is not available in this version yet.";
-}
-
 } // namespace bm

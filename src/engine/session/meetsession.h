@@ -123,7 +123,4 @@ private:
 // "springKey.bmf", any other name gets "Key" appended.
 std::string KeyDataFileName(const std::string& fileName);
 
-// The message of a command whose window this version does not have yet.
-std::string NotAvailableText(std::string_view command);
-
 } // namespace bm

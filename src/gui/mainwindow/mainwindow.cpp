@@ -12,6 +12,8 @@
 #include "gui/dialogs/progressdialog.h"
 #include "gui/draweditor/draweditor.h"
 #include "gui/draweditor/eventsplitter.h"
+#include "gui/editors/creweditorwindow.h"
+#include "gui/editors/listeditorwindow.h"
 #include "gui/import/testdatawindow.h"
 #include "gui/mainwindow/meetview.h"
 #include "gui/mainwindow/reportview.h"
@@ -41,6 +43,10 @@ TForm1::TForm1(bm::SettingsStore& store, DialogProvider& dialogs, QWidget* paren
     Panel1 = new ReportView(session_, dialogs_, client);
     BuildMenus();
     LayOutClient();
+    ListEdit_F = new TListEdit_F(*this, this);
+    AddMeetView(ListEdit_F);
+    CEdit = new TCEdit(*this, this);
+    AddMeetView(CEdit);
     GetData = new TFGetData(this);
     ProgressF = new TProgressF(this);
     PrefsF = new TPrefsF(this);
@@ -261,22 +267,16 @@ void TForm1::SetWindowTitle() {
     setWindowTitle(QString::fromStdString(session_.WindowTitle()));
 }
 
-void TForm1::NotAvailable(const char* command, bool needsMeet) {
-    if (needsMeet && !session_.HasMeet())
-        return;
-    bm::Messages().Inform(bm::NotAvailableText(command));
-}
-
 void TForm1::EditCrew() {
-    NotAvailable("Crew Editor", false);
+    CEdit->OpenCrewEditor();
 }
 
 void TForm1::EditEvent() {
-    NotAvailable("Event Editor", true);
+    ListEdit_F->OpenListEditor(bm::EditedList::Events);
 }
 
 void TForm1::EditClub() {
-    NotAvailable("Club Editor", true);
+    ListEdit_F->OpenListEditor(bm::EditedList::Clubs);
 }
 
 void TForm1::EditRace() {

@@ -22,6 +22,8 @@ class ReportView;
 class TAboutBox;
 class TDEdit;
 class TESplitF;
+class TCEdit;
+class TListEdit_F;
 class TFGetData;
 class TInfo_F;
 class THelpF;
@@ -150,9 +152,6 @@ private:
     // After a meet was opened or created: the views let go of the old one,
     // then everything is shown anew.
     void MeetReplaced();
-    // Tells that a command's window is not part of this version yet; with
-    // needsMeet, only when a meet is open.
-    void NotAvailable(const char* command, bool needsMeet);
 
     bm::SettingsStore& store_;
     DialogProvider& dialogs_;
@@ -170,6 +169,8 @@ private:
     QTimer recoveryCheck_;
     bool recoveryWarned_ = false;
 
+    TListEdit_F* ListEdit_F = nullptr;
+    TCEdit* CEdit = nullptr;
     TFGetData* GetData = nullptr;
     TProgressF* ProgressF = nullptr;
     TPrefsF* PrefsF = nullptr;

@@ -1,0 +1,259 @@
+// TCEdit's controls: building them, laying them out and wiring them to the
+// editor's handlers.
+#include "gui/common/textconversion.h"
+#include "gui/editors/creweditorwindow.h"
+#include "gui/editors/crewlistmodel.h"
+#include "gui/editors/storededit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace {
+
+// A drop-down list that fills itself anew each time it opens, so that
+// entries added in the list editor meanwhile are offered.
+class ChoiceBox : public QComboBox {
+public:
+    std::function<void()> aboutToOpen;
+
+    void showPopup() override {
+        if (aboutToOpen)
+            aboutToOpen();
+        QComboBox::showPopup();
+    }
+};
+
+ChoiceBox* ChoiceList(const char* name) {
+    auto* box = new ChoiceBox;
+    box->setObjectName(Text(name));
+    // Long club names must not widen the window: the box shows about 24
+    // characters and its list as much as the names need.
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(24);
+    return box;
+}
+
+QLineEdit* Edit(const char* name) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(Text(name));
+    return edit;
+}
+
+QPushButton* Button(const char* name, const char* caption, const QString& accessibleName) {
+    auto* button = new QPushButton(Text(caption));
+    NameControl(button, name, accessibleName);
+    return button;
+}
+
+// Crew lines pad the crew numbers to one width: in a fixed-pitch font the
+// clubs and names line up.
+void ShowCrewLinesAligned(QWidget* list) {
+    list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+}
+
+QListWidget* LinkList(const char* name, const QString& accessibleName) {
+    auto* list = new QListWidget;
+    NameControl(list, name, accessibleName);
+    ShowCrewLinesAligned(list);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+} // namespace
+
+TCEdit::TCEdit(TForm1& form, QWidget* parent) : QWidget(parent, Qt::Window), form_(form) {
+    setObjectName(QStringLiteral("CEdit"));
+    setWindowTitle(QStringLiteral("Crew Editor"));
+    BuildControls();
+    LayOutControls();
+    SetTabOrder();
+    ConnectControls();
+    ShowCurrentCrew();
+    resize(900, 640);
+}
+
+TCEdit::~TCEdit() = default;
+
+// --- Building the window -------------------------------------------------------------------
+
+void TCEdit::BuildControls() {
+    BuildDetails();
+    BuildAssociations();
+    BuildCrewList();
+    Close_B = Button("Close_B", "&Close", QStringLiteral("Close"));
+}
+
+void TCEdit::BuildDetails() {
+    Details_GB = new QGroupBox(QStringLiteral("Edit Current Crew Details"));
+    Details_GB->setObjectName(QStringLiteral("Details_GB"));
+    Club_CB = ChoiceList("Club_CB");
+    Name_E = Edit("Name_E");
+    LimitTyping(Name_E, bm::CrewNameLimit);
+    Number_E = Edit("Number_E");
+    Event_CB = ChoiceList("Event_CB");
+    Notes_E = Edit("Notes_E");
+    LimitTyping(Notes_E, bm::CrewNotesLimit);
+    DayLic_E = Edit("DayLic_E");
+    DayLic_E->setText(QStringLiteral("0"));
+    EntryFee_CB = new QCheckBox(QStringLiteral("Entry Fee Paid"));
+    NameControl(EntryFee_CB, "EntryFee_CB", QStringLiteral("Entry Fee Paid"));
+    EarlyReg_CB = new QCheckBox(QStringLiteral("Early Pay Discount"));
+    NameControl(EarlyReg_CB, "EarlyReg_CB", QStringLiteral("Early Pay Discount"));
+    OverSize_L = new QLabel;
+    NameControl(OverSize_L, "OverSize_L", QStringLiteral("Length warning"));
+    New_B = Button("New_B", "&New", QStringLiteral("New crew"));
+    Delete_B = Button("Delete_B", "&Delete", QStringLiteral("Delete crew"));
+
+    auto* fields = new QFormLayout;
+    fields->addRow(LabelFor(Club_CB, QStringLiteral("Club:")), Club_CB);
+    fields->addRow(LabelFor(Name_E, QStringLiteral("Name:")), Name_E);
+    fields->addRow(LabelFor(Number_E, QStringLiteral("Number:")), Number_E);
+    fields->addRow(LabelFor(Event_CB, QStringLiteral("Event:")), Event_CB);
+    fields->addRow(LabelFor(Notes_E, QStringLiteral("Notes:")), Notes_E);
+    fields->addRow(LabelFor(DayLic_E, QStringLiteral("Day Licences: ")), DayLic_E);
+    auto* boxes = new QHBoxLayout;
+    boxes->addWidget(EntryFee_CB);
+    boxes->addWidget(EarlyReg_CB);
+    boxes->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(New_B);
+    buttons->addWidget(Delete_B);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(Details_GB);
+    layout->addLayout(fields);
+    layout->addLayout(boxes);
+    layout->addWidget(OverSize_L);
+    layout->addLayout(buttons);
+    // A click on the group with no crew current says how to get one.
+    Details_GB->installEventFilter(this);
+}
+
+void TCEdit::BuildAssociations() {
+    Associations_GB = new QGroupBox(QStringLiteral("Current Crew Associations"));
+    Associations_GB->setObjectName(QStringLiteral("Associations_GB"));
+    BoatShare_LB = LinkList("BoatShare_LB", QStringLiteral("Boat Shares"));
+    DoubleUp_LB = LinkList("DoubleUp_LB", QStringLiteral("Double Ups"));
+    Remove_Share_B =
+        Button("Remove_Share_B", "Remove Boat Share", QStringLiteral("Remove Boat Share"));
+    Remove_Double_B =
+        Button("Remove_Double_B", "Remove Double Up", QStringLiteral("Remove Double Up"));
+    auto* layout = new QVBoxLayout(Associations_GB);
+    layout->addWidget(new QLabel(QStringLiteral("Boat Shares")));
+    layout->addWidget(BoatShare_LB, 1);
+    layout->addWidget(Remove_Share_B, 0, Qt::AlignLeft);
+    layout->addWidget(new QLabel(QStringLiteral("Double Ups")));
+    layout->addWidget(DoubleUp_LB, 1);
+    layout->addWidget(Remove_Double_B, 0, Qt::AlignLeft);
+}
+
+void TCEdit::BuildCrewList() {
+    CrewList_GB =
+        new QGroupBox(QStringLiteral("List of All Crews - Double Click on one to select "));
+    CrewList_GB->setObjectName(QStringLiteral("CrewList_GB"));
+    crewLines_ = new CrewListModel(this);
+    CrewList_LB = new QListView;
+    NameControl(CrewList_LB, "CrewList_LB", QStringLiteral("List of All Crews"));
+    CrewList_LB->setModel(crewLines_);
+    ShowCrewLinesAligned(CrewList_LB);
+    // Every line is one line of text: the view lays out thousands of crews
+    // without measuring each.
+    CrewList_LB->setUniformItemSizes(true);
+    CrewList_LB->setSelectionMode(QAbstractItemView::SingleSelection);
+    CrewList_LB->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    CrewList_LB->installEventFilter(this);
+    Add_Share_B =
+        Button("Add_Share_B", "Add Boat Share", QStringLiteral("Add Boat Share to Current Crew"));
+    Add_Double_B =
+        Button("Add_Double_B", "Add Double Up", QStringLiteral("Add Double Up to Current Crew"));
+    auto* links = new QHBoxLayout;
+    links->addWidget(Add_Share_B);
+    links->addWidget(Add_Double_B);
+    links->addWidget(new QLabel(QStringLiteral("to Current Crew")));
+    links->addStretch();
+    auto* layout = new QVBoxLayout(CrewList_GB);
+    layout->addWidget(CrewList_LB, 1);
+    layout->addLayout(links);
+}
+
+// The crew's details over its associations on the left; the list of all
+// crews on the right takes all the room the window gains, in width and
+// height, and the associations take the height the left side gains.
+void TCEdit::LayOutControls() {
+    auto* left = new QVBoxLayout;
+    left->addWidget(Details_GB);
+    left->addWidget(Associations_GB, 1);
+    auto* note =
+        new QLabel(QStringLiteral("Pull Right hand side of window out to widen list of crews"));
+    note->setObjectName(QStringLiteral("Note_L"));
+    QFont italic = note->font();
+    italic.setItalic(true);
+    note->setFont(italic);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(note);
+    bottom->addStretch();
+    bottom->addWidget(Close_B);
+    auto* right = new QVBoxLayout;
+    right->addWidget(CrewList_GB, 1);
+    right->addLayout(bottom);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left);
+    layout->addLayout(right, 1);
+}
+
+// The crew's fields from top to bottom, New and Delete, the list of crews with
+// its link buttons, the current crew's links, Close.
+void TCEdit::SetTabOrder() {
+    QWidget* order[] = {Club_CB,     Name_E,          Number_E,     Event_CB,     Notes_E,
+                        DayLic_E,    EntryFee_CB,     EarlyReg_CB,  New_B,        Delete_B,
+                        CrewList_LB, Add_Share_B,     Add_Double_B, BoatShare_LB, Remove_Share_B,
+                        DoubleUp_LB, Remove_Double_B, Close_B};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+}
+
+void TCEdit::ConnectControls() {
+    connect(Name_E, &QLineEdit::textEdited, this, [this](const QString& text) {
+        EditTyped(Name_E, "name", [&] { return editor_->EditName(text.toStdString()); });
+    });
+    connect(Notes_E, &QLineEdit::textEdited, this, [this](const QString& text) {
+        EditTyped(Notes_E, "notes", [&] { return editor_->EditNotes(text.toStdString()); });
+    });
+    connect(Number_E, &QLineEdit::textEdited, this, [this](const QString& text) {
+        EditTyped(Number_E, "number", [&] { return editor_->EditNumber(text.toStdString()); });
+    });
+    connect(DayLic_E, &QLineEdit::textEdited, this, [this](const QString& text) {
+        EditTyped(DayLic_E, "daylicences",
+                  [&] { return editor_->EditDayLicences(text.toStdString()); });
+    });
+    for (QLineEdit* edit : {Name_E, Notes_E, Number_E, DayLic_E})
+        edit->installEventFilter(this);
+    connect(EntryFee_CB, &QCheckBox::clicked, this,
+            [this](bool checked) { EditChosen([&] { return editor_->SetFeePaid(checked); }); });
+    connect(EarlyReg_CB, &QCheckBox::clicked, this,
+            [this](bool checked) { EditChosen([&] { return editor_->SetEarlyPay(checked); }); });
+    connect(Club_CB, &QComboBox::activated, this, &TCEdit::ClubChosen);
+    connect(Event_CB, &QComboBox::activated, this, &TCEdit::EventChosen);
+    static_cast<ChoiceBox*>(Club_CB)->aboutToOpen = [this] { ClubDrop(); };
+    static_cast<ChoiceBox*>(Event_CB)->aboutToOpen = [this] { EventDrop(); };
+    connect(CrewList_LB, &QListView::doubleClicked, this, &TCEdit::SelectCrewFromList);
+    connect(New_B, &QPushButton::clicked, this, &TCEdit::DoNew);
+    connect(Delete_B, &QPushButton::clicked, this, &TCEdit::DoDelete);
+    connect(Add_Double_B, &QPushButton::clicked, this, &TCEdit::DoAddDouble);
+    connect(Add_Share_B, &QPushButton::clicked, this, &TCEdit::DoAddShare);
+    connect(Remove_Double_B, &QPushButton::clicked, this, &TCEdit::DoRemoveDoubleUp);
+    connect(Remove_Share_B, &QPushButton::clicked, this, &TCEdit::DoRemoveBoatShare);
+    connect(Close_B, &QPushButton::clicked, this, &TCEdit::DoClose);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &TCEdit::DoClose);
+}

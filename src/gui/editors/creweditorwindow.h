@@ -1,0 +1,131 @@
+// TCEdit: the crew editor: every crew of the meet in a list, the current
+// crew's fields, and its double-up and boat-share links to other crews.
+// Modeless; every change goes straight into the meet, with no OK or Cancel.
+#pragma once
+
+#include "engine/editors/creweditor.h"
+#include "gui/mainwindow/meetview.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class CrewListModel;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QPushButton;
+class TForm1;
+
+class TCEdit : public QWidget, public MeetView {
+    Q_OBJECT
+public:
+    // The editor works on the meet that the main window holds.
+    explicit TCEdit(TForm1& form, QWidget* parent = nullptr);
+    ~TCEdit() override;
+
+    // Shows the editor on the open meet with no current crew (the crews are
+    // sorted by event and club); does nothing without a meet.
+    void OpenCrewEditor();
+
+    // MeetView: refresh all fills the lists and the fields again, keeping the
+    // current crew; another meet leaves a visible editor open on it, empty.
+    void ReloadFromMeet() override;
+    void MeetReplaced() override;
+
+    // --- Handlers of the controls ---
+    // A drop-down opens: it offers its set as it is now.
+    void ClubDrop();
+    void EventDrop();
+    // A choice made in a drop-down.
+    void ClubChosen(int index);
+    void EventChosen(int index);
+    void SelectCrewFromList();
+    void DoNew();
+    void DoDelete();
+    void DoAddDouble();
+    void DoAddShare();
+    void DoRemoveDoubleUp();
+    void DoRemoveBoatShare();
+    void ClickCurrent();
+    void DoClose();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    using Operation = std::function<bm::CrewEditResult()>;
+
+    // --- Building the window (creweditorcontrols.cpp) ---
+    void BuildControls();
+    void BuildDetails();
+    void BuildAssociations();
+    void BuildCrewList();
+    void LayOutControls();
+    void SetTabOrder();
+    void ConnectControls();
+
+    // A change typed into an edit: one step of a typing group per field.
+    void EditTyped(QLineEdit* edit, const char* field, const Operation& operation);
+    // A check box clicked or a drop-down choice made.
+    void EditChosen(const Operation& operation);
+    // After an action: the list and fields shown as the result says, the stop
+    // and the warnings shown, then the change recorded (with refresh all).
+    void Finish(const bm::CrewEditResult& result, bool changed, std::string_view step,
+                std::string_view group = {});
+    // Everything anew: the crew list, both drop-downs and the fields.
+    void ShowAll();
+    void FillChoices(QComboBox* box, const std::vector<std::string>& choices, int selected);
+    // The current crew's fields, links and length label, and its line selected.
+    void ShowCurrentCrew();
+    void ShowLinks(QListWidget* list, const std::vector<bm::CrewLine>& links);
+    void ShowEdit(QLineEdit* edit, const std::string& stored);
+    // What the fields hold for the edit's field.
+    const std::string& StoredText(const bm::CrewFields& fields, const QLineEdit* edit) const;
+    void SelectCurrentLine();
+    int SelectedCrewLine() const;
+    void RememberCurrent();
+    void EndTyping();
+
+    TForm1& form_;
+    std::unique_ptr<bm::CrewEditor> editor_;
+    // The current crew's id, to find it again when the meet's crews were
+    // made anew (undo and redo); -1 for none.
+    int currentId_ = -1;
+    // The edit being typed in, and the value its typing stored: refreshes
+    // leave its text alone while the meet still holds that value.
+    QLineEdit* typingIn_ = nullptr;
+    std::string typedValue_;
+
+    QGroupBox* Details_GB = nullptr;
+    QComboBox* Club_CB = nullptr;
+    QLineEdit* Name_E = nullptr;
+    QLineEdit* Number_E = nullptr;
+    QComboBox* Event_CB = nullptr;
+    QLineEdit* Notes_E = nullptr;
+    QLineEdit* DayLic_E = nullptr;
+    QCheckBox* EntryFee_CB = nullptr;
+    QCheckBox* EarlyReg_CB = nullptr;
+    QLabel* OverSize_L = nullptr;
+    QPushButton* New_B = nullptr;
+    QPushButton* Delete_B = nullptr;
+    QGroupBox* CrewList_GB = nullptr;
+    QListView* CrewList_LB = nullptr;
+    CrewListModel* crewLines_ = nullptr;
+    QPushButton* Add_Share_B = nullptr;
+    QPushButton* Add_Double_B = nullptr;
+    QGroupBox* Associations_GB = nullptr;
+    QListWidget* BoatShare_LB = nullptr;
+    QListWidget* DoubleUp_LB = nullptr;
+    QPushButton* Remove_Share_B = nullptr;
+    QPushButton* Remove_Double_B = nullptr;
+    QPushButton* Close_B = nullptr;
+};
