@@ -1,5 +1,6 @@
 #include "engine/model/boatmeet.h"
 
+#include "editormeet.h"
 #include "engine/model/random.h"
 #include "engine/model/settings.h"
 
@@ -9,34 +10,14 @@
 #include <sstream>
 
 using namespace bm;
+using namespace bm::test;
 
 namespace {
 
-// Events and clubs whose set order differs from their key order, so that tests
-// see whether code follows the set order.
-constexpr int MS4 = 5, WS1 = 2;    // events: "MS 4-" first, then "WS 1x"
-constexpr int River = 3, Avon = 1; // clubs: "Riverside" first, then "Avon"
-
-class MeetTest : public ::testing::Test {
+// The small meet of the editor tests: events and clubs whose set order
+// differs from their key order, so tests see whether code follows the set order.
+class MeetTest : public bm::test::EditorMeet {
 protected:
-    void SetUp() override {
-        CurrentSettings() = Settings{};
-        meet.Events.AddWithKey(MS4, "MS 4-");
-        meet.Events.AddWithKey(WS1, "WS 1x");
-        meet.Clubs.AddWithKey(River, "Riverside");
-        meet.Clubs.AddWithKey(Avon, "Avon");
-    }
-    void TearDown() override { CurrentSettings() = Settings{}; }
-
-    Crew* Add(int club, int event, const std::string& name = {}, int number = -1) {
-        auto crew = std::make_unique<Crew>();
-        crew->ClubKey = club;
-        crew->EventKey = event;
-        crew->Name = name;
-        crew->Number = number;
-        return meet.AddCrew(std::move(crew));
-    }
-
     std::vector<int> Ids() const {
         std::vector<int> ids;
         for (const auto& crew : meet.Crews)
@@ -50,8 +31,6 @@ protected:
             numbers.push_back(crew->Number);
         return numbers;
     }
-
-    Boatmeet meet;
 };
 
 } // namespace

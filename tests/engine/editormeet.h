@@ -1,5 +1,6 @@
-// A small meet for the editor tests: two events and two clubs whose set order
-// differs from their key order, crews added in code, settings at their defaults.
+// A small meet for the meet and editor tests: two events and two clubs whose
+// set order differs from their key order, crews added in code, settings at
+// their defaults.
 #pragma once
 
 #include "engine/model/boatmeet.h"
@@ -28,7 +29,7 @@ protected:
     }
     void TearDown() override { CurrentSettings() = Settings{}; }
 
-    Crew* Add(int club, int event, const std::string& name, int number = -1) {
+    Crew* Add(int club, int event, const std::string& name = {}, int number = -1) {
         auto crew = std::make_unique<Crew>();
         crew->ClubKey = club;
         crew->EventKey = event;

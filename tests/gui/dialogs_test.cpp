@@ -18,13 +18,6 @@ using namespace guitest;
 
 namespace {
 
-template <typename T> T* Child(QWidget* parent, const char* name) {
-    T* child = parent->findChild<T*>(QString::fromUtf8(name));
-    if (!child)
-        qFatal("no control %s", name);
-    return child;
-}
-
 void SetText(QWidget* dialog, const char* name, const char* text) {
     Child<QLineEdit>(dialog, name)->setText(QString::fromUtf8(text));
 }

@@ -21,13 +21,6 @@ using namespace guitest;
 
 namespace {
 
-template <typename T> T* Child(QWidget* parent, const char* name) {
-    T* child = parent->findChild<T*>(QString::fromUtf8(name));
-    if (!child)
-        qFatal("no control %s", name);
-    return child;
-}
-
 QStringList Items(QListWidget* list) {
     QStringList items;
     for (int i = 0; i < list->count(); ++i)

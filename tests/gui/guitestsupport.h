@@ -150,6 +150,14 @@ inline std::string WriteRegatta(const bm::test::TempDir& dir, const std::string&
     return path;
 }
 
+// The control of the window with the object name; the test stops when it is missing.
+template <typename T> T* Child(QWidget* parent, const char* name) {
+    T* child = parent->findChild<T*>(QString::fromUtf8(name));
+    if (!child)
+        qFatal("no control %s", name);
+    return child;
+}
+
 // The window's action with the object name (menu items are named after their handler).
 inline QAction* Action(QWidget& window, const char* name) {
     return window.findChild<QAction*>(QString::fromUtf8(name));

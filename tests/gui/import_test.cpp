@@ -14,13 +14,6 @@ using namespace guitest;
 
 namespace {
 
-template <typename T> T* Child(QWidget* parent, const char* name) {
-    T* child = parent->findChild<T*>(QString::fromUtf8(name));
-    if (!child)
-        qFatal("no control %s", name);
-    return child;
-}
-
 std::string SourcePath(const std::string& relative) {
     return (std::filesystem::path(BM_TEST_DATA_DIR).parent_path().parent_path() / relative)
         .string();

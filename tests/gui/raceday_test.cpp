@@ -28,13 +28,6 @@ using bm::test::ReadFile;
 
 namespace {
 
-template <typename T> T* Child(QWidget* parent, const char* name) {
-    T* child = parent->findChild<T*>(QString::fromUtf8(name));
-    if (!child)
-        qFatal("no control %s", name);
-    return child;
-}
-
 // Types into the edit as a user would, replacing what it held.
 void Type(QWidget* parent, const char* name, const QString& text) {
     auto* edit = Child<QLineEdit>(parent, name);
