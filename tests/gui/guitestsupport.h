@@ -40,6 +40,7 @@ public:
     }
     bool ChooseFont(QWidget*, QFont& chosen) override {
         ++fontDialogs;
+        offeredFont = chosen;
         if (!font)
             return false;
         chosen = *font;
@@ -52,6 +53,7 @@ public:
     std::vector<QString> openFilters;
     std::vector<SaveRequest> saveRequests;
     std::unique_ptr<QFont> font;
+    QFont offeredFont; // the font the last font dialog started from
     int fontDialogs = 0;
     int printerSetups = 0;
 
