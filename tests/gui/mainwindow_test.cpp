@@ -39,6 +39,7 @@ private slots:
     void toolButtonsShareTheMenuCommands();
     void resizingLaysOutTheReportPanel();
     void aFileArgumentIsOpenedAndListedByItsFullName();
+    void aFileChangedOnDiskIsOfferedAgainAndNotOverwrittenUnasked();
 
 private:
     void Trigger(const char* name) {
@@ -334,6 +335,37 @@ void MainWindowTest::aFileArgumentIsOpenedAndListedByItsFullName() {
     Form().OpenFile(argument);
     QCOMPARE(store_->RecentFiles(), std::vector<std::string>{argument.toStdString()});
     QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet: Spring Regatta  on  12 April"));
+}
+
+void MainWindowTest::aFileChangedOnDiskIsOfferedAgainAndNotOverwrittenUnasked() {
+    const std::string path = OpenRegatta("spring.bmf");
+    // Another program records a result: here, a new title.
+    const auto writeTitle = [&](const char* title) {
+        std::unique_ptr<bm::Boatmeet> meet = bm::Boatmeet::LoadFromFile(path);
+        meet->Title = title;
+        meet->SaveToFile(path, true);
+    };
+    writeTitle("Spring Regatta Results");
+    messages_->SetNextAnswer(true);
+    Form().show();
+    QApplication::setActiveWindow(&Form());
+    QTRY_COMPARE(Form().windowTitle(),
+                 QStringLiteral("Boatmeet: Spring Regatta Results  on  12 April"));
+    QCOMPARE(messages_->asked,
+             std::vector<std::string>{"The file " + path +
+                                      " was changed by another program. Reload it?"});
+    QVERIFY(!Form().Report().ViewLines().empty());
+    QVERIFY(Q(Form().Report().ViewLines().front()).contains(QStringLiteral("Results")));
+    // Changed again while the window is busy: Save asks, and No keeps their file.
+    writeTitle("Final Results");
+    const std::string theirs = bm::test::ReadFile(path);
+    Trigger("FileSave");
+    QCOMPARE(messages_->asked.back(), "The file " + path +
+                                          " was changed by another program since it was opened. "
+                                          "Overwrite it?");
+    QCOMPARE(bm::test::ReadFile(path), theirs);
+    QCOMPARE(Form().windowTitle(),
+             QStringLiteral("Boatmeet: Spring Regatta Results  on  12 April"));
 }
 
 QTEST_MAIN(MainWindowTest)

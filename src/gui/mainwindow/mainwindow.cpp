@@ -175,7 +175,18 @@ void TForm1::changeEvent(QEvent* event) {
         DoRefresh();
 }
 
+// Back at the window: a meet file that another program changed meanwhile is
+// offered for reloading while the meet holds nothing unsaved.
 void TForm1::DoRefresh() {
+    if (!offeringReload_) {
+        offeringReload_ = true;
+        const bool reloaded = session_.OfferReload();
+        offeringReload_ = false;
+        if (reloaded) {
+            MeetReplaced();
+            return;
+        }
+    }
     RefreshDisplay();
 }
 

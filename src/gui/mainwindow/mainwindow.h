@@ -133,6 +133,8 @@ private:
     bm::MeetSession session_;
     QString helpFolder_;
     std::vector<MeetView*> views_;
+    // While the reload question is up, coming back to the window asks nothing.
+    bool offeringReload_ = false;
 
     QWidget* Panel2 = nullptr;
     ReportView* Panel1 = nullptr;
