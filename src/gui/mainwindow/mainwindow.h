@@ -93,6 +93,8 @@ public:
     // long as the main window).
     void AddMeetView(MeetView* view);
     void SetWindowTitle();
+    // The commands that need a meet are enabled exactly while one is open.
+    void EnableMeetCommands();
     bm::MeetSession& Session() { return session_; }
     TProgressF* ProgressWindow() const { return ProgressF; }
 
