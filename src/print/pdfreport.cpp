@@ -29,7 +29,7 @@ QPageLayout PdfPageLayout(const QPageSize& paper) {
     return QPageLayout(paper, QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Point);
 }
 
-bool WritePdfReport(const std::string& path, const QPageSize& paper, const QFont& font,
+bool WritePdfReport(const std::string& path, const QPageLayout& page, const QFont& font,
                     const std::vector<std::string>& lines, bool splitOnBlankLine,
                     const std::string& title) {
     QByteArray pdf;
@@ -38,7 +38,7 @@ bool WritePdfReport(const std::string& path, const QPageSize& paper, const QFont
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setResolution(PdfResolution);
-        writer.setPageLayout(PdfPageLayout(paper));
+        writer.setPageLayout(page);
         writer.setTitle(QString::fromStdString(title));
         writer.setCreator(QStringLiteral("Boatmeet"));
         if (!PrintReportLines(writer, font, lines, splitOnBlankLine))

@@ -19,10 +19,11 @@ namespace bm {
 // 10 points (the half-inch left margin of the lines comes on top).
 QPageLayout PdfPageLayout(const QPageSize& paper);
 
-// Writes the lines as a PDF on the paper, each line fitted across the page as
-// printing fits it (PrintReportLines), titled with the report's caption. The
-// file is replaced only once it is complete; false when it cannot be written.
-bool WritePdfReport(const std::string& path, const QPageSize& paper, const QFont& font,
+// Writes the lines as a PDF with the page layout (paper, orientation,
+// margins), each line fitted across the page as printing fits it
+// (PrintReportLines), titled with the report's caption. The file is replaced
+// only once it is complete; false when it cannot be written.
+bool WritePdfReport(const std::string& path, const QPageLayout& page, const QFont& font,
                     const std::vector<std::string>& lines, bool splitOnBlankLine,
                     const std::string& title);
 

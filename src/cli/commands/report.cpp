@@ -35,7 +35,7 @@ bool ShowTypeOf(const std::string& name, ShowType& showType) {
 bool WritePdf(const std::string& path, const std::vector<std::string>& lines,
               const std::string& caption) {
     const OffscreenGui gui;
-    return WritePdfReport(path, LocalePageSize(), DefaultReportFont(), lines,
+    return WritePdfReport(path, PdfPageLayout(LocalePageSize()), DefaultReportFont(), lines,
                           CurrentSettings().SplitOnBlankLine, caption);
 }
 

@@ -1,5 +1,6 @@
 #include "gui/common/printing.h"
 
+#include "print/pdfreport.h"
 #include "print/reportprint.h"
 
 #include <QPrinter>
@@ -9,6 +10,6 @@ std::unique_ptr<QPrinter> MakeReportPrinter() {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     const QPrinterInfo installed = QPrinterInfo::defaultPrinter();
     if (installed.isNull() || !installed.defaultPageSize().isValid())
-        printer->setPageSize(bm::LocalePageSize());
+        printer->setPageLayout(bm::PdfPageLayout(bm::LocalePageSize()));
     return printer;
 }

@@ -7,5 +7,5 @@ class QPrinter;
 
 // A high-resolution printer on the system's default printer, on its paper;
 // without a printer (or one that names no paper) on the paper of the user's
-// locale.
+// locale, laid out as boatmeet-cli lays out its PDF files.
 std::unique_ptr<QPrinter> MakeReportPrinter();

@@ -190,9 +190,9 @@ void ReportView::SaveViewAsPdf() {
     const QString name = ChooseOutputFile("PDF files (*.pdf)", "pdf");
     if (name.isEmpty())
         return;
-    // On the printer's paper, as printing would give it.
-    if (!bm::WritePdfReport(name.toStdString(), printer_->pageLayout().pageSize(), REdit->font(),
-                            ViewLines(), bm::CurrentSettings().SplitOnBlankLine,
+    // The pages printing would give: the printer's paper, turn and margins.
+    if (!bm::WritePdfReport(name.toStdString(), printer_->pageLayout(), REdit->font(), ViewLines(),
+                            bm::CurrentSettings().SplitOnBlankLine,
                             DSelect_CB->currentText().toStdString()))
         bm::Messages().Inform("Could not write to file : " + name.toStdString());
 }
