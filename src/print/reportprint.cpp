@@ -15,8 +15,9 @@ namespace bm {
 
 namespace {
 
-// Sizes are tried in tenths of a point, down to the smallest a printer renders.
-constexpr qreal SizeStep = 0.1;
+// Point sizes are tried in tenths, pixel sizes in whole pixels, down to the
+// smallest size a printer renders.
+constexpr qreal PointStep = 0.1;
 constexpr qreal SmallestSize = 1.0;
 
 // The line's text as the painter draws it.
@@ -51,29 +52,29 @@ std::size_t WidestLine(const QFontMetricsF& metrics, const std::vector<std::stri
     return widest;
 }
 
-qreal SizeOf(const QFont& font) {
-    return font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize();
+bool InPoints(const QFont& font) {
+    return font.pointSizeF() > 0;
 }
 
-void SetSize(QFont& font, qreal size) {
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(size);
-    else
-        font.setPixelSize(std::max(1, static_cast<int>(size)));
-}
-
-// The font in the largest size, in steps of a tenth, at which the line fits
-// the room; the size is first estimated from the share and then lowered
-// while the line is still too wide (glyph widths do not scale exactly).
+// The font in the largest size, in steps of a tenth of a point (or a pixel),
+// at which the line fits the room; the size is first estimated from the share
+// and then lowered while the line is still too wide (glyph widths do not
+// scale exactly).
 QFont ShrunkToFit(const QFont& font, const QString& line, qreal share, qreal room,
                   const QPaintDevice& device) {
+    const qreal step = InPoints(font) ? PointStep : 1;
     QFont fitted = font;
-    qreal size = std::floor(SizeOf(font) * share / SizeStep) * SizeStep;
+    qreal size =
+        std::floor((InPoints(font) ? font.pointSizeF() : font.pixelSize()) * share / step) * step;
     for (;;) {
-        SetSize(fitted, std::max(size, SmallestSize));
+        size = std::max(size, SmallestSize);
+        if (InPoints(font))
+            fitted.setPointSizeF(size);
+        else
+            fitted.setPixelSize(static_cast<int>(size));
         if (size <= SmallestSize || QFontMetricsF(fitted, &device).horizontalAdvance(line) <= room)
             return fitted;
-        size -= SizeStep;
+        size -= step;
     }
 }
 

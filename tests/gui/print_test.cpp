@@ -90,6 +90,13 @@ void PrintTest::theFontShrinksOnlyAsFarAsTheWidestLineNeeds() {
     QVERIFY(paper.Width(larger, widest) > room);
     QVERIFY(fit.scale < 1);
     QVERIFY(std::abs(fit.font.pointSizeF() - font_.pointSizeF() * fit.scale) < 0.3);
+    // A font sized in pixels shrinks by whole pixels.
+    QFont pixels = font_;
+    pixels.setPixelSize(170);
+    const bm::PaperFit byPixels = bm::FitLinesToPage(paper.writer, pixels, {widest});
+    QVERIFY(paper.Width(byPixels.font, widest) <= room);
+    pixels.setPixelSize(byPixels.font.pixelSize() + 1);
+    QVERIFY(paper.Width(pixels, widest) > room);
 }
 
 void PrintTest::aSmallerFontTakesMoreLinesPerPage() {

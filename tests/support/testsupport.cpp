@@ -64,22 +64,15 @@ std::string Quoted(const std::string& text) {
     return quoted + "'";
 }
 
-// The line with every run of blanks made one blank, and none at its ends;
-// a form feed (between pages) counts as a blank.
-std::string Collapsed(std::string_view line) {
-    std::string collapsed;
-    bool blank = false;
-    for (char c : line) {
-        if (c == ' ' || c == '\f' || c == '\r') {
-            blank = !collapsed.empty();
-            continue;
-        }
-        if (blank)
-            collapsed += ' ';
-        blank = false;
-        collapsed += c;
-    }
-    return collapsed;
+// The line's characters without its blanks: pdftotext guesses the blanks of
+// a line from the gaps between its words and now and then guesses one too
+// few, while a character cut off the page is simply not there.
+std::string Printed(std::string_view line) {
+    std::string printed;
+    for (char c : line)
+        if (c != ' ' && c != '\f' && c != '\r')
+            printed += c;
+    return printed;
 }
 
 } // namespace
@@ -102,10 +95,10 @@ std::vector<std::string> LinesMissingFromPdf(const std::vector<std::string>& lin
     std::map<std::string, int> printed;
     std::istringstream text(pdfText);
     for (std::string line; std::getline(text, line);)
-        ++printed[Collapsed(line)];
+        ++printed[Printed(line)];
     std::vector<std::string> missing;
     for (const std::string& line : lines) {
-        const std::string wanted = Collapsed(line);
+        const std::string wanted = Printed(line);
         if (wanted.empty() || line.starts_with("<NP>"))
             continue;
         if (printed[wanted]-- <= 0)

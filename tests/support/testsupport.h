@@ -39,8 +39,8 @@ std::string PdfText(const std::string& path);
 // The paper of a PDF's pages as `pdfinfo` tells it: "842 x 595 pts (A4)".
 std::string PdfPageSize(const std::string& path);
 // The report lines (but empty lines and page markers) that the PDF's text
-// lacks: each must be a whole line of it, runs of blanks counting as one blank
-// and trailing blanks as none; each line of the PDF answers for one line.
+// lacks: each line's characters, blanks aside, must be those of a whole line
+// of the PDF; each line of the PDF answers for one report line.
 std::vector<std::string> LinesMissingFromPdf(const std::vector<std::string>& lines,
                                              const std::string& pdfText);
 
