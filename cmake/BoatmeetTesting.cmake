@@ -31,13 +31,16 @@ function(bm_add_store_test name)
   bm_register_test(${name} store)
 endfunction()
 
-# bm_add_gui_test(NAME source...): a Qt Test executable over the windows.
+# bm_add_gui_test(NAME source...): a Qt Test executable over the windows, with
+# the paths of both real programs.
 function(bm_add_gui_test name)
   add_executable(${name} ${ARGN})
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
   target_link_libraries(${name} PRIVATE boatmeet_gui bm_test_support Qt6::Test)
   target_compile_definitions(${name} PRIVATE BM_TEST_DATA_DIR="${BM_DATA_DIR}"
-    BM_MANUAL="${CMAKE_SOURCE_DIR}/docs/manual.html" QT_NO_CAST_FROM_ASCII)
+    BM_MANUAL="${CMAKE_SOURCE_DIR}/docs/manual.html" QT_NO_CAST_FROM_ASCII
+    BM_GUI_PATH="$<TARGET_FILE:boatmeet>" BM_CLI_PATH="$<TARGET_FILE:boatmeet-cli>")
+  add_dependencies(${name} boatmeet boatmeet-cli)
   bm_register_test(${name} gui)
 endfunction()
 

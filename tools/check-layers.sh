@@ -2,9 +2,10 @@
 # Fails when an include runs back up the layers. Inside the engine the folders
 # are ordered model < draw < schedule < reports < import < editors < session,
 # and a file includes only its own folder and those below it. The engine includes nothing
-# of the store, the windows or the command line (and no Qt header); the store
-# includes nothing of the windows or the command line; the command line
-# includes nothing of the windows.
+# of the store, the printing, the windows or the command line (and no Qt header); the store
+# includes nothing of the windows or the command line; the printing includes
+# the engine and Qt Gui only (no widgets, no printer support), so the command
+# line can use it; the command line includes nothing of the windows.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -38,9 +39,14 @@ check_none() { # FOLDER PATTERN: no file of FOLDER includes a header matching PA
         complain "$file" "$included"
     done < <(grep -rHoE "#include [\"<]($2)[^\">]*[\">]" "$1" | sed 's/#include //')
 }
-check_none src/engine 'store/|gui/|cli/|Q[A-Za-z]'
+check_none src/engine 'store/|print/|gui/|cli/|Q[A-Za-z]'
 check_none src/store 'gui/|cli/'
-check_none src/cli 'gui/'
+check_none src/print 'store/|gui/|cli/|QtWidgets|QtPrintSupport|QPrint|QWidget|QApplication|QDialog|Q[A-Za-z]*Dialog'
+check_none src/cli 'gui/|QtWidgets|QtPrintSupport|QPrint|QWidget|QApplication'
+# The printing library and the command line link no widget or printer module.
+while read -r file; do
+    complain "$file" "Qt Widgets or Qt PrintSupport"
+done < <(grep -lE 'Qt6::(Widgets|PrintSupport)' src/print/CMakeLists.txt src/cli/CMakeLists.txt)
 
 [ "$status" -eq 0 ] && echo "layering: every include runs down the layers"
 exit "$status"

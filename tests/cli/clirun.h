@@ -38,10 +38,13 @@ inline std::string ShellQuoted(const std::string& text) {
     return quoted + "'";
 }
 
-// Runs the real program from the folder, its output caught in files there.
-inline CliResult RunProgram(const TempDir& dir, const std::vector<std::string>& args) {
-    std::string command =
-        "cd " + ShellQuoted(dir.Path().string()) + " && " + ShellQuoted(BM_CLI_PATH);
+// Runs the real program from the folder, its output caught in files there;
+// the environment settings ("LC_ALL=C", "-u DISPLAY") are passed to env.
+inline CliResult RunProgram(const TempDir& dir, const std::vector<std::string>& args,
+                            const std::string& environment = {}) {
+    std::string command = "cd " + ShellQuoted(dir.Path().string()) + " && " +
+                          (environment.empty() ? "" : "env " + environment + " ") +
+                          ShellQuoted(BM_CLI_PATH);
     for (const std::string& arg : args)
         command += " " + ShellQuoted(arg);
     command += " >" + ShellQuoted(dir.File("stdout")) + " 2>" + ShellQuoted(dir.File("stderr"));

@@ -384,3 +384,24 @@ TEST(CliProgram, RunsTheMeetCommandsEndToEnd) {
     // Nothing was written to the settings store.
     EXPECT_TRUE(std::filesystem::is_empty(dir.File("home/config")));
 }
+
+TEST(CliProgram, ASaveStoppedByTheFileSizeLimitKeepsTheOldFileAndLeavesNoTemporary) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.File("home/config"));
+    const std::string meet = dir.File("big.bmf");
+    ASSERT_EQ(RunBinary(dir, "generate " + Quoted(meet)).status, 0);
+    const std::string before = ReadFile(meet);
+    ASSERT_GT(before.size(), 16u * 1024u);
+    // 8 blocks of 1024 bytes (bash) at most for every file the program writes.
+    const std::string command = "cd " + Quoted(dir.Path().string()) + " && bash -c " +
+                                Quoted("ulimit -f 8; exec " + Quoted(BM_CLI_PATH) + " save " +
+                                       Quoted(meet) + " --defaults") +
+                                " 2>" + Quoted(dir.File("stderr"));
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw)) << "killed by signal " << WTERMSIG(raw);
+    EXPECT_EQ(WEXITSTATUS(raw), 1);
+    EXPECT_EQ(ReadFile(dir.File("stderr")), kWriteFailure);
+    EXPECT_EQ(ReadFile(meet), before);
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        EXPECT_FALSE(entry.path().extension() == ".tmp") << entry.path();
+}

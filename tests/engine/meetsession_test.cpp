@@ -249,6 +249,79 @@ TEST_F(MeetSessionTest, CommandsAreStepsThatUndoInPlace) {
     EXPECT_FALSE(session.History().CanRedo());
 }
 
+// Another program (boatmeet-cli, say) writes the open meet's file.
+TEST_F(MeetSessionTest, SaveAsksBeforeOverwritingAFileChangedByAnotherProgram) {
+    const std::string path = MeetFile("race.bmf", "Race Day");
+    ASSERT_TRUE(session.OpenFile(path));
+    const std::string question =
+        "The file " + path + " was changed by another program since it was opened. Overwrite it?";
+    // Written again with the same content (a copy, a sync): nothing to ask.
+    test::WriteFile(path, test::ReadFile(path));
+    EXPECT_TRUE(session.Save());
+    EXPECT_TRUE(messages.asked.empty());
+    const std::string theirs = test::ReadFile(MeetFile("other.bmf", "Results In"));
+    test::WriteFile(path, theirs);
+    EXPECT_TRUE(session.FileChangedOnDisk());
+    messages.SetNextAnswer(false);
+    EXPECT_FALSE(session.Save());
+    EXPECT_EQ(messages.asked, std::vector<std::string>{question});
+    EXPECT_EQ(test::ReadFile(path), theirs);
+    EXPECT_EQ(session.Meet()->Title, "Race Day");
+    // The same content with one letter changed: the size alone does not tell.
+    std::string edited = theirs;
+    edited[edited.find("Results In")] = 'r';
+    test::WriteFile(path, edited);
+    messages.SetNextAnswer(true);
+    EXPECT_TRUE(session.Save());
+    EXPECT_EQ(messages.asked.size(), 2u);
+    EXPECT_EQ(Boatmeet::LoadFromFile(path)->Title, "Race Day");
+    // Saved here: no question until another program writes again. Saving
+    // under another name follows that file from then on.
+    EXPECT_FALSE(session.FileChangedOnDisk());
+    EXPECT_TRUE(session.Save());
+    host.names = {dir.File("copy.bmf")};
+    ASSERT_TRUE(session.SaveAs());
+    test::WriteFile(path, theirs);
+    EXPECT_TRUE(session.Save());
+    EXPECT_EQ(messages.asked.size(), 2u);
+    // A file deleted meanwhile is simply written again.
+    std::filesystem::remove(dir.File("copy.bmf"));
+    EXPECT_TRUE(session.Save());
+    EXPECT_EQ(messages.asked.size(), 2u);
+}
+
+TEST_F(MeetSessionTest, AnUnchangedMeetOffersToReloadItsChangedFile) {
+    const std::string path = MeetFile("race.bmf", "Race Day");
+    ASSERT_TRUE(session.OpenFile(path));
+    EXPECT_FALSE(session.OfferReload());
+    const std::string question = "The file " + path + " was changed by another program. Reload it?";
+    test::WriteFile(path, test::ReadFile(MeetFile("b.bmf", "Results In")));
+    messages.SetNextAnswer(false);
+    EXPECT_FALSE(session.OfferReload());
+    EXPECT_FALSE(session.OfferReload()) << "asked once for one content of the file";
+    EXPECT_EQ(messages.asked, std::vector<std::string>{question});
+    EXPECT_EQ(session.Meet()->Title, "Race Day");
+    // Declining the reload does not allow overwriting.
+    EXPECT_FALSE(session.Save());
+    EXPECT_EQ(messages.asked.size(), 2u);
+    test::WriteFile(path, test::ReadFile(MeetFile("c.bmf", "Results Later")));
+    messages.SetNextAnswer(true);
+    EXPECT_TRUE(session.OfferReload());
+    EXPECT_EQ(messages.asked.size(), 3u);
+    EXPECT_EQ(messages.asked.back(), question);
+    EXPECT_EQ(session.Meet()->Title, "Results Later");
+    EXPECT_FALSE(session.IsModified());
+    EXPECT_TRUE(session.Save());
+    EXPECT_EQ(messages.asked.size(), 3u);
+    // With a change not saved, the window never offers to throw it away.
+    session.Meet()->Title = "Mine";
+    session.RecordChange("Change Boatmeet Title/Date");
+    test::WriteFile(path, test::ReadFile(MeetFile("d.bmf", "Theirs")));
+    EXPECT_FALSE(session.OfferReload());
+    EXPECT_EQ(messages.asked.size(), 3u);
+    EXPECT_EQ(session.Meet()->Title, "Mine");
+}
+
 class MeetRecoveryTest : public MeetSessionTest {
 protected:
     void SetUp() override { session.SetRecoveryFolder(folder); }

@@ -43,6 +43,7 @@ public:
     }
     bool ChooseFont(QWidget*, QFont& chosen) override {
         ++fontDialogs;
+        offeredFont = chosen;
         if (!font)
             return false;
         chosen = *font;
@@ -56,6 +57,7 @@ public:
     std::vector<QString> openTitles;
     std::vector<SaveRequest> saveRequests;
     std::unique_ptr<QFont> font;
+    QFont offeredFont; // the font the last font dialog started from
     int fontDialogs = 0;
     int printerSetups = 0;
 

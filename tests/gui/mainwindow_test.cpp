@@ -36,8 +36,11 @@ private slots:
     void helpShowsTheManualOrSaysItIsMissing();
     void aboutShowsTheVersion();
     void toolButtonsShareTheMenuCommands();
+    void menuItemsShowTheirShortcutsAndTheKeysWork();
+    void theProgramAnswersHelpAndVersionWithoutADisplay();
     void resizingLaysOutTheReportPanel();
     void aFileArgumentIsOpenedAndListedByItsFullName();
+    void aFileChangedOnDiskIsOfferedAgainAndNotOverwrittenUnasked();
 
 private:
     void Trigger(const char* name) {
@@ -62,6 +65,25 @@ void MainWindowTest::cleanup() {
 
 void MainWindowTest::commandsWithNoMeetOpenDoNothing() {
     QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet:  <No Boatmeet Loaded>"));
+    // What needs a meet is greyed out until one is open; the rest is not.
+    const auto enabled = [this](const char* name) {
+        if (QAction* action = Action(Form(), name))
+            return action->isEnabled();
+        return Form().findChild<QToolButton*>(Q(name))->isEnabled();
+    };
+    const std::vector<const char*> needMeet = {
+        "FileSave",    "FileSaveAs",      "FileSaveKey",     "OpsChangeTitle",    "OpnsSplit",
+        "OpnsDraw",    "OpnsNumberRaces", "OpnsNumberCrews", "EditCrew",          "EditEvent",
+        "EditClub",    "EditRace",        "EditDraw",        "ShowResultsEditor", "EditInfo",
+        "Save_SB",     "CrewEdit_SB",     "EventEdit_SB",    "ClubEdit_SB",       "DrawEdit_SB",
+        "RaceEdit_SB", "Results_SB",      "Info_SB"};
+    const std::vector<const char*> always = {
+        "FileOpen", "FileExit", "OpsCreateNew", "OpnsTestData", "VEXATest", "EditPreferences",
+        "DoHelp",   "Open_SB",  "OpenLast_SB",  "Prefs_SB",     "Help_SB"};
+    for (const char* name : needMeet)
+        QVERIFY2(!enabled(name), name);
+    for (const char* name : always)
+        QVERIFY2(enabled(name), name);
     for (const char* name :
          {"FileSave", "FileSaveAs", "FileSaveKey", "EditEvent", "EditClub", "EditRace", "EditDraw",
           "ShowResultsEditor", "EditInfo", "OpnsSplit", "OpnsDraw", "OpnsNumberRaces",
@@ -72,6 +94,9 @@ void MainWindowTest::commandsWithNoMeetOpenDoNothing() {
     QVERIFY(dialogs_->saveRequests.empty());
     QVERIFY(Form().Report().ViewLines().empty());
     QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet:  <No Boatmeet Loaded>"));
+    OpenRegatta("spring.bmf");
+    for (const char* name : needMeet)
+        QVERIFY2(enabled(name), name);
 }
 
 void MainWindowTest::newMeetAsksTitleAndDateThenSaveGoesToSaveAs() {
@@ -280,6 +305,47 @@ void MainWindowTest::toolButtonsShareTheMenuCommands() {
     QCOMPARE(Action(Form(), "DoHelp")->shortcut(), QKeySequence(QKeySequence::HelpContents));
 }
 
+void MainWindowTest::menuItemsShowTheirShortcutsAndTheKeysWork() {
+    // What each menu item shows beside its caption, also where the platform
+    // has no key of its own for the command.
+    const std::vector<std::pair<const char*, const char*>> shown = {
+        {"FileOpen", "Ctrl+O"},
+        {"FileSave", "Ctrl+S"},
+        {"FileSaveAs", "Ctrl+Shift+S"},
+        {"FileExit", "Ctrl+Q"},
+        {"OpsCreateNew", "Ctrl+N"},
+        {"PrintView", "Ctrl+P"},
+        {"CopyViewToClipboard", "Ctrl+Shift+C"},
+        {"EditPreferences", "Ctrl+,"},
+        {"DoHelp", "F1"}};
+    for (const auto& [name, keys] : shown)
+        QCOMPARE(Action(Form(), name)->shortcut().toString(), QString::fromUtf8(keys));
+    OpenRegatta("spring.bmf");
+    Form().show();
+    QApplication::setActiveWindow(&Form());
+    QVERIFY(QTest::qWaitForWindowActive(&Form()));
+    QTest::keyClick(&Form(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(dialogs_->saveRequests.size(), std::size_t{1});
+    QCOMPARE(dialogs_->saveRequests.front().defaultSuffix, QStringLiteral("bmf"));
+}
+
+void MainWindowTest::theProgramAnswersHelpAndVersionWithoutADisplay() {
+    const auto run = [this](const char* program, const char* option) {
+        const std::string out = dir_->File("out.txt");
+        const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u "
+                                                "QT_QPA_PLATFORM '") +
+                                    program + "' " + option + " >'" + out + "' 2>&1";
+        QTest::qVerify(std::system(command.c_str()) == 0, option, program, __FILE__, __LINE__);
+        return Q(bm::test::ReadFile(out));
+    };
+    const QString help = run(BM_GUI_PATH, "--help");
+    QVERIFY2(help.startsWith(QStringLiteral("Usage: boatmeet [MEETFILE]\n")), qPrintable(help));
+    QVERIFY(help.contains(QStringLiteral("--version")));
+    const QString version = run(BM_GUI_PATH, "--version");
+    QVERIFY2(version.startsWith(QStringLiteral("boatmeet ")), qPrintable(version));
+    QCOMPARE(version.mid(9), run(BM_CLI_PATH, "--version").mid(13));
+}
+
 void MainWindowTest::resizingLaysOutTheReportPanel() {
     Form().resize(800, 600);
     Form().show();
@@ -319,6 +385,37 @@ void MainWindowTest::aFileArgumentIsOpenedAndListedByItsFullName() {
     Form().OpenFile(argument);
     QCOMPARE(store_->RecentFiles(), std::vector<std::string>{argument.toStdString()});
     QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet: Spring Regatta  on  12 April"));
+}
+
+void MainWindowTest::aFileChangedOnDiskIsOfferedAgainAndNotOverwrittenUnasked() {
+    const std::string path = OpenRegatta("spring.bmf");
+    // Another program records a result: here, a new title.
+    const auto writeTitle = [&](const char* title) {
+        std::unique_ptr<bm::Boatmeet> meet = bm::Boatmeet::LoadFromFile(path);
+        meet->Title = title;
+        meet->SaveToFile(path, true);
+    };
+    writeTitle("Spring Regatta Results");
+    messages_->SetNextAnswer(true);
+    Form().show();
+    QApplication::setActiveWindow(&Form());
+    QTRY_COMPARE(Form().windowTitle(),
+                 QStringLiteral("Boatmeet: Spring Regatta Results  on  12 April"));
+    QCOMPARE(messages_->asked,
+             std::vector<std::string>{"The file " + path +
+                                      " was changed by another program. Reload it?"});
+    QVERIFY(!Form().Report().ViewLines().empty());
+    QVERIFY(Q(Form().Report().ViewLines().front()).contains(QStringLiteral("Results")));
+    // Changed again while the window is busy: Save asks, and No keeps their file.
+    writeTitle("Final Results");
+    const std::string theirs = bm::test::ReadFile(path);
+    Trigger("FileSave");
+    QCOMPARE(messages_->asked.back(), "The file " + path +
+                                          " was changed by another program since it was opened. "
+                                          "Overwrite it?");
+    QCOMPARE(bm::test::ReadFile(path), theirs);
+    QCOMPARE(Form().windowTitle(),
+             QStringLiteral("Boatmeet: Spring Regatta Results  on  12 April"));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -7,11 +7,13 @@
 #include "engine/model/textfile.h"
 #include "gui/common/reportlinesview.h"
 #include "gui/mainwindow/mainwindow.h"
+#include "print/reportprint.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QFontDialog>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -71,6 +73,8 @@ private slots:
     void savesHtmlLines();
     void pdfPagesBreakAtMarkersAndDropThem();
     void printingUsesTheSamePages();
+    void pdfAndPrintKeepEveryCharacterOfEveryLine_data();
+    void pdfAndPrintKeepEveryCharacterOfEveryLine();
     void copiesTheWholeViewAndKeepsTheCaret();
     void fontAndPrinterSetupUseTheirDialogs();
     void popupMenuOffersTheOutputs();
@@ -117,7 +121,9 @@ void ReportViewTest::selectorHoldsTheEighteenReports() {
     auto* showType = Form().findChild<QComboBox*>(QStringLiteral("DrawShowType_CB"));
     QCOMPARE(showType->itemText(2), QStringLiteral("Truncated "));
     QCOMPARE(Lock()->text(), QStringLiteral("Display Locked"));
-    QCOMPARE(View()->font().family(), QStringLiteral("Courier"));
+    // An installed fixed-pitch family, named as the font dialog lists it.
+    QCOMPARE(View()->font(), bm::DefaultReportFont());
+    QCOMPARE(QFontInfo(View()->font()).family(), View()->font().family());
     QVERIFY(QFontInfo(View()->font()).fixedPitch());
     // Read-only and unwrapped: typing changes nothing, a long line scrolls across.
     Form().show();
@@ -307,6 +313,62 @@ void ReportViewTest::printingUsesTheSamePages() {
     QCOMPARE(PdfPages(dir_->File("printed.pdf")), 2);
 }
 
+void ReportViewTest::pdfAndPrintKeepEveryCharacterOfEveryLine_data() {
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<int>("report");
+    QTest::addColumn<bool>("longNames");
+    QTest::addColumn<QString>("pages");
+    // The schedule fits upright as it is; the worksheet needs the page turned;
+    // with long crew names it needs a smaller font on the turned page too.
+    QTest::newRow("A4 schedule") << int(QPageSize::A4) << 2 << false
+                                 << QStringLiteral("595 x 842 pts (A4)");
+    QTest::newRow("A4 worksheet") << int(QPageSize::A4) << 9 << false
+                                  << QStringLiteral("842 x 595 pts (A4)");
+    QTest::newRow("Letter worksheet")
+        << int(QPageSize::Letter) << 9 << false << QStringLiteral("792 x 612 pts (letter)");
+    QTest::newRow("A4 wide worksheet")
+        << int(QPageSize::A4) << 9 << true << QStringLiteral("842 x 595 pts (A4)");
+    QTest::newRow("Letter wide schedule")
+        << int(QPageSize::Letter) << 2 << true << QStringLiteral("792 x 612 pts (letter)");
+}
+
+void ReportViewTest::pdfAndPrintKeepEveryCharacterOfEveryLine() {
+    QFETCH(int, paper);
+    QFETCH(int, report);
+    QFETCH(bool, longNames);
+    QFETCH(QString, pages);
+    std::unique_ptr<bm::Boatmeet> meet =
+        bm::Boatmeet::LoadFromFile(bm::test::DataPath("rep_small.bmf"));
+    if (longNames)
+        for (auto& crew : meet->Crews)
+            crew->Name += " of the Upper Harbour Rowing Association";
+    meet->SaveToFile(dir_->File("regatta.bmf"), true);
+    Form().OpenFile(Q(dir_->File("regatta.bmf")));
+    Selector()->setCurrentIndex(report);
+    const std::vector<std::string> lines = Form().Report().ViewLines();
+    qsizetype widest = 0;
+    for (const std::string& line : lines)
+        widest = std::max(widest, Q(line).size());
+    QVERIFY(widest > (longNames ? 120 : 70));
+
+    QPrinter& printer = Form().Report().Printer();
+    printer.setPageSize(QPageSize(static_cast<QPageSize::PageSizeId>(paper)));
+    dialogs_->saveNames = {Q(dir_->File("report.pdf"))};
+    Trigger("SaveViewAsPdf");
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(Q(dir_->File("printed.pdf")));
+    Trigger("PrintView");
+    for (const char* name : {"report.pdf", "printed.pdf"}) {
+        const std::string pdf = dir_->File(name);
+        QCOMPARE(Q(bm::test::PdfPageSize(pdf)), pages);
+        const std::vector<std::string> missing =
+            bm::test::LinesMissingFromPdf(lines, bm::test::PdfText(pdf));
+        QVERIFY2(missing.empty(), missing.empty() ? name : missing.front().c_str());
+    }
+    // The printer keeps the user's orientation for the next print.
+    QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
+}
+
 void ReportViewTest::copiesTheWholeViewAndKeepsTheCaret() {
     Form().Report().LoadView(Lines({"first", "second", "third"}));
     View()->SetCaret({1, 2});
@@ -323,6 +385,7 @@ void ReportViewTest::fontAndPrinterSetupUseTheirDialogs() {
     const int across = View()->horizontalScrollBar()->maximum();
     Trigger("ChooseViewFont"); // cancelled
     QCOMPARE(View()->font(), before);
+    QCOMPARE(dialogs_->offeredFont, before);
     dialogs_->font = std::make_unique<QFont>(QStringLiteral("DejaVu Sans Mono"), 14);
     Trigger("ChooseViewFont");
     QCOMPARE(View()->font().pointSize(), 14);
@@ -337,6 +400,25 @@ void ReportViewTest::fontAndPrinterSetupUseTheirDialogs() {
     QCOMPARE(dialogs_->fontDialogs, 2);
     Trigger("PrinterSetup");
     QCOMPARE(dialogs_->printerSetups, 1);
+
+    // The real dialog lists fixed-pitch fonts only and starts from the font
+    // in use, so OK without a change keeps it.
+    StandardDialogs standard;
+    QFont chosen = before;
+    ModalDriver driver;
+    bool monospacedOnly = false;
+    QString startedOn;
+    driver.Then([&](QWidget* dialog) {
+        auto* fonts = qobject_cast<QFontDialog*>(dialog);
+        monospacedOnly = fonts->testOption(QFontDialog::MonospacedFonts);
+        startedOn = fonts->currentFont().family();
+        fonts->accept();
+    });
+    QVERIFY(standard.ChooseFont(&Form(), chosen));
+    QVERIFY(monospacedOnly);
+    QCOMPARE(startedOn, before.family());
+    QCOMPARE(chosen.family(), before.family());
+    QCOMPARE(chosen.pointSize(), before.pointSize());
 }
 
 void ReportViewTest::popupMenuOffersTheOutputs() {

@@ -33,6 +33,17 @@ std::string CopyFixture(const TempDir& dir, const std::string& name);
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
 
+// The text of a PDF file as `pdftotext -layout` reads it, pages one after the
+// other; "pdftotext failed" when it cannot (poppler-utils is missing).
+std::string PdfText(const std::string& path);
+// The paper of a PDF's pages as `pdfinfo` tells it: "842 x 595 pts (A4)".
+std::string PdfPageSize(const std::string& path);
+// The report lines (but empty lines and page markers) that the PDF's text
+// lacks: each line's characters, blanks aside, must be those of a whole line
+// of the PDF; each line of the PDF answers for one report line.
+std::vector<std::string> LinesMissingFromPdf(const std::vector<std::string>& lines,
+                                             const std::string& pdfText);
+
 // Answers questions from a script and records every message shown; installed
 // for its lifetime.
 class ScriptedMessages : public MessageHandler {

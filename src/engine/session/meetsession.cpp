@@ -15,6 +15,16 @@ constexpr const char* TitlePrompt = "Enter New Name for Boatmeet";
 constexpr const char* DateCaption = "Boatmeet Date";
 constexpr const char* DatePrompt = "Enter New Date for Boatmeet";
 
+std::string OverwriteQuestion(const std::string& name) {
+    return "The file " + name +
+           " was changed by another program since it was opened. "
+           "Overwrite it?";
+}
+
+std::string ReloadQuestion(const std::string& name) {
+    return "The file " + name + " was changed by another program. Reload it?";
+}
+
 } // namespace
 
 MeetSession::MeetSession(SessionHost& host) : host_(host) {}
@@ -22,6 +32,8 @@ MeetSession::MeetSession(SessionHost& host) : host_(host) {}
 MeetSession::~MeetSession() = default;
 
 bool MeetSession::OpenFile(const std::string& name) {
+    // Stamped before reading: a change made while it is read is caught later.
+    const FileStamp stamp = StampFile(name);
     std::string error;
     std::unique_ptr<Boatmeet> opened = OpenMeetFile(name, error);
     if (!opened) {
@@ -41,6 +53,7 @@ bool MeetSession::OpenFile(const std::string& name) {
     const bool isRecovered = recovered != nullptr;
     meet_ = isRecovered ? std::move(recovered) : std::move(opened);
     SetFileName(name);
+    fileStamp_ = stamp;
     AfterOpen();
     BeginMeet(!isRecovered, isRecovered ? copy.Path : std::string());
     host_.AddRecentFile(name);
@@ -94,6 +107,8 @@ bool MeetSession::Save() {
         return false;
     if (fileName_.empty())
         return SaveAs();
+    if (FileChangedOnDisk() && !Messages().Ask(OverwriteQuestion(fileName_)))
+        return false;
     if (!SaveTo(fileName_, true))
         return false;
     AfterSave();
@@ -198,6 +213,7 @@ bool MeetSession::OfferRecovery() {
         CloseMeet();
         meet_ = std::move(recovered);
         SetFileName(copy.MeetFile);
+        fileStamp_ = StampFile(copy.MeetFile);
         AfterOpen();
         BeginMeet(false, copy.Path);
         return true;
@@ -251,6 +267,8 @@ void MeetSession::EndMeet() {
 }
 
 void MeetSession::AfterSave() {
+    fileStamp_ = StampFile(fileName_);
+    declinedReload_ = {};
     history_.MarkSaved(*meet_);
     if (writer_ && !copyPath_.empty())
         writer_->Remove(copyPath_);
@@ -259,6 +277,38 @@ void MeetSession::AfterSave() {
 void MeetSession::SetFileName(const std::string& name) {
     fileName_ = name;
     fileIdentity_ = MeetFileIdentity(name);
+    fileStamp_ = {};
+    declinedReload_ = {};
+}
+
+bool MeetSession::FileChangedOnDisk() const {
+    return meet_ && !fileName_.empty() && FileChangedSince(fileName_, fileStamp_);
+}
+
+bool MeetSession::OfferReload() {
+    if (!meet_ || IsModified() || !FileChangedOnDisk())
+        return false;
+    const FileStamp now = StampFile(fileName_);
+    if (now.SameContent(declinedReload_))
+        return false;
+    if (!Messages().Ask(ReloadQuestion(fileName_))) {
+        declinedReload_ = now;
+        return false;
+    }
+    std::string error;
+    std::unique_ptr<Boatmeet> reloaded = OpenMeetFile(fileName_, error);
+    if (!reloaded) {
+        declinedReload_ = now;
+        Messages().Inform(error);
+        return false;
+    }
+    // Nothing is unsaved, so the meet is replaced without the close question.
+    EndMeet();
+    meet_ = std::move(reloaded);
+    fileStamp_ = now;
+    AfterOpen();
+    BeginMeet(true, {});
+    return true;
 }
 
 void MeetSession::UpdateRecovery() {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "engine/model/boatmeet.h"
+#include "engine/session/filestamp.h"
 #include "engine/session/history.h"
 #include "engine/session/recovery.h"
 #include "engine/session/recoverywriter.h"
@@ -52,6 +53,9 @@ public:
     bool QueryExit();
 
     // --- Saving; true when the file was written ---
+    // When another program changed the file since it was opened or last
+    // saved here, asks "The file NAME was changed by another program since
+    // it was opened. Overwrite it?" first; No leaves the file as it is.
     bool Save();
     bool SaveAs();
     bool SaveKeyData();
@@ -89,6 +93,16 @@ public:
     // True when the last recovery copy could not be written (a full disk, say).
     bool RecoveryWriteFailed() const { return writer_ && writer_->LastWriteFailed(); }
 
+    // --- The meet's file on disk ---
+    // True when another program changed the open meet's file since it was
+    // opened or last saved here (NAME in the questions is the file's full name).
+    bool FileChangedOnDisk() const;
+    // When the window comes back to the front: if another program changed the
+    // file and the meet has no unsaved change, asks "The file NAME was changed
+    // by another program. Reload it?" (once for each new content of the
+    // file); Yes opens the file again. True when the meet was reloaded.
+    bool OfferReload();
+
     Boatmeet* Meet() const { return meet_.get(); }
     bool HasMeet() const { return meet_ != nullptr; }
     const std::string& FileName() const { return fileName_; }
@@ -109,6 +123,8 @@ private:
     std::unique_ptr<Boatmeet> meet_;
     std::string fileName_;
     std::string fileIdentity_; // the file name as recovery copies give it
+    FileStamp fileStamp_;      // the file as it was opened or last saved here
+    FileStamp declinedReload_; // the file's content when a reload was declined
     bool meetOpen_ = false;
     MeetHistory history_;
     std::string recoveryFolder_;

@@ -26,7 +26,9 @@ QString StandardDialogs::SaveFileName(QWidget* parent, const SaveRequest& reques
 
 bool StandardDialogs::ChooseFont(QWidget* parent, QFont& font) {
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font, parent);
+    // Reports line up in columns only in a fixed-pitch font.
+    const QFont chosen =
+        QFontDialog::getFont(&ok, font, parent, QString(), QFontDialog::MonospacedFonts);
     if (ok)
         font = chosen;
     return ok;

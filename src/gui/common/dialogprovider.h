@@ -28,7 +28,8 @@ public:
     // The same with a title of its own ("Specify filename for : entries").
     virtual QString OpenFileName(QWidget* parent, const QString& filter, const QString& title) = 0;
     virtual QString SaveFileName(QWidget* parent, const SaveRequest& request) = 0;
-    // True when the user confirmed a font (then in font).
+    // The font dialog, offering fixed-pitch fonts and starting from the font
+    // given; true when the user confirmed a font (then in font).
     virtual bool ChooseFont(QWidget* parent, QFont& font) = 0;
     // The printer set-up dialog; its choice stays in the printer.
     virtual void SetUpPrinter(QWidget* parent, QPrinter& printer) = 0;

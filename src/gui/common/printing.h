@@ -1,19 +1,11 @@
-// PrintLines: printing the report view's lines, with the page arithmetic of
-// the printer (line height, lines per page, half-inch left margin) around the
-// engine's pages.
+// The printer the report view prints on.
 #pragma once
 
-#include "engine/reports/pages.h"
+#include <memory>
 
-#include <optional>
-#include <string>
-#include <vector>
-
-class QFont;
 class QPrinter;
 
-// Prints the lines in the font and returns the pages printed; nothing when
-// the printer cannot start a job.
-std::optional<std::vector<bm::PrintPage>> PrintLines(QPrinter& printer, const QFont& font,
-                                                     const std::vector<std::string>& lines,
-                                                     bool splitOnBlankLine);
+// A high-resolution printer on the system's default printer, on its paper;
+// without a printer (or one that names no paper) on the paper of the user's
+// locale, laid out as boatmeet-cli lays out its PDF files.
+std::unique_ptr<QPrinter> MakeReportPrinter();

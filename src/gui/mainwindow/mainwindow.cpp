@@ -32,6 +32,19 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+namespace {
+
+// The menu items and tool buttons that work on the open meet: disabled while
+// none is open.
+constexpr const char* MeetCommands[] = {
+    "FileSave",    "FileSaveAs",      "FileSaveKey",     "OpsChangeTitle",    "OpnsSplit",
+    "OpnsDraw",    "OpnsNumberRaces", "OpnsNumberCrews", "EditCrew",          "EditEvent",
+    "EditClub",    "EditRace",        "EditDraw",        "ShowResultsEditor", "EditInfo",
+    "Save_SB",     "CrewEdit_SB",     "EventEdit_SB",    "ClubEdit_SB",       "DrawEdit_SB",
+    "RaceEdit_SB", "Results_SB",      "Info_SB"};
+
+} // namespace
+
 TForm1::TForm1(bm::SettingsStore& store, DialogProvider& dialogs, QWidget* parent)
     : QMainWindow(parent), store_(store), dialogs_(dialogs), session_(*this),
       helpFolder_(QCoreApplication::applicationDirPath()) {
@@ -67,6 +80,7 @@ TForm1::TForm1(bm::SettingsStore& store, DialogProvider& dialogs, QWidget* paren
     RefreshDisplay();
     UpdateEditActions();
     SetWindowTitle();
+    EnableMeetCommands();
     resize(960, 680);
 }
 
@@ -90,12 +104,14 @@ void TForm1::BuildMenus() {
     AddAction(editors, "Cl&ub Editor", "EditClub", &TForm1::EditClub);
     AddAction(editors, "&Race Editor", "EditRace", &TForm1::EditRace);
     AddAction(editors, "&Draw Editor", "EditDraw", &TForm1::EditDraw);
-    AddAction(editors, "&Preferences", "EditPreferences", &TForm1::EditPreferences)
-        ->setShortcut(QKeySequence::Preferences);
+    SetStandardShortcut(
+        AddAction(editors, "&Preferences", "EditPreferences", &TForm1::EditPreferences),
+        QKeySequence::Preferences, "Ctrl+,");
     AddAction(editors, "Re&sults Editor", "ShowResultsEditor", &TForm1::ShowResultsEditor);
     AddAction(editors, "&Info Editor", "EditInfo", &TForm1::EditInfo);
     QMenu* help = menuBar()->addMenu(Text("&Help"));
-    AddAction(help, "&Help", "DoHelp", &TForm1::DoHelp)->setShortcut(QKeySequence::HelpContents);
+    SetStandardShortcut(AddAction(help, "&Help", "DoHelp", &TForm1::DoHelp),
+                        QKeySequence::HelpContents, "F1");
     AddAction(help, "&About", "DoAbout", &TForm1::DoAbout);
 }
 
@@ -103,16 +119,19 @@ void TForm1::BuildFileMenu() {
     FileMenu = menuBar()->addMenu(Text("&File"));
     FileMenu->setObjectName(Text("FileMenu"));
     connect(FileMenu, &QMenu::aboutToShow, this, &TForm1::DoFileReopen);
-    AddAction(FileMenu, "&Open..", "FileOpen", &TForm1::FileOpen)->setShortcut(QKeySequence::Open);
+    SetStandardShortcut(AddAction(FileMenu, "&Open..", "FileOpen", &TForm1::FileOpen),
+                        QKeySequence::Open, "Ctrl+O");
     Reopen = FileMenu->addMenu(Text("&Reopen"));
     Reopen->setObjectName(Text("Reopen"));
     Reopen->setEnabled(false);
-    AddAction(FileMenu, "&Save", "FileSave", &TForm1::FileSave)->setShortcut(QKeySequence::Save);
-    AddAction(FileMenu, "S&ave As..", "FileSaveAs", &TForm1::FileSaveAs)
-        ->setShortcut(QKeySequence::SaveAs);
+    SetStandardShortcut(AddAction(FileMenu, "&Save", "FileSave", &TForm1::FileSave),
+                        QKeySequence::Save, "Ctrl+S");
+    SetStandardShortcut(AddAction(FileMenu, "S&ave As..", "FileSaveAs", &TForm1::FileSaveAs),
+                        QKeySequence::SaveAs, "Ctrl+Shift+S");
     AddAction(FileMenu, "Save &Key Data", "FileSaveKey", &TForm1::FileSaveKey);
     FileMenu->addSeparator();
-    AddAction(FileMenu, "&Exit", "FileExit", &TForm1::FileExit)->setShortcut(QKeySequence::Quit);
+    SetStandardShortcut(AddAction(FileMenu, "&Exit", "FileExit", &TForm1::FileExit),
+                        QKeySequence::Quit, "Ctrl+Q");
 }
 
 // Undo and Redo act on the meet while this window is active; in every other
@@ -130,13 +149,15 @@ void TForm1::BuildEditMenu() {
 
 void TForm1::BuildOperationsMenu() {
     QMenu* ops = menuBar()->addMenu(Text("&Operations"));
-    AddAction(ops, "&Create New Boatmeet", "OpsCreateNew", &TForm1::OpsCreateNew)
-        ->setShortcut(QKeySequence::New);
+    SetStandardShortcut(
+        AddAction(ops, "&Create New Boatmeet", "OpsCreateNew", &TForm1::OpsCreateNew),
+        QKeySequence::New, "Ctrl+N");
     AddAction(ops, "C&hange Boatmeet Title/Date", "OpsChangeTitle", &TForm1::OpsChangeTitle);
     AddAction(ops, "&Split Event", "OpnsSplit", &TForm1::OpnsSplit);
     AddAction(ops, "&Draw all Events", "OpnsDraw", &TForm1::OpnsDraw);
     AddAction(ops, "Number &Races", "OpnsNumberRaces", &TForm1::OpnsNumberRaces);
     QMenu* numberCrews = ops->addMenu(Text("&Number Crews"));
+    numberCrews->menuAction()->setObjectName(Text("OpnsNumberCrews"));
     QAction* byEvent = numberCrews->addAction(Text("By Event"));
     byEvent->setObjectName(Text("NumberCrewsByEvent"));
     connect(byEvent, &QAction::triggered, this, [this] { OpnsNumberCrews(true); });
@@ -158,8 +179,8 @@ void TForm1::BuildOutputMenu(QMenu* menu) {
     AddMenuAction(menu, "&Copy to Clipboard", "CopyViewToClipboard", view,
                   &ReportView::CopyViewToClipboard)
         ->setShortcut(Text("Ctrl+Shift+C"));
-    AddMenuAction(menu, "&Print", "PrintView", view, &ReportView::PrintView)
-        ->setShortcut(QKeySequence::Print);
+    SetStandardShortcut(AddMenuAction(menu, "&Print", "PrintView", view, &ReportView::PrintView),
+                        QKeySequence::Print, "Ctrl+P");
     AddMenuAction(menu, "Printer &Setup..", "PrinterSetup", view, &ReportView::PrinterSetup);
     AddMenuAction(menu, "&Font..", "ChooseViewFont", view, &ReportView::ChooseViewFont);
 }
@@ -214,7 +235,18 @@ void TForm1::changeEvent(QEvent* event) {
         DoRefresh();
 }
 
+// Back at the window: a meet file that another program changed meanwhile is
+// offered for reloading while the meet holds nothing unsaved.
 void TForm1::DoRefresh() {
+    if (!offeringReload_) {
+        offeringReload_ = true;
+        const bool reloaded = session_.OfferReload();
+        offeringReload_ = false;
+        if (reloaded) {
+            MeetReplaced();
+            return;
+        }
+    }
     RefreshDisplay();
 }
 
@@ -257,10 +289,21 @@ void TForm1::RefreshAll() {
     // The recovery copy of this change is written shortly: look at how that went.
     if (!recoveryFolder_.isEmpty() && !recoveryWarned_)
         recoveryCheck_.start();
+    EnableMeetCommands();
     if (session_.HasMeet())
         for (MeetView* view : views_)
             view->ReloadFromMeet();
     RefreshDisplay();
+}
+
+void TForm1::EnableMeetCommands() {
+    const bool open = session_.HasMeet();
+    for (const char* name : MeetCommands) {
+        if (QAction* action = findChild<QAction*>(Text(name)))
+            action->setEnabled(open);
+        else if (QWidget* control = findChild<QWidget*>(Text(name)))
+            control->setEnabled(open);
+    }
 }
 
 void TForm1::SetWindowTitle() {

@@ -114,6 +114,8 @@ public:
     // long as the main window).
     void AddMeetView(MeetView* view);
     void SetWindowTitle();
+    // The commands that need a meet are enabled exactly while one is open.
+    void EnableMeetCommands();
     bm::MeetSession& Session() { return session_; }
     TProgressF* ProgressWindow() const { return ProgressF; }
 
@@ -158,6 +160,8 @@ private:
     bm::MeetSession session_;
     QString helpFolder_;
     std::vector<MeetView*> views_;
+    // While the reload question is up, coming back to the window asks nothing.
+    bool offeringReload_ = false;
 
     QWidget* Panel2 = nullptr;
     ReportView* Panel1 = nullptr;

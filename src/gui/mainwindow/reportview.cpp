@@ -11,6 +11,8 @@
 #include "gui/common/printing.h"
 #include "gui/common/reportlinesview.h"
 #include "gui/common/textconversion.h"
+#include "print/pdfreport.h"
+#include "print/reportprint.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,8 +27,7 @@
 #include <sstream>
 
 ReportView::ReportView(const bm::MeetSession& session, DialogProvider& dialogs, QWidget* parent)
-    : QWidget(parent), session_(session), dialogs_(dialogs),
-      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    : QWidget(parent), session_(session), dialogs_(dialogs), printer_(MakeReportPrinter()) {
     setObjectName(Text("Panel1"));
     BuildSelectors();
     BuildView();
@@ -59,12 +60,9 @@ void ReportView::BuildView() {
     REdit = new ReportLinesView(this);
     REdit->setObjectName(Text("REdit"));
     REdit->setAccessibleName(Text("Report"));
-    // "Courier" by default; where it is not installed the font system puts a
-    // fixed-pitch font of the same widths in its place.
-    QFont courier(Text("Courier"), 10);
-    courier.setStyleHint(QFont::TypeWriter);
-    courier.setFixedPitch(true);
-    REdit->setFont(courier);
+    // "Courier" where it is installed, otherwise the system's fixed-pitch
+    // font, named as the font dialog lists it.
+    REdit->setFont(bm::DefaultReportFont());
     REdit->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
@@ -197,18 +195,17 @@ void ReportView::SaveViewAsPdf() {
     const QString name = ChooseOutputFile("PDF files (*.pdf)", "pdf");
     if (name.isEmpty())
         return;
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(name);
-    pdf.setPageLayout(printer_->pageLayout());
-    pdf.setDocName(DSelect_CB->currentText());
-    if (!PrintLines(pdf, REdit->font(), ViewLines(), bm::CurrentSettings().SplitOnBlankLine))
+    // The pages printing would give: the printer's paper, turn and margins.
+    if (!bm::WritePdfReport(name.toStdString(), printer_->pageLayout(), REdit->font(), ViewLines(),
+                            bm::CurrentSettings().SplitOnBlankLine,
+                            DSelect_CB->currentText().toStdString()))
         bm::Messages().Inform("Could not write to file : " + name.toStdString());
 }
 
 void ReportView::PrintView() {
     printer_->setDocName(DSelect_CB->currentText());
-    if (!PrintLines(*printer_, REdit->font(), ViewLines(), bm::CurrentSettings().SplitOnBlankLine))
+    if (!bm::PrintReportLines(*printer_, REdit->font(), ViewLines(),
+                              bm::CurrentSettings().SplitOnBlankLine))
         bm::Messages().Inform("Could not start printing: no printer is available.");
 }
 
