@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text =
         bm::IsValidUtf8(bytes) ? std::string(bytes) : bm::Windows1252ToUtf8(bytes);
     auto meet = bm::Boatmeet::LoadFromText(text);
-    const int showType = static_cast<int>(size % 3);
+    const auto showType = static_cast<bm::ShowType>(size % 3);
     for (int index = 0; index < bm::ReportCount; ++index) {
         std::ostringstream out;
         bm::WriteReport(*meet, index, showType, out);
@@ -27,6 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     bm::SetRaceResult(*meet, "1", 1 + static_cast<int>(size % 2), std::string("1L"));
     std::ostringstream out;
-    bm::WriteReport(*meet, 17, 1, out);
+    bm::WriteReport(*meet, 17, bm::ShowType::Results, out);
     return 0;
 }

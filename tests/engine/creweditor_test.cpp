@@ -304,9 +304,10 @@ TEST_F(CrewEditorTest, ALinkCanAlwaysBeRemoved) {
     EXPECT_TRUE(editor.RemoveDoubleUp(0).LinksChanged);
     EXPECT_TRUE(crew->DoubleUps.empty());
     EXPECT_TRUE(partner->DoubleUps.empty());
+    const int id = crew->Id;
     Answers yes{true};
     editor.Delete(yes.Callback());
-    EXPECT_FALSE(meet.HasCrew(crew->Id));
+    EXPECT_FALSE(meet.HasCrew(id));
 }
 
 TEST_F(CrewEditorTest, NewCrewsAreNamedByTheSettingAndBecomeCurrent) {
