@@ -94,7 +94,7 @@ TEST_F(PeriodList, AddedPeriodsAreSortedIntoTheRowsAndTheMeet) {
     dialog.result = PeriodDialogResult::Cancel;
     EXPECT_FALSE(AddRacePeriod(meet, dialog.Edit()));
     EXPECT_EQ(meet.RaceTimes.Count(), 3);
-    // The dialog starts empty, with the time specification of the last row.
+    // The dialog starts empty, with the interval kind (minutes or races per hour) of the last row.
     meet.RaceTimes.SetPeriods({{900, 1000, 7, 1}});
     EXPECT_FALSE(AddRacePeriod(meet, dialog.Edit()));
     const RacePeriod empty{-1, -1, -1, 0};

@@ -43,10 +43,10 @@ struct PeriodFields {
     bool operator==(const PeriodFields&) const = default;
 };
 
-// The dialog preset with the record: values below 0 leave their edit empty; a
-// time specification other than 0 or 1 selects the first choice.
+// The dialog preset with the record: values below 0 leave their edit empty; an
+// interval kind other than 0 or 1 selects the first choice.
 PeriodFields PresetPeriodFields(const RacePeriod& record);
-// The interval edit's label for the chosen time specification.
+// The interval edit's label for the chosen interval kind.
 std::string IntervalLabelText(int riType);
 // True when "NOT ZERO" shows: the interval reads as 0 (empty and letters included).
 bool ShowsNotZero(std::string_view intervalText);
@@ -69,7 +69,7 @@ using EditPeriod = std::function<PeriodDialogResult(RacePeriod& record)>;
 
 // The rows of the meet's race periods, sorted by their text (so by start).
 std::vector<std::string> PeriodRowsOf(const Boatmeet& meet);
-// "Add Race Period": the dialog starts empty, with the time specification of
+// "Add Race Period": the dialog starts empty, with the interval kind of
 // the last row; an accepted period joins the rows. True when the periods changed.
 bool AddRacePeriod(Boatmeet& meet, const EditPeriod& edit);
 // A double-click on row `row`: the dialog changes or deletes that period.

@@ -29,7 +29,7 @@ private:
     void DoOK();
     // "NOT ZERO" shows while the interval reads as 0.
     void CheckZero();
-    // The interval's label follows the time specification.
+    // The interval's label follows the interval kind (minutes or races per hour).
     void SetTimeSpec();
     bm::PeriodFields Fields() const;
 
