@@ -18,7 +18,7 @@ class Boatmeet;
 inline constexpr const char* PeriodDialogCaption = "Race Periods";
 inline constexpr const char* ClockNoteText = "Use 24 hour Clock values";
 inline constexpr const char* NotZeroText = "NOT ZERO";
-inline constexpr const char* TimeSpecCaption = "Time specification is ...";
+inline constexpr const char* IntervalKindCaption = "Time specification is ...";
 inline constexpr const char* IntervalChoiceText = "Interval between races";
 inline constexpr const char* RatesChoiceText = "Races per hour";
 // Refusals of values the time slots cannot use.

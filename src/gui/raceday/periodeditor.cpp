@@ -37,7 +37,7 @@ TRPEdit::TRPEdit(QWidget* parent) : QDialog(parent) {
     Interval_E = NamedEdit("Interval_E");
     ZWarn_L = Note("ZWarn_L", bm::NotZeroText, false);
     ZWarn_L->hide();
-    RIType_RG = new RadioGroup("RIType_RG", bm::TimeSpecCaption,
+    RIType_RG = new RadioGroup("RIType_RG", bm::IntervalKindCaption,
                                {bm::IntervalChoiceText, bm::RatesChoiceText});
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(8);
