@@ -3,7 +3,6 @@
 #include "cli/arguments.h"
 #include "cli/commands/commands.h"
 #include "cli/help.h"
-#include "cli/messages.h"
 #include "engine/model/random.h"
 
 #include <algorithm>
@@ -56,7 +55,6 @@ int Run(const std::vector<std::string>& args, Streams& io) {
     // Like the desktop program after start-up, every run draws from the
     // generator's start state, so the same command gives the same draw.
     ResetRandom();
-    CliMessages messages(io.err);
     return command->run(parsed, io);
 }
 

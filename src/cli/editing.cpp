@@ -29,8 +29,8 @@ int FinishEdit(const EditResult& result, const EditQuestions& questions, Streams
         io.err << result.Stop << "\n";
         return Problem;
     }
-    for (const std::string& warning : result.Warnings)
-        io.err << warning << "\n";
+    for (const std::string& message : result.Messages)
+        io.err << message << "\n";
     return Done;
 }
 

@@ -29,7 +29,7 @@ private:
 
 // Shows what an editor action did: a declined question or a stopping
 // information goes to stderr and gives Problem (the meet is not written);
-// otherwise each warning goes to stderr and the command goes on (Done).
+// otherwise each message goes to stderr and the command goes on (Done).
 int FinishEdit(const EditResult& result, const EditQuestions& questions, Streams& io);
 
 } // namespace bm::cli

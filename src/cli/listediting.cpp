@@ -150,7 +150,7 @@ int RunListEditing(EditedList list, const ParsedArgs& args, Streams& io) {
         }
         EditQuestions questions(args);
         const EditResult result = button(editor, args, questions.Callback());
-        if (result.RefreshAll)
+        if (result.Changed)
             editor.Reload();
         return FinishEdit(result, questions, io);
     });

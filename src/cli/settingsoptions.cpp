@@ -137,8 +137,8 @@ bool ApplySetting(const std::string& assignment, std::string& error) {
 bool PrepareSettings(const ParsedArgs& args, Streams& io) {
     if (args.Has("--defaults"))
         CurrentSettings() = Settings{};
-    else
-        LoadCurrentSettings(SettingsStore());
+    else if (const std::string problem = LoadCurrentSettings(SettingsStore()); !problem.empty())
+        io.err << problem << "\n";
     for (const auto& values : args.All("--set")) {
         std::string error;
         if (!ApplySetting(values.front(), error)) {

@@ -1,6 +1,5 @@
 #include "store/settingsstore.h"
 
-#include "engine/session/messages.h"
 
 #include <QSettings>
 
@@ -56,7 +55,7 @@ SettingsStore::SettingsStore(const std::string& fileName)
 
 SettingsStore::~SettingsStore() = default;
 
-Settings SettingsStore::Read() const {
+Settings SettingsStore::Read(std::string* problem) const {
     Settings s;
     const QSettings& store = *store_;
     for (const SettingField& field : NamedSettings()) {
@@ -78,7 +77,8 @@ Settings SettingsStore::Read() const {
                 std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
             s.AutoFeeSTR = *record;
         else
-            Messages().Inform("Cannot Read AutoFee data; reset values and save Preferences");
+            if (problem)
+                *problem = AutoFeeProblem;
     }
     return s;
 }
@@ -120,8 +120,10 @@ void SettingsStore::AddRecentFile(const std::string& name) {
     store_->sync();
 }
 
-void LoadCurrentSettings(const SettingsStore& store) {
-    CurrentSettings() = store.Read();
+std::string LoadCurrentSettings(const SettingsStore& store) {
+    std::string problem;
+    CurrentSettings() = store.Read(&problem);
+    return problem;
 }
 
 } // namespace bm

@@ -13,6 +13,9 @@ class QSettings;
 
 namespace bm {
 
+inline constexpr const char* AutoFeeProblem =
+    "Cannot Read AutoFee data; reset values and save Preferences";
+
 class SettingsStore {
 public:
     // The user's own store.
@@ -22,9 +25,9 @@ public:
     ~SettingsStore();
 
     // Every setting at its default, replaced by each value stored with the
-    // expected type. An "AutoFeeSTR" record of the wrong size is reported
-    // through the message interface and left at zero.
-    Settings Read() const;
+    // expected type. An "AutoFeeSTR" record of the wrong size is left at zero
+    // and reported in problem (AutoFeeProblem).
+    Settings Read(std::string* problem = nullptr) const;
     // Writes every setting (not the recent files).
     void Write(const Settings& settings);
 
@@ -36,7 +39,8 @@ private:
     std::unique_ptr<QSettings> store_;
 };
 
-// Reads the store into the process-wide settings.
-void LoadCurrentSettings(const SettingsStore& store);
+// Reads the store into the process-wide settings; returns the problem found,
+// to be shown to the user (empty when none).
+std::string LoadCurrentSettings(const SettingsStore& store);
 
 } // namespace bm

@@ -2,7 +2,7 @@
 // window's result, the questions that need --yes, and the usage errors that
 // are found before anything changes.
 #include "clirun.h"
-#include "engine/draw/draweditor.h"
+#include "engine/editors/draweditor.h"
 #include "engine/model/boatmeet.h"
 #include "engine/model/random.h"
 #include "engine/model/settings.h"

@@ -68,8 +68,8 @@ TEST_F(CrewEditorTest, AnEventChangeRecordsTheMoveLeavesTheOldDrawAndWarns) {
     EXPECT_EQ(moving->EventKey, WS1);
     EXPECT_EQ(meet.DrawOfEvent(MS4).RaceAt(1).Slots, (std::array<int, 2>{0, rival->Id}));
     EXPECT_EQ(meet.DrawOfEvent(WS1).RaceAt(1).Slots, (std::array<int, 2>{clubmate->Id, other->Id}));
-    EXPECT_EQ(result.Warnings, (std::vector<std::string>{SameClub}));
-    EXPECT_TRUE(result.RefreshAll);
+    EXPECT_EQ(result.Messages, (std::vector<std::string>{SameClub}));
+    EXPECT_TRUE(result.ReloadAll);
     EXPECT_TRUE(result.Refilled);
     // The list is sorted again: the moved crew now stands with the WS 1x crews.
     EXPECT_EQ(ListIds(editor), (std::vector<int>{rival->Id, moving->Id, clubmate->Id, other->Id}));
@@ -91,7 +91,7 @@ TEST_F(CrewEditorTest, OnlyAMoveFromAnotherListedEventIsRecorded) {
     Answers yes{true};
 
     // A crew without an event asks nothing.
-    EXPECT_TRUE(editor.ChooseEvent("MS 4-", yes.Callback()).Warnings.empty());
+    EXPECT_TRUE(editor.ChooseEvent("MS 4-", yes.Callback()).Messages.empty());
     EXPECT_TRUE(yes.asked.empty());
 
     // The same event again asks nothing, yet the crew still leaves its draw.
@@ -104,7 +104,7 @@ TEST_F(CrewEditorTest, OnlyAMoveFromAnotherListedEventIsRecorded) {
     // A text that names no event changes nothing and refreshes nothing else.
     const CrewEditResult unknown = editor.ChooseEvent("MS 8+", yes.Callback());
     EXPECT_EQ(crew->EventKey, MS4);
-    EXPECT_FALSE(unknown.RefreshAll);
+    EXPECT_FALSE(unknown.ReloadAll);
     EXPECT_TRUE(unknown.Refilled);
 
     // An old key that no longer names an event reads "????".
@@ -125,15 +125,15 @@ TEST_F(CrewEditorTest, TheSameClubWarningComesAfterTheClubChangeToo) {
     CrewEditor editor(meet);
     Select(editor, crew);
 
-    EXPECT_TRUE(editor.ChooseClub("Avon").Warnings.empty());
+    EXPECT_TRUE(editor.ChooseClub("Avon").Messages.empty());
     const CrewEditResult result = editor.ChooseClub("RIVERSIDE");
     EXPECT_EQ(crew->ClubKey, River);
-    EXPECT_EQ(result.Warnings, (std::vector<std::string>{SameClub}));
-    EXPECT_FALSE(result.RefreshAll);
+    EXPECT_EQ(result.Messages, (std::vector<std::string>{SameClub}));
+    EXPECT_FALSE(result.ReloadAll);
     EXPECT_TRUE(result.Refilled);
 
     // A club that is not listed changes nothing.
-    EXPECT_TRUE(editor.ChooseClub("Nowhere").Warnings.empty());
+    EXPECT_TRUE(editor.ChooseClub("Nowhere").Messages.empty());
     EXPECT_EQ(crew->ClubKey, River);
 }
 
@@ -246,7 +246,7 @@ TEST_F(CrewEditorTest, DeleteWaitsForTheLinksToGoAndAsksByTheDraw) {
 
     const int id = crew->Id;
     const CrewEditResult deleted = editor.Delete(yes.Callback());
-    EXPECT_TRUE(deleted.RefreshAll);
+    EXPECT_TRUE(deleted.ReloadAll);
     EXPECT_FALSE(meet.HasCrew(id));
     EXPECT_EQ(meet.DrawOfEvent(MS4).EntryRace(id), -1);
     EXPECT_EQ(editor.Current(), nullptr);
@@ -273,7 +273,7 @@ TEST_F(CrewEditorTest, LinksJoinCrewsOfDifferentEventsBothWays) {
 
     const CrewEditResult linked = editor.AddDoubleUp(editor.LineOfCrew(other->Id));
     EXPECT_TRUE(linked.LinksChanged);
-    EXPECT_TRUE(linked.RefreshAll);
+    EXPECT_TRUE(linked.ReloadAll);
     EXPECT_EQ(crew->DoubleUps, (std::vector<int>{other->Id}));
     EXPECT_EQ(other->DoubleUps, (std::vector<int>{crew->Id}));
     ASSERT_EQ(editor.Fields().DoubleUps.size(), 1u);
@@ -316,7 +316,7 @@ TEST_F(CrewEditorTest, NewCrewsAreNamedByTheSettingAndBecomeCurrent) {
     CrewEditor editor(meet);
     const int expectedId = meet.NextCrewId;
     const CrewEditResult result = editor.New();
-    EXPECT_TRUE(result.RefreshAll);
+    EXPECT_TRUE(result.ReloadAll);
     ASSERT_NE(editor.Current(), nullptr);
     EXPECT_EQ(editor.Current()->Id, expectedId);
     EXPECT_EQ(editor.Current()->Name,

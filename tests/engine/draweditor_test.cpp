@@ -1,7 +1,7 @@
 // Editing a draw by hand: the slot and unplaced lists with their counts, the
 // rebuild after every change (race times kept, the race list current), the
 // questions and messages of the buttons, and the bounds of expand and contract.
-#include "engine/draw/draweditor.h"
+#include "engine/editors/draweditor.h"
 #include "engine/draw/randomdraw.h"
 
 #include "drawmeet.h"
@@ -14,6 +14,13 @@ using namespace bm;
 using bm::test::DrawMeet;
 
 namespace {
+
+// What a button did, the message that stopped it in message.
+bool Pressed(const EditResult& result, std::string& message) {
+    message = result.Stop;
+    return result.Changed;
+}
+
 
 using Lines = std::vector<std::string>;
 
@@ -75,7 +82,7 @@ TEST(DrawEditor, LateEntryIntoAByeKeepsRaceTimesAndRenewsTheRaceList) {
     draw.RaceAt(3).Number = 1;
     draw.RaceAt(3).Winner = m.b;
     std::string message = "stale";
-    ASSERT_TRUE(m.editor.AddToDraw(1, m.d, m.Answer(true), message));
+    ASSERT_TRUE(Pressed(m.editor.AddToDraw(1, m.d, m.Answer(true)), message));
     EXPECT_EQ(message, "");
     EXPECT_TRUE(m.asked.empty()); // the slot was empty
     EXPECT_EQ(m.SlotsOf(2), (std::array<int, 2>{m.a, m.d}));
@@ -98,13 +105,13 @@ TEST(DrawEditor, LateEntryIntoAByeKeepsRaceTimesAndRenewsTheRaceList) {
 TEST(DrawEditor, MovingIntoAnOccupiedSlotAsksFirst) {
     EditedMeet m;
     std::string message;
-    EXPECT_FALSE(m.editor.AddToDraw(2, m.d, m.Answer(false), message));
+    EXPECT_FALSE(Pressed(m.editor.AddToDraw(2, m.d, m.Answer(false)), message));
     EXPECT_EQ(m.asked, Lines{"OK to remove Crew from this slot?"});
     EXPECT_EQ(message, "");
     EXPECT_EQ(m.SlotsOf(3), (std::array<int, 2>{m.b, m.c}));
     EXPECT_EQ(m.editor.Unplaced(), std::vector<int>{m.d});
 
-    EXPECT_TRUE(m.editor.AddToDraw(2, m.d, m.Answer(true), message));
+    EXPECT_TRUE(Pressed(m.editor.AddToDraw(2, m.d, m.Answer(true)), message));
     EXPECT_EQ(m.SlotsOf(3), (std::array<int, 2>{m.d, m.c}));
     EXPECT_EQ(m.editor.Slots(), (std::vector<int>{m.a, 0, m.d, m.c}));
     EXPECT_EQ(m.editor.Unplaced(), std::vector<int>{m.b});
@@ -118,11 +125,11 @@ TEST(DrawEditor, ButtonsWithoutAChoiceGiveTheirMessages) {
     // No slot, a slot beyond the draw, and a crew that is already placed (it
     // would stand in the draw twice).
     for (auto [slot, crew] : {std::pair{-1, m.d}, std::pair{4, m.d}, std::pair{1, m.a}}) {
-        EXPECT_FALSE(m.editor.AddToDraw(slot, crew, m.Answer(true), message));
+        EXPECT_FALSE(Pressed(m.editor.AddToDraw(slot, crew, m.Answer(true)), message));
         EXPECT_EQ(message, "Select Unplaced Crew and Crew Slot");
     }
     for (int slot : {-1, 4}) {
-        EXPECT_FALSE(m.editor.RemoveFromDraw(slot, message));
+        EXPECT_FALSE(Pressed(m.editor.RemoveFromDraw(slot), message));
         EXPECT_EQ(message, "Select a Crew Slot to remove crew from");
     }
     EXPECT_TRUE(m.asked.empty());
@@ -135,10 +142,10 @@ TEST(DrawEditor, ButtonsWithoutAChoiceGiveTheirMessages) {
     EXPECT_FALSE(idle.HasEvent());
     EXPECT_EQ(idle.ShowLines(),
               (Lines{"Crews: 0  Placed: 0  UnPlaced: 0  Status: Invalid", "UnPlaced Crews:"}));
-    EXPECT_FALSE(idle.AddToDraw(0, m.d, m.Answer(true), message));
+    EXPECT_FALSE(Pressed(idle.AddToDraw(0, m.d, m.Answer(true)), message));
     EXPECT_EQ(message, "Select Unplaced Crew and Crew Slot");
-    EXPECT_FALSE(idle.DoExpand());
-    EXPECT_FALSE(idle.DoAuto(m.Answer(true)));
+    EXPECT_FALSE(idle.DoExpand().Changed);
+    EXPECT_FALSE(idle.DoAuto(m.Answer(true)).Changed);
     EXPECT_TRUE(m.asked.empty());
     EXPECT_TRUE(m.meet.Draws.empty());
     // An event deleted elsewhere drops the choice at the next reload.
@@ -157,10 +164,10 @@ TEST(DrawEditor, CrewMovedToAnotherEventLeavesTheDrawAtTheNextRebuild) {
     EXPECT_EQ(m.SlotsOf(3), (std::array<int, 2>{m.b, m.c}));
     // Removing from the slot that shows empty still rebuilds, and the crew is gone.
     std::string message;
-    ASSERT_TRUE(m.editor.RemoveFromDraw(2, message));
+    ASSERT_TRUE(Pressed(m.editor.RemoveFromDraw(2), message));
     EXPECT_EQ(m.DrawOf(m.event).EntryRace(m.b), -1);
     EXPECT_EQ(m.SlotsOf(1), (std::array<int, 2>{m.a, m.c}));
-    ASSERT_TRUE(m.editor.AddToDraw(1, m.d, m.Answer(true), message));
+    ASSERT_TRUE(Pressed(m.editor.AddToDraw(1, m.d, m.Answer(true)), message));
     EXPECT_EQ(m.editor.ShowLines().front(), "Crews: 3  Placed: 3  UnPlaced: 0  Status: Valid");
 }
 
@@ -172,17 +179,17 @@ TEST(DrawEditor, UndrawnEventExpandsToAFinal) {
     EXPECT_EQ(m.editor.ShowLines(),
               (Lines{"Crews: 2  Placed: 0  UnPlaced: 2  Status: Invalid",
                      "UnPlaced Crews:", "5\t  (5) Avon X", "6\t  (6) Bath Y"}));
-    EXPECT_FALSE(m.editor.DoContract(m.Answer(true)));
-    ASSERT_TRUE(m.editor.DoExpand());
+    EXPECT_FALSE(m.editor.DoContract(m.Answer(true)).Changed);
+    ASSERT_TRUE(m.editor.DoExpand().Changed);
     EXPECT_EQ(m.editor.Slots(), (std::vector<int>{0, 0}));
     EXPECT_EQ(m.DrawOf(m.sculls).Size, 2);
     std::string message;
-    ASSERT_TRUE(m.editor.AddToDraw(0, x, m.Answer(true), message));
-    ASSERT_TRUE(m.editor.AddToDraw(1, y, m.Answer(true), message));
+    ASSERT_TRUE(Pressed(m.editor.AddToDraw(0, x, m.Answer(true)), message));
+    ASSERT_TRUE(Pressed(m.editor.AddToDraw(1, y, m.Answer(true)), message));
     EXPECT_EQ(m.DrawOf(m.sculls).RaceAt(1).Slots, (std::array<int, 2>{x, y}));
     EXPECT_TRUE(m.editor.Counts().Valid);
     // Two slots cannot be contracted: no question, no change.
-    EXPECT_FALSE(m.editor.DoContract(m.Answer(true)));
+    EXPECT_FALSE(m.editor.DoContract(m.Answer(true)).Changed);
     EXPECT_TRUE(m.asked.empty());
     EXPECT_EQ(m.editor.SlotCount(), 2);
 }
@@ -192,7 +199,7 @@ TEST(DrawEditor, ExpandPutsARoundOfByesInFrontAndContractTakesItAway) {
     Draw& draw = m.DrawOf(m.event);
     draw.RaceAt(1).Time = 1100;
     draw.RaceAt(3).Time = 930;
-    ASSERT_TRUE(m.editor.DoExpand());
+    ASSERT_TRUE(m.editor.DoExpand().Changed);
     EXPECT_EQ(m.editor.Slots(), (std::vector<int>{m.a, 0, 0, 0, m.b, 0, m.c, 0}));
     EXPECT_EQ(draw.Size, 8);
     EXPECT_EQ(m.SlotsOf(3), (std::array<int, 2>{m.b, m.c}));
@@ -200,16 +207,16 @@ TEST(DrawEditor, ExpandPutsARoundOfByesInFrontAndContractTakesItAway) {
     EXPECT_EQ(draw.RaceAt(1).Time, 1100);
     EXPECT_EQ(draw.RaceAt(3).Time, 930);
 
-    EXPECT_FALSE(m.editor.DoContract(m.Answer(false)));
+    EXPECT_FALSE(m.editor.DoContract(m.Answer(false)).Changed);
     EXPECT_EQ(m.asked, Lines{"1st round races will be deleted; OK to continue?"});
     EXPECT_EQ(draw.Size, 8);
-    ASSERT_TRUE(m.editor.DoContract(m.Answer(true)));
+    ASSERT_TRUE(m.editor.DoContract(m.Answer(true)).Changed);
     EXPECT_EQ(m.editor.Slots(), (std::vector<int>{m.a, 0, m.b, m.c}));
 
     // A first-round race of two crews keeps its first; the second is unplaced.
     std::string message;
-    ASSERT_TRUE(m.editor.AddToDraw(1, m.d, m.Answer(true), message));
-    ASSERT_TRUE(m.editor.DoContract(m.Answer(true)));
+    ASSERT_TRUE(Pressed(m.editor.AddToDraw(1, m.d, m.Answer(true)), message));
+    ASSERT_TRUE(m.editor.DoContract(m.Answer(true)).Changed);
     EXPECT_EQ(m.editor.ShowLines(),
               (Lines{"Crews: 4  Placed: 2  UnPlaced: 2  Status: Invalid", "1\t  (1) Avon A",
                      "2\t  (2) Avon B", "UnPlaced Crews:", "3\t  (3) Bath C", "4\t  (4) Bath D"}));
@@ -222,9 +229,9 @@ TEST(DrawEditor, ExpandStopsAtTheLargestDrawAFileHolds) {
     slots[0] = m.a;
     m.DrawOf(m.event).Build(slots, false);
     m.editor.Reload();
-    ASSERT_TRUE(m.editor.DoExpand());
+    ASSERT_TRUE(m.editor.DoExpand().Changed);
     EXPECT_EQ(m.editor.SlotCount(), MaxDrawSlots);
-    EXPECT_FALSE(m.editor.DoExpand());
+    EXPECT_FALSE(m.editor.DoExpand().Changed);
     EXPECT_EQ(m.editor.SlotCount(), MaxDrawSlots);
     EXPECT_EQ(m.DrawOf(m.event).Size, MaxDrawSlots);
     EXPECT_EQ(m.editor.Slots().front(), m.a);
@@ -238,11 +245,11 @@ TEST(DrawEditor, AutoDrawIsTheDrawOfDrawingTheEvent) {
     EditedMeet edited;
     edited.DrawOf(edited.event).RaceAt(1).Time = 1100;
     ResetRandom();
-    EXPECT_FALSE(edited.editor.DoAuto(edited.Answer(false)));
+    EXPECT_FALSE(edited.editor.DoAuto(edited.Answer(false)).Changed);
     EXPECT_EQ(edited.asked,
               Lines{"Drawing event will clear race times for event. OK to continue?"});
     EXPECT_EQ(edited.DrawOf(edited.event).RaceAt(1).Time, 1100);
-    ASSERT_TRUE(edited.editor.DoAuto(edited.Answer(true)));
+    ASSERT_TRUE(edited.editor.DoAuto(edited.Answer(true)).Changed);
 
     std::ostringstream expected;
     std::ostringstream actual;

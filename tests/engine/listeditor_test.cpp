@@ -27,7 +27,7 @@ TEST_F(ListEditorTest, AddTakesAKeyAboveEveryKeyStillInUse) {
     meet.EntryFees.AddWithKey(11, "9.00");
     ListEditor events(meet, EditedList::Events);
 
-    EXPECT_TRUE(events.Add("  New \"Ev\"\n ").RefreshAll);
+    EXPECT_TRUE(events.Add("  New \"Ev\"\n ").Changed);
     EXPECT_EQ(meet.Events.Texts(), (std::vector<std::string>{"MS 4-", "WS 1x", "New 'Ev'"}));
     EXPECT_EQ(meet.Events.KeyOf("New 'Ev'"), 16);
 
@@ -39,7 +39,7 @@ TEST_F(ListEditorTest, AddTakesAKeyAboveEveryKeyStillInUse) {
 
     // Nothing is added for an empty text or one already in the list.
     for (const char* typed : {"", " \t ", "ms 4-", "  WS 1x"})
-        EXPECT_TRUE(events.Add(typed).RefreshAll);
+        EXPECT_TRUE(events.Add(typed).Changed);
     EXPECT_EQ(meet.Events.Count(), 3);
 
     // An entry is cut at 100 characters before it is trimmed.
@@ -97,13 +97,13 @@ TEST_F(ListEditorTest, DeleteAsksAndLeavesCrewsAndSideValuesBehind) {
     events.Select(1);
 
     Answers no{false};
-    EXPECT_FALSE(events.Delete(no.Callback()).RefreshAll);
+    EXPECT_FALSE(events.Delete(no.Callback()).Changed);
     EXPECT_EQ(no.asked, (std::vector<std::string>{"Any existing references to the data will be "
                                                   "undefined if you deleted. Continue?"}));
     EXPECT_EQ(meet.Events.Count(), 2);
 
     Answers yes{true};
-    EXPECT_TRUE(events.Delete(yes.Callback()).RefreshAll);
+    EXPECT_TRUE(events.Delete(yes.Callback()).Changed);
     EXPECT_EQ(meet.Events.Texts(), (std::vector<std::string>{"MS 4-"}));
     EXPECT_EQ(events.Selected(), -1); // the position is past the end
     EXPECT_EQ(crew->EventKey, WS1);
@@ -122,17 +122,17 @@ TEST_F(ListEditorTest, DeleteAsksAndLeavesCrewsAndSideValuesBehind) {
 TEST_F(ListEditorTest, UpDownAndSortsMoveEntriesWithTheirKeys) {
     meet.Events.AddWithKey(7, "MS 8+");
     ListEditor events(meet, EditedList::Events);
-    EXPECT_FALSE(events.MoveUp().RefreshAll); // nothing selected
+    EXPECT_FALSE(events.MoveUp().Changed); // nothing selected
 
     events.Select(0);
-    EXPECT_FALSE(events.MoveUp().RefreshAll);
-    EXPECT_TRUE(events.MoveDown().RefreshAll);
+    EXPECT_FALSE(events.MoveUp().Changed);
+    EXPECT_TRUE(events.MoveDown().Changed);
     EXPECT_EQ(meet.Events.Texts(), (std::vector<std::string>{"WS 1x", "MS 4-", "MS 8+"}));
     EXPECT_EQ(meet.Events.Keys(), (std::vector<int>{WS1, MS4, 7}));
     EXPECT_EQ(events.Selected(), 1);
     events.MoveDown();
     EXPECT_EQ(events.Selected(), 2);
-    EXPECT_FALSE(events.MoveDown().RefreshAll);
+    EXPECT_FALSE(events.MoveDown().Changed);
 
     events.SortAlphabetic();
     EXPECT_EQ(meet.Events.Texts(), (std::vector<std::string>{"MS 4-", "MS 8+", "WS 1x"}));
@@ -156,7 +156,7 @@ TEST_F(ListEditorTest, TheAutomaticFeeIsShownUntilAFeeIsStored) {
     EXPECT_FALSE(meet.EntryFees.HasKey(8));
 
     Answers no{false};
-    EXPECT_TRUE(events.SetSide2("50.00", no.Callback()).RefreshAll);
+    EXPECT_TRUE(events.SetSide2("50.00", no.Callback()).Changed);
     EXPECT_EQ(no.asked, (std::vector<std::string>{"Override Auto Fee Value?"}));
     EXPECT_FALSE(meet.EntryFees.HasKey(8));
 
@@ -186,7 +186,7 @@ TEST_F(ListEditorTest, TheAutomaticFeeIsShownUntilAFeeIsStored) {
 
 TEST_F(ListEditorTest, SideValuesAreCleanedAndTrimmedButNotCut) {
     ListEditor clubs(meet, EditedList::Clubs);
-    EXPECT_FALSE(clubs.SetSide1("Blue").RefreshAll); // nothing selected
+    EXPECT_FALSE(clubs.SetSide1("Blue").Changed); // nothing selected
     EXPECT_EQ(meet.ClubColours.Count(), 0);
 
     clubs.Select(clubs.FindLine("AVON"));

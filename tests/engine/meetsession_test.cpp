@@ -1,20 +1,28 @@
 #include "engine/session/meetsession.h"
 
+#include "engine/editors/creweditor.h"
+#include "engine/editors/draweditor.h"
+#include "engine/editors/listeditor.h"
+#include "engine/editors/periodeditor.h"
+#include "engine/editors/raceeditor.h"
+#include "engine/editors/resultseditor.h"
 #include "engine/model/settings.h"
 #include "engine/session/recovery.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
+#include <functional>
 #include <filesystem>
 
 using namespace bm;
 
 namespace {
 
-// The program around the session: scripted file names and texts, and a
-// recent-files list kept in memory.
+// The program around the session: scripted file names, a recent-files list
+// kept in memory, and an event loop whose posted calls wait until run.
 class FakeHost : public SessionHost {
 public:
     std::string ChooseMeetFile(const std::string& proposed) override {
@@ -25,25 +33,28 @@ public:
         names.pop_front();
         return name;
     }
-    std::string AskText(const std::string& caption, const std::string& prompt,
-                        const std::string& text) override {
-        prompts.push_back(caption + "|" + prompt + "|" + text);
-        if (texts.empty())
-            return text;
-        std::string answer = texts.front();
-        texts.pop_front();
-        return answer;
+    std::string ReadSettings() override {
+        ++settingsReads;
+        return settingsProblem;
     }
-    void ReadSettings() override { ++settingsReads; }
     std::vector<std::string> RecentFiles() override { return recent; }
     void AddRecentFile(const std::string& name) override { bm::AddRecentFile(recent, name); }
+    void Post(std::function<void()> call) override { posted.push_back(std::move(call)); }
+    // The event loop's turn ends: the posted calls run.
+    void RunPosted() {
+        while (!posted.empty()) {
+            const std::function<void()> call = std::move(posted.front());
+            posted.pop_front();
+            call();
+        }
+    }
 
     std::deque<std::string> names;
-    std::deque<std::string> texts;
     std::vector<std::string> proposals;
-    std::vector<std::string> prompts;
     std::vector<std::string> recent;
+    std::deque<std::function<void()>> posted;
     int settingsReads = 0;
+    std::string settingsProblem;
 };
 
 class MeetSessionTest : public ::testing::Test {
@@ -63,10 +74,16 @@ protected:
         return path;
     }
 
+    // A change to the open meet, as an editor makes one.
+    void ChangeTitle(MeetSession& changed, const std::string& title) {
+        changed.Meet()->Title = title;
+        changed.Changed("Change Boatmeet Title/Date");
+    }
+
     test::TempDir dir;
     test::ScriptedMessages messages;
     FakeHost host;
-    MeetSession session{host};
+    MeetSession session{host, messages};
 };
 
 } // namespace
@@ -107,11 +124,13 @@ TEST_F(MeetSessionTest, OpenRefusesMissingAndForeignFilesAndKeepsTheMeet) {
 TEST_F(MeetSessionTest, OpeningReadsSettingsAndListsTheFile) {
     const std::string a = MeetFile("a.bmf", "A");
     const std::string b = MeetFile("b.bmf", "B");
+    host.settingsProblem = "Cannot Read AutoFee data; reset values and save Preferences";
     ASSERT_TRUE(session.OpenFile(a));
     EXPECT_EQ(host.settingsReads, 1);
-    messages.SetNextAnswer(false);
+    EXPECT_EQ(messages.informed, std::vector<std::string>{host.settingsProblem});
+    // Nothing unsaved: the meet closes without a question.
     ASSERT_TRUE(session.OpenFile(b));
-    EXPECT_EQ(messages.asked, std::vector<std::string>{"Save Existing Data?"});
+    EXPECT_TRUE(messages.asked.empty());
     EXPECT_EQ(host.recent, (std::vector<std::string>{b, a}));
     EXPECT_EQ(session.Meet()->Title, "B");
     EXPECT_EQ(session.Meet()->Crews.size(), 1u);
@@ -126,9 +145,10 @@ TEST_F(MeetSessionTest, OpenLastOpensTheNewestRecentFile) {
 }
 
 TEST_F(MeetSessionTest, NewMeetAsksTitleAndDateAndSavesThroughSaveAs) {
-    host.texts = {"Spring \"Regatta\"", "1 May"};
+    messages.SetNextText("Spring \"Regatta\"");
+    messages.SetNextText("1 May");
     ASSERT_TRUE(session.CreateNew());
-    EXPECT_EQ(host.prompts,
+    EXPECT_EQ(messages.prompts,
               (std::vector<std::string>{"Boatmeet Title|Enter New Name for Boatmeet|",
                                         "Boatmeet Date|Enter New Date for Boatmeet|"}));
     EXPECT_EQ(session.Meet()->Title, "Spring 'Regatta'");
@@ -147,27 +167,66 @@ TEST_F(MeetSessionTest, NewMeetAsksTitleAndDateAndSavesThroughSaveAs) {
     EXPECT_EQ(session.WindowTitle(), "Boatmeet: Spring 'Regatta'  on  1 May");
 }
 
-TEST_F(MeetSessionTest, ClosingDiscardsTheMeetEvenWhenSaveAsIsCancelled) {
+// "Save Existing Data?" is asked only for unsaved changes; Cancel, and a save
+// that fails or whose dialog is cancelled, keep the meet open as it is.
+TEST_F(MeetSessionTest, TheCloseQuestionHasThreeAnswers) {
+    const std::string path = MeetFile("close.bmf", "Close");
+    ASSERT_TRUE(session.OpenFile(path));
+    ChangeTitle(session, "Changed");
+    messages.SetNextAnswer(Answer::Cancel);
+    EXPECT_FALSE(session.CloseMeet());
+    ASSERT_TRUE(session.HasMeet());
+    EXPECT_EQ(session.Meet()->Title, "Changed");
+    EXPECT_TRUE(session.IsModified());
+
+    // A new meet's Save As cancelled, then a save that fails.
+    messages.SetNextAnswer(false);
     ASSERT_TRUE(session.CreateNew());
-    messages.SetNextAnswer(true); // Save Existing Data? Yes, then cancel the dialog
-    session.CloseMeet();
-    EXPECT_EQ(messages.asked, std::vector<std::string>{"Save Existing Data?"});
-    EXPECT_EQ(host.proposals, std::vector<std::string>{""});
+    ChangeTitle(session, "New");
+    messages.SetNextAnswer(Answer::Yes);
+    EXPECT_FALSE(session.OpenFile(path));
+    EXPECT_EQ(session.Meet()->Title, "New");
+    host.names = {dir.File("no/such/folder/new.bmf")};
+    messages.SetNextAnswer(true);        // Ok to Exit?
+    messages.SetNextAnswer(Answer::Yes); // Save Existing Data?
+    EXPECT_FALSE(session.QueryExit());
+    EXPECT_TRUE(session.HasMeet());
+    EXPECT_EQ(messages.informed.back(), "Failed to write to file. DATA NOT SAVED!");
+
+    // Yes with a save that works, and No.
+    host.names = {dir.File("new.bmf")};
+    messages.SetNextAnswer(Answer::Yes);
+    EXPECT_TRUE(session.CloseMeet());
+    EXPECT_EQ(Boatmeet::LoadFromFile(dir.File("new.bmf"))->Title, "New");
+    ASSERT_TRUE(session.OpenFile(path));
+    ChangeTitle(session, "Dropped");
+    messages.SetNextAnswer(Answer::No);
+    EXPECT_TRUE(session.CloseMeet());
     EXPECT_FALSE(session.HasMeet());
-    session.CloseMeet();
-    EXPECT_EQ(messages.asked.size(), 1u);
+    EXPECT_EQ(Boatmeet::LoadFromFile(path)->Title, "Close");
+    EXPECT_EQ(std::count(messages.asked.begin(), messages.asked.end(), "Save Existing Data?"), 6);
+}
+
+TEST_F(MeetSessionTest, CancellingTheNewMeetsTitleOrDateKeepsTheOpenMeet) {
+    ASSERT_TRUE(session.OpenFile(MeetFile("kept.bmf", "Kept")));
+    ChangeTitle(session, "Kept and changed");
+    messages.SetNextText(std::nullopt);
+    EXPECT_FALSE(session.CreateNew());
+    messages.SetNextText("Title");
+    messages.SetNextText(std::nullopt);
+    EXPECT_FALSE(session.CreateNew());
+    EXPECT_EQ(session.Meet()->Title, "Kept and changed");
+    EXPECT_TRUE(messages.asked.empty()) << "asked before the meet is closed";
 }
 
 TEST_F(MeetSessionTest, ExitAsksFirstAndClosesOnYes) {
     ASSERT_TRUE(session.OpenFile(MeetFile("x.bmf", "X")));
     EXPECT_FALSE(session.QueryExit());
     EXPECT_TRUE(session.HasMeet());
-    messages.SetNextAnswer(true);  // Ok to Exit?
-    messages.SetNextAnswer(false); // Save Existing Data?
+    messages.SetNextAnswer(true); // Ok to Exit?
     EXPECT_TRUE(session.QueryExit());
     EXPECT_FALSE(session.HasMeet());
-    EXPECT_EQ(messages.asked,
-              (std::vector<std::string>{"Ok to Exit?", "Ok to Exit?", "Save Existing Data?"}));
+    EXPECT_EQ(messages.asked, (std::vector<std::string>{"Ok to Exit?", "Ok to Exit?"}));
 }
 
 TEST_F(MeetSessionTest, AFailedSaveKeepsTheNameAndSaysSo) {
@@ -244,7 +303,6 @@ TEST_F(MeetSessionTest, CommandsAreStepsThatUndoInPlace) {
     EXPECT_FALSE(session.IsModified());
     EXPECT_EQ(session.History().RedoText(), "Redo Draw all Events");
     // Opening another meet starts an empty history.
-    messages.SetNextAnswer(false);
     ASSERT_TRUE(session.OpenFile(MeetFile("v.bmf", "V")));
     EXPECT_FALSE(session.History().CanRedo());
 }
@@ -314,8 +372,7 @@ TEST_F(MeetSessionTest, AnUnchangedMeetOffersToReloadItsChangedFile) {
     EXPECT_TRUE(session.Save());
     EXPECT_EQ(messages.asked.size(), 3u);
     // With a change not saved, the window never offers to throw it away.
-    session.Meet()->Title = "Mine";
-    session.RecordChange("Change Boatmeet Title/Date");
+    ChangeTitle(session, "Mine");
     test::WriteFile(path, test::ReadFile(MeetFile("d.bmf", "Theirs")));
     EXPECT_FALSE(session.OfferReload());
     EXPECT_EQ(messages.asked.size(), 3u);
@@ -326,9 +383,8 @@ class MeetRecoveryTest : public MeetSessionTest {
 protected:
     void SetUp() override { session.SetRecoveryFolder(folder); }
 
-    std::string ChangeTitle(MeetSession& changed, const std::string& title) {
-        changed.Meet()->Title = title;
-        changed.RecordChange("Change Boatmeet Title/Date");
+    std::string ChangeAndFlush(MeetSession& changed, const std::string& title) {
+        ChangeTitle(changed, title);
         changed.FlushRecovery();
         return changed.RecoveryCopyPath();
     }
@@ -340,7 +396,7 @@ TEST_F(MeetRecoveryTest, TheCopyHoldsUnsavedChangesOnly) {
     const std::string path = MeetFile("spring.bmf", "Spring");
     ASSERT_TRUE(session.OpenFile(path));
     const std::int64_t before = MillisecondsNow();
-    const std::string copyPath = ChangeTitle(session, "Changed");
+    const std::string copyPath = ChangeAndFlush(session, "Changed");
     EXPECT_EQ(std::filesystem::path(copyPath).parent_path(), folder);
     RecoveryCopy copy;
     ASSERT_TRUE(ReadRecoveryCopy(copyPath, copy));
@@ -352,7 +408,7 @@ TEST_F(MeetRecoveryTest, TheCopyHoldsUnsavedChangesOnly) {
     ASSERT_TRUE(session.Save());
     session.FlushRecovery();
     EXPECT_FALSE(std::filesystem::exists(copyPath));
-    ChangeTitle(session, "Changed again");
+    ChangeAndFlush(session, "Changed again");
     EXPECT_TRUE(std::filesystem::exists(copyPath));
     ASSERT_TRUE(session.Undo()); // back to what is saved
     session.FlushRecovery();
@@ -367,7 +423,7 @@ TEST_F(MeetRecoveryTest, TheCopyHoldsUnsavedChangesOnly) {
 TEST_F(MeetRecoveryTest, ReopeningAfterNotSavingOffersTheChanges) {
     const std::string path = MeetFile("spring.bmf", "Spring");
     ASSERT_TRUE(session.OpenFile(path));
-    const std::string copyPath = ChangeTitle(session, "Changed");
+    const std::string copyPath = ChangeAndFlush(session, "Changed");
     session.CloseMeet(); // No to "Save Existing Data?"
     ASSERT_TRUE(std::filesystem::exists(copyPath));
 
@@ -385,7 +441,7 @@ TEST_F(MeetRecoveryTest, ReopeningAfterNotSavingOffersTheChanges) {
     EXPECT_FALSE(std::filesystem::exists(copyPath));
     EXPECT_NE(test::ReadFile(path).find("\"Changed\""), std::string::npos);
 
-    ChangeTitle(session, "Dropped");
+    ChangeAndFlush(session, "Dropped");
     session.CloseMeet();
     ASSERT_TRUE(session.OpenFile(path)); // No to the recovery question
     EXPECT_EQ(session.Meet()->Title, "Changed");
@@ -395,12 +451,13 @@ TEST_F(MeetRecoveryTest, ReopeningAfterNotSavingOffersTheChanges) {
 
 TEST_F(MeetRecoveryTest, ANewMeetLeftByACrashIsOfferedAtStart) {
     {
-        MeetSession crashed(host);
+        MeetSession crashed(host, messages);
         crashed.SetRecoveryFolder(folder);
-        host.texts = {"Spring", "1 May"};
+        messages.SetNextText("Spring");
+        messages.SetNextText("1 May");
         ASSERT_TRUE(crashed.CreateNew());
         crashed.Meet()->Events.Add("MS 4-");
-        crashed.RecordChange("Event change");
+        crashed.Changed("Event change");
         crashed.FlushRecovery();
         // While the program that has it open runs, nobody else is offered it.
         EXPECT_FALSE(session.OfferRecovery());
@@ -421,4 +478,125 @@ TEST_F(MeetRecoveryTest, ANewMeetLeftByACrashIsOfferedAtStart) {
     session.FlushRecovery();
     EXPECT_TRUE(FindRecoveryCopies(folder).empty());
     EXPECT_FALSE(session.IsModified());
+}
+
+namespace {
+
+// A view of the meet that records what it is told.
+class RecordingView : public MeetObserver {
+public:
+    void MeetChanged(const MeetChanges& changes) override {
+        ++changed;
+        aspects = changes.Aspects();
+        concernsTitle = changes.Concern(this, aspect::Title);
+        concernsCrews = changes.Concern(this, aspect::Crews);
+    }
+    void MeetReplaced() override { ++replaced; }
+
+    int changed = 0;
+    int replaced = 0;
+    unsigned aspects = 0;
+    bool concernsTitle = false;
+    bool concernsCrews = false;
+};
+
+} // namespace
+
+TEST_F(MeetSessionTest, ViewsAreToldOnceForEveryChangeOfAGesture) {
+    RecordingView editor;
+    RecordingView report;
+    session.AddObserver(editor);
+    session.AddObserver(report);
+    ASSERT_TRUE(session.OpenFile(MeetFile("views.bmf", "Views")));
+    EXPECT_EQ(editor.replaced, 1) << "the old meet is let go of at once";
+    EXPECT_EQ(editor.changed, 0);
+    host.RunPosted();
+    EXPECT_EQ(report.changed, 1);
+    EXPECT_EQ(report.aspects, aspect::All);
+
+    // Three changes in one turn of the event loop: one telling, after the turn.
+    session.Meet()->Title = "Typed";
+    session.Changed("Change Boatmeet Title/Date", {}, {aspect::Title, &editor});
+    session.Meet()->Crews.front()->Name = "Typed";
+    session.Changed("Crew change", "crew 1 name", {aspect::Crews, &editor});
+    session.Changed("Crew change", "crew 1 name", {aspect::Crews, &editor});
+    EXPECT_EQ(host.posted.size(), 1u);
+    EXPECT_EQ(report.changed, 1);
+    host.RunPosted();
+    EXPECT_EQ(report.changed, 2);
+    EXPECT_EQ(editor.changed, 2);
+    EXPECT_EQ(report.aspects, aspect::Title | aspect::Crews);
+    // The view that made the changes already shows them; the others do not.
+    EXPECT_FALSE(editor.concernsTitle);
+    EXPECT_TRUE(report.concernsCrews);
+    EXPECT_EQ(session.History().UndoCount(), 2u);
+
+    // Undo changes everything; a removed view hears nothing more.
+    session.RemoveObserver(editor);
+    ASSERT_TRUE(session.Undo());
+    host.RunPosted();
+    EXPECT_EQ(report.changed, 3);
+    EXPECT_TRUE(report.concernsTitle);
+    EXPECT_EQ(editor.changed, 2);
+    session.RemoveObserver(report);
+}
+
+TEST_F(MeetSessionTest, ATellingPostedBeforeTheSessionEndedDoesNothing) {
+    RecordingView view;
+    {
+        MeetSession shortLived(host, messages);
+        shortLived.AddObserver(view);
+        ASSERT_TRUE(shortLived.OpenFile(MeetFile("gone.bmf", "Gone")));
+        shortLived.RemoveObserver(view);
+    }
+    host.RunPosted();
+    EXPECT_EQ(view.changed, 0);
+}
+
+// Every kind of change the windows make passes through the session's one
+// door: it is an undoable step named for the Edit menu, and the recovery copy
+// holds it.
+TEST_F(MeetRecoveryTest, EveryKindOfChangeIsAStepAndReachesTheRecoveryCopy) {
+    ASSERT_TRUE(session.OpenFile(test::CopyFixture(dir, "sched_drawn.bmf")));
+    Boatmeet& meet = *session.Meet();
+    CrewEditor crews(meet);
+    ListEditor events(meet, EditedList::Events);
+    DrawEditor draws(meet);
+    ResultsEditor results;
+    const Confirm yes = [](const std::string&) { return true; };
+    const EditPeriod period = [](RacePeriod& record) {
+        record = {1300, 1400, 5, 0};
+        return PeriodDialogResult::Ok;
+    };
+    struct Step {
+        const char* name;
+        std::function<EditResult()> action;
+    };
+    const std::vector<Step> steps = {
+        {"Crew change", [&] { return crews.SelectLine(0), crews.EditName("Renamed"); }},
+        {"Event change", [&] { return events.Add("WS 8+"); }},
+        {"Draw edit", [&] { return draws.DoNewEvent(meet.Events.KeyOf("WS 2x")), draws.DoExpand(); }},
+        {"Race time", [&] { return SetRaceTime(meet, "1", "0945"); }},
+        {"Result", [&] { return results.GenerateCrewList(meet, "1"), results.CrewSelected(meet, 0, "1L"); }},
+        {"Race periods", [&] { return AddRacePeriod(meet, period); }},
+        {"Clear Race Times", [&] { return ClearTimesInEditor(meet, yes); }},
+    };
+    ASSERT_TRUE(session.NumberRaces());
+    for (const Step& step : steps) {
+        const std::string before = meet.SavedText();
+        session.Finish(step.action(), step.name);
+        ASSERT_NE(meet.SavedText(), before) << step.name;
+        EXPECT_EQ(session.History().UndoText(), std::string("Undo ") + step.name);
+        session.FlushRecovery();
+        RecoveryCopy copy;
+        ASSERT_TRUE(ReadRecoveryCopy(session.RecoveryCopyPath(), copy)) << step.name;
+        EXPECT_EQ(LoadRecoveryCopy(copy)->SavedText(), meet.SavedText()) << step.name;
+        const std::string after = meet.SavedText();
+        ASSERT_TRUE(session.Undo());
+        EXPECT_EQ(meet.SavedText(), before) << step.name;
+        ASSERT_TRUE(session.Redo());
+        EXPECT_EQ(meet.SavedText(), after) << step.name;
+        crews.Reload();
+        draws.Reload();
+    }
 }

@@ -1,4 +1,4 @@
-#include "engine/schedule/periodeditor.h"
+#include "engine/editors/periodeditor.h"
 
 #include "engine/model/boatmeet.h"
 
@@ -82,21 +82,21 @@ protected:
 
 TEST_F(PeriodList, AddedPeriodsAreSortedIntoTheRowsAndTheMeet) {
     dialog.entered = {900, 1200, 10, 0};
-    EXPECT_TRUE(AddRacePeriod(meet, dialog.Edit()));
+    EXPECT_TRUE(AddRacePeriod(meet, dialog.Edit()).Changed);
     dialog.entered = {1300, 1600, 5, 0};
-    EXPECT_TRUE(AddRacePeriod(meet, dialog.Edit()));
+    EXPECT_TRUE(AddRacePeriod(meet, dialog.Edit()).Changed);
     dialog.entered = {800, 845, 12, 1};
-    EXPECT_TRUE(AddRacePeriod(meet, dialog.Edit()));
+    EXPECT_TRUE(AddRacePeriod(meet, dialog.Edit()).Changed);
     EXPECT_EQ(PeriodRowsOf(meet),
               (Rows{" 0800 0845    12 PH", " 0900 1200    10 I", " 1300 1600     5 I"}));
     EXPECT_EQ(meet.RaceTimes.GetPeriods(),
               (std::vector<RacePeriod>{{800, 845, 12, 1}, {900, 1200, 10, 0}, {1300, 1600, 5, 0}}));
     dialog.result = PeriodDialogResult::Cancel;
-    EXPECT_FALSE(AddRacePeriod(meet, dialog.Edit()));
+    EXPECT_FALSE(AddRacePeriod(meet, dialog.Edit()).Changed);
     EXPECT_EQ(meet.RaceTimes.Count(), 3);
     // The dialog starts empty, with the interval kind (minutes or races per hour) of the last row.
     meet.RaceTimes.SetPeriods({{900, 1000, 7, 1}});
-    EXPECT_FALSE(AddRacePeriod(meet, dialog.Edit()));
+    EXPECT_FALSE(AddRacePeriod(meet, dialog.Edit()).Changed);
     const RacePeriod empty{-1, -1, -1, 0};
     const RacePeriod emptyPerHour{-1, -1, -1, 1};
     EXPECT_EQ(dialog.presets, (std::vector<RacePeriod>{empty, empty, empty, empty, emptyPerHour}));
@@ -109,8 +109,8 @@ TEST_F(PeriodList, UnusablePeriodsNeverReachTheMeet) {
     for (const RacePeriod& bad : {RacePeriod{1300, 1400, 0, 0}, RacePeriod{1300, 1400, -5, 0},
                                   RacePeriod{-100, 1400, 5, 0}, RacePeriod{1300, 1400, 4000, 1}}) {
         dialog.entered = bad;
-        EXPECT_FALSE(AddRacePeriod(meet, dialog.Edit()));
-        EXPECT_FALSE(EditRacePeriod(meet, 0, dialog.Edit()));
+        EXPECT_FALSE(AddRacePeriod(meet, dialog.Edit()).Changed);
+        EXPECT_FALSE(EditRacePeriod(meet, 0, dialog.Edit()).Changed);
     }
     EXPECT_EQ(PeriodRowsOf(meet), (Rows{" 0900 1200    10 I"}));
 }
@@ -120,20 +120,20 @@ TEST_F(PeriodList, RowsAreChangedAndDeleted) {
     // The rows are sorted even when the meet's periods are not.
     EXPECT_EQ(PeriodRowsOf(meet), (Rows{" 0900 1200    10 I", " 1300 1600     5 I"}));
     dialog.entered = {1700, 1800, 30, 1};
-    EXPECT_TRUE(EditRacePeriod(meet, 0, dialog.Edit()));
+    EXPECT_TRUE(EditRacePeriod(meet, 0, dialog.Edit()).Changed);
     EXPECT_EQ(dialog.presets, (std::vector<RacePeriod>{{900, 1200, 10, 0}}));
     EXPECT_EQ(meet.RaceTimes.GetPeriods(),
               (std::vector<RacePeriod>{{1300, 1600, 5, 0}, {1700, 1800, 30, 1}}));
 
     dialog.result = PeriodDialogResult::Cancel;
-    EXPECT_FALSE(EditRacePeriod(meet, 1, dialog.Edit()));
-    EXPECT_FALSE(EditRacePeriod(meet, 2, dialog.Edit()));  // no such row
-    EXPECT_FALSE(EditRacePeriod(meet, -1, dialog.Edit())); // nothing selected
+    EXPECT_FALSE(EditRacePeriod(meet, 1, dialog.Edit()).Changed);
+    EXPECT_FALSE(EditRacePeriod(meet, 2, dialog.Edit()).Changed);  // no such row
+    EXPECT_FALSE(EditRacePeriod(meet, -1, dialog.Edit()).Changed); // nothing selected
     EXPECT_EQ(dialog.presets.size(), 2u);
 
     dialog.result = PeriodDialogResult::Delete;
-    EXPECT_TRUE(EditRacePeriod(meet, 1, dialog.Edit()));
-    EXPECT_TRUE(EditRacePeriod(meet, 0, dialog.Edit()));
+    EXPECT_TRUE(EditRacePeriod(meet, 1, dialog.Edit()).Changed);
+    EXPECT_TRUE(EditRacePeriod(meet, 0, dialog.Edit()).Changed);
     EXPECT_EQ(meet.RaceTimes.Count(), 0);
     EXPECT_EQ(meet.RaceTimes.SlotTime(0), -1);
     EXPECT_EQ(PeriodRowsOf(meet), Rows{});

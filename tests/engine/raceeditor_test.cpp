@@ -1,4 +1,4 @@
-#include "engine/schedule/raceeditor.h"
+#include "engine/editors/raceeditor.h"
 
 #include "engine/schedule/schedulefit.h"
 #include "repmeet.h"
@@ -52,20 +52,18 @@ TEST_F(RaceEditor, FieldsAreReadIntoTheMeet) {
 }
 
 TEST_F(RaceEditor, SetTimeMovesTheRaceButKeepsItsNumber) {
-    EXPECT_EQ(SetRaceTime(*meet, "2", "945"), (EditorOutcome{true, {}}));
+    EXPECT_EQ(SetRaceTime(*meet, "2", "945"), MadeChange());
     EXPECT_EQ(RaceNumbered(2).Time, 945);
     EXPECT_EQ(meet->OrderedRaces()[4], &RaceNumbered(2));
-    EXPECT_EQ(SetRaceTime(*meet, " 2 ", "0905"), (EditorOutcome{true, {}}));
+    EXPECT_EQ(SetRaceTime(*meet, " 2 ", "0905"), MadeChange());
     EXPECT_EQ(RaceNumbered(2).Time, 905);
 }
 
 TEST_F(RaceEditor, SetTimeRefusesWhatNamesNoRaceOrNoTime) {
-    const EditorOutcome noRace{false, {"Not a valid Race Number.."}};
+    const EditResult noRace = Refusal("Not a valid Race Number..");
     for (const char* number : {"77", "", "abc", "2x", "-1", "0"})
         EXPECT_EQ(SetRaceTime(*meet, number, "945"), noRace) << number;
-    const EditorOutcome noTime{
-        false,
-        {"Not a valid Time: use 24 hour Clock values such as 930 or 0930, or (NT) for no time"}};
+    const EditResult noTime = Refusal("Not a valid Time: use 24 hour Clock values such as 930 or 0930, or (NT) for no time");
     for (const char* time : {"", "abc", "9:30", "930x", "12345"})
         EXPECT_EQ(SetRaceTime(*meet, "2", time), noTime) << time;
     EXPECT_EQ(RaceNumbered(2).Time, 910);
@@ -78,24 +76,24 @@ TEST_F(RaceEditor, NoTimeAsShownOrNegative) {
     // unchanged leaves the race untimed, not at midnight.
     for (const char* time : {"(NT)", " (nt) ", "-5"}) {
         RaceNumbered(2).Time = 910;
-        EXPECT_EQ(SetRaceTime(*meet, "2", time), (EditorOutcome{true, {}}));
+        EXPECT_EQ(SetRaceTime(*meet, "2", time), MadeChange());
         EXPECT_EQ(RaceNumbered(2).Time, -1) << time;
     }
 }
 
 TEST_F(RaceEditor, ClearAndRealignAskFirst) {
-    EXPECT_EQ(ClearTimesInEditor(*meet, confirm), EditorOutcome{});
-    EXPECT_EQ(RealignInEditor(*meet, confirm), EditorOutcome{});
+    EXPECT_EQ(ClearTimesInEditor(*meet, confirm), EditResult{});
+    EXPECT_EQ(RealignInEditor(*meet, confirm), EditResult{});
     EXPECT_EQ(asked, (Texts{"OK to clear all race times?",
                             "OK to move existing race order to new Times schedule?"}));
     EXPECT_EQ(RaceNumbered(6).Time, 1000);
 
     answer = true;
     meet->RaceTimes.SetPeriods({{1000, 1200, 5, 0}});
-    EXPECT_EQ(RealignInEditor(*meet, confirm), (EditorOutcome{true, {"Realignment complete"}}));
+    EXPECT_EQ(RealignInEditor(*meet, confirm), MadeChange({"Realignment complete"}));
     EXPECT_EQ(RaceNumbered(1).Time, 1000);
     EXPECT_EQ(RaceNumbered(6).Time, 1025);
-    EXPECT_EQ(ClearTimesInEditor(*meet, confirm), (EditorOutcome{true, {}}));
+    EXPECT_EQ(ClearTimesInEditor(*meet, confirm), MadeChange());
     EXPECT_EQ(meet->OrderedRaces().front()->Time, -1);
     EXPECT_EQ(meet->OrderedRaces().back()->Time, -1);
 }
@@ -105,10 +103,10 @@ TEST_F(Scheduling, NothingDrawnIsRefusedBeforeTheRun) {
     int started = 0;
     const ScheduleHooks hooks{[&started] { ++started; }, nullptr, nullptr};
     EXPECT_EQ(ScheduleInEditor(*meet, hooks),
-              (EditorOutcome{false, {"No races to schedule! Are events drawn?"}}));
+              (Refusal("No races to schedule! Are events drawn?")));
     EXPECT_EQ(started, 0);
     EXPECT_EQ(ScheduleFixedInEditor(*meet),
-              (EditorOutcome{true, {"Problem : Draw all events before scheduling"}}));
+              MadeChange({"Problem : Draw all events before scheduling"}));
     EXPECT_EQ(FixedOrderText(""), "Races scheduled");
 }
 
@@ -119,10 +117,9 @@ TEST_F(Scheduling, FixedOrderTellsOfRacesPastThePeriods) {
     EXPECT_EQ(PeriodCapacityText(PeriodCapacityOf(*meet)),
               "4 races to time; the race periods offer 2 free time slots (2 in all)");
     EXPECT_EQ(ScheduleFixedInEditor(*meet),
-              (EditorOutcome{true,
-                             {"Races scheduled",
-                              "2 races were timed after the end of the last race period "
-                              "(latest 0930)."}}));
+              MadeChange({"Races scheduled",
+                          "2 races were timed after the end of the last race period "
+                          "(latest 0930)."}));
     EXPECT_EQ(LateRacesOf(*meet), (LateRaces{2, 930}));
     EXPECT_EQ(PeriodCapacityOf(*meet), (PeriodCapacity{0, 2, 0}));
 }
@@ -135,16 +132,16 @@ TEST_F(Scheduling, AutomaticRunReportsWhyItStoppedAndLateRaces) {
     meet->RaceTimes.SetPeriods({});
     EXPECT_EQ(
         ScheduleInEditor(*meet, hooks),
-        (EditorOutcome{true, {"Not enough races in race periods. Clear times and try again!"}}));
+        MadeChange({"Not enough races in race periods. Clear times and try again!"}));
     EXPECT_EQ(started, 1);
 
     meet->RaceTimes.SetPeriods({{900, 900, 10, 0}});
-    const EditorOutcome outcome = ScheduleInEditor(*meet, hooks);
+    const EditResult outcome = ScheduleInEditor(*meet, hooks);
     EXPECT_EQ(started, 2);
     EXPECT_EQ(percents.back(), 100);
     const LateRaces late = LateRacesOf(*meet);
     EXPECT_EQ(late.Count, 3);
-    EXPECT_EQ(outcome, (EditorOutcome{true, {LateRacesText(late)}}));
+    EXPECT_EQ(outcome, MadeChange({LateRacesText(late)}));
     // The run numbered the races in time order.
     EXPECT_EQ(meet->FindRaceByNumber(1)->Time, 900);
     EXPECT_EQ(meet->FindRaceByNumber(4)->Time, late.Latest);

@@ -1,4 +1,4 @@
-#include "engine/draw/resultseditor.h"
+#include "engine/editors/resultseditor.h"
 
 #include "repmeet.h"
 
@@ -18,8 +18,11 @@ protected:
         meet = Load("rep_small.bmf");
     }
     ResultShown Enter(const std::string& number) {
-        message.clear();
-        return editor.EnterRaceNumber(*meet, number, message);
+        ResultShown shown = editor.EnterRaceNumber(*meet, number);
+        if (!shown.Stop.empty())
+            message = shown.Stop;
+        shown.Stop.clear();
+        return shown;
     }
     Race& RaceNumbered(int n) { return *meet->FindRaceByNumber(n); }
 
@@ -28,6 +31,30 @@ protected:
     std::string message;
 };
 
+ResultShown Shown(std::string event, Items winners, int selected, std::string verdict) {
+    ResultShown shown;
+    shown.EventText = std::move(event);
+    shown.WinnerItems = std::move(winners);
+    shown.SelectedWinner = selected;
+    shown.VerdictText = std::move(verdict);
+    return shown;
+}
+
+WinnerList List(bool replace, Items items, std::string stop) {
+    WinnerList list;
+    list.Replace = replace;
+    list.Items = std::move(items);
+    list.Stop = std::move(stop);
+    return list;
+}
+
+WinnerChoice Chosen(bool clearVerdict) {
+    WinnerChoice choice;
+    choice.Changed = true;
+    choice.ClearVerdict = clearVerdict;
+    return choice;
+}
+
 const std::string Alpha = "  (1) Riverside Alpha";
 const std::string Crimson = "  (3) Whakatāne Crimson";
 const std::string Delta = "  (4) Riverside Delta";
@@ -35,8 +62,8 @@ const std::string Delta = "  (4) Riverside Delta";
 } // namespace
 
 TEST_F(ResultsWindow, TypedNumbers) {
-    EXPECT_EQ(Enter(" 1 "), (ResultShown{"MS 4-", {Alpha}, 0, "Easily"}));
-    EXPECT_EQ(Enter("2"), (ResultShown{"MS 4-", {}, -1, ""}));
+    EXPECT_EQ(Enter(" 1 "), Shown("MS 4-", {Alpha}, 0, "Easily"));
+    EXPECT_EQ(Enter("2"), Shown("MS 4-", {}, -1, ""));
     EXPECT_EQ(editor.CurrentRace(*meet), &RaceNumbered(2));
     // Silence while typing a number no race has; a text that is no number says so.
     for (const char* number : {"99", "", "1a"}) {
@@ -48,32 +75,32 @@ TEST_F(ResultsWindow, TypedNumbers) {
 
 TEST_F(ResultsWindow, WinnerListOffersTheResolvedCrews) {
     EXPECT_EQ(editor.GenerateCrewList(*meet, "2"),
-              (WinnerList{true, {Crimson, Delta, "Clear Result"}, ""}));
+              List(true, {Crimson, Delta, "Clear Result"}, ""));
     // The final waits for its second semi-final: the list is emptied.
     EXPECT_EQ(editor.GenerateCrewList(*meet, "6"),
-              (WinnerList{true, {}, "No List of crews available?"}));
+              List(true, {}, "No List of crews available?"));
     EXPECT_EQ(editor.CurrentRace(*meet), &RaceNumbered(6));
     // Numbers that name no race keep the list as it is.
     for (const char* number : {"", "99", "x"})
         EXPECT_EQ(editor.GenerateCrewList(*meet, number),
-                  (WinnerList{false, {}, "Invalid Race Number"}));
+                  List(false, {}, "Invalid Race Number"));
 }
 
 TEST_F(ResultsWindow, ChoosingAWinnerAdvancesIt) {
     editor.GenerateCrewList(*meet, "2");
-    EXPECT_EQ(editor.CrewSelected(*meet, 1, "1/2L > 3"), (WinnerChoice{true, false}));
+    EXPECT_EQ(editor.CrewSelected(*meet, 1, "1/2L > 3"), Chosen(false));
     EXPECT_EQ(RaceNumbered(2).Winner, 4);
     EXPECT_EQ(RaceNumbered(2).Verdict, "1/2L ) 3");
     EXPECT_EQ(editor.GenerateCrewList(*meet, "6"),
-              (WinnerList{true, {Alpha, Delta, "Clear Result"}, ""}));
-    EXPECT_EQ(editor.CrewSelected(*meet, 0, ""), (WinnerChoice{true, false}));
+              List(true, {Alpha, Delta, "Clear Result"}, ""));
+    EXPECT_EQ(editor.CrewSelected(*meet, 0, ""), Chosen(false));
     EXPECT_EQ(RaceNumbered(6).Winner, 1);
-    EXPECT_TRUE(editor.VerdictChanged(*meet, "2L"));
+    EXPECT_TRUE(editor.VerdictChanged(*meet, "2L").Changed);
     EXPECT_EQ(RaceNumbered(6).Verdict, "2L");
-    EXPECT_EQ(Enter("6"), (ResultShown{"MS 4-", {Alpha}, 0, "2L"}));
+    EXPECT_EQ(Enter("6"), Shown("MS 4-", {Alpha}, 0, "2L"));
 
     editor.GenerateCrewList(*meet, "6");
-    EXPECT_EQ(editor.CrewSelected(*meet, 2, "2L"), (WinnerChoice{true, true}));
+    EXPECT_EQ(editor.CrewSelected(*meet, 2, "2L"), Chosen(true));
     EXPECT_FALSE(RaceNumbered(6).HasResult());
     EXPECT_EQ(RaceNumbered(6).Verdict, "");
 }
@@ -101,6 +128,6 @@ TEST_F(ResultsWindow, ARedrawnRaceIsNeverUsed) {
     // Redrawing the event rebuilds its races without numbers.
     meet->DrawOfEvent(1).Build({1, 2, 3, 4}, false);
     EXPECT_EQ(editor.CurrentRace(*meet), nullptr);
-    EXPECT_FALSE(editor.VerdictChanged(*meet, "1L"));
+    EXPECT_FALSE(editor.VerdictChanged(*meet, "1L").Changed);
     EXPECT_EQ(editor.CrewSelected(*meet, 0, "1L"), WinnerChoice{});
 }

@@ -7,8 +7,8 @@
 #include "cli/cli.h"
 #include "engine/draw/crewraceinfo.h"
 #include "engine/draw/results.h"
-#include "engine/schedule/periodeditor.h"
-#include "engine/schedule/raceeditor.h"
+#include "engine/editors/periodeditor.h"
+#include "engine/editors/raceeditor.h"
 #include "engine/schedule/schedulefit.h"
 #include "gui/dialogs/progressdialog.h"
 

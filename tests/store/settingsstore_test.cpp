@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 using namespace bm;
-using bm::test::ScriptedMessages;
 using bm::test::TempDir;
 
 namespace {
@@ -59,10 +58,10 @@ Settings EveryValueChanged() {
 } // namespace
 
 TEST_F(StoreTest, AnEmptyStoreGivesTheDefaultsSilently) {
-    ScriptedMessages messages;
-    EXPECT_EQ(SettingsStore(File()).Read(), Settings{});
+    std::string problem;
+    EXPECT_EQ(SettingsStore(File()).Read(&problem), Settings{});
     EXPECT_TRUE(SettingsStore(File()).RecentFiles().empty());
-    EXPECT_TRUE(messages.informed.empty());
+    EXPECT_EQ(problem, "");
 }
 
 TEST_F(StoreTest, EveryValueRoundTripsUnderItsName) {
@@ -85,9 +84,9 @@ TEST_F(StoreTest, EveryValueRoundTripsUnderItsName) {
 TEST_F(StoreTest, AWrongSizedFeeRecordIsReportedAndReadAsZero) {
     SettingsStore(File()).Write(EveryValueChanged());
     Put("AutoFeeSTR", QByteArray(12, '\x01'));
-    ScriptedMessages messages;
-    const Settings read = SettingsStore(File()).Read();
-    EXPECT_EQ(messages.informed, (std::vector<std::string>{kAutoFeeMessage}));
+    std::string problem;
+    const Settings read = SettingsStore(File()).Read(&problem);
+    EXPECT_EQ(problem, kAutoFeeMessage);
     EXPECT_EQ(read.AutoFeeSTR, AutoFee{});
     EXPECT_EQ(read.MaxNameLen, 24); // the rest is read as usual
 }
@@ -99,11 +98,11 @@ TEST_F(StoreTest, ValuesOfTheWrongTypeAreIgnored) {
     Put("CompressDT", QStringLiteral("x"));
     Put("AutoFeeSTR", QStringLiteral("not a record"));
     Put("PageEjectClub", 5); // any non-zero integer is on
-    ScriptedMessages messages;
+    std::string problem;
     Settings expected;
     expected.PageEjectClub = true;
-    EXPECT_EQ(SettingsStore(File()).Read(), expected);
-    EXPECT_TRUE(messages.informed.empty());
+    EXPECT_EQ(SettingsStore(File()).Read(&problem), expected);
+    EXPECT_EQ(problem, "");
 }
 
 TEST_F(StoreTest, RecentFilesAreKeptAsTheUsedFileRecord) {
@@ -128,7 +127,7 @@ TEST_F(StoreTest, RecentFilesAreKeptAsTheUsedFileRecord) {
 TEST_F(StoreTest, LoadCurrentSettingsReplacesTheProcessValues) {
     SettingsStore(File()).Write(EveryValueChanged());
     CurrentSettings() = Settings{};
-    LoadCurrentSettings(SettingsStore(File()));
+    EXPECT_EQ(LoadCurrentSettings(SettingsStore(File())), "");
     EXPECT_EQ(CurrentSettings(), EveryValueChanged());
     CurrentSettings() = Settings{};
 }

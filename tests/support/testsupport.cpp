@@ -107,20 +107,27 @@ std::vector<std::string> LinesMissingFromPdf(const std::vector<std::string>& lin
     return missing;
 }
 
-ScriptedMessages::ScriptedMessages() {
-    SetMessageHandler(this);
-}
-
-ScriptedMessages::~ScriptedMessages() {
-    SetMessageHandler(nullptr);
-}
-
 bool ScriptedMessages::Ask(const std::string& question) {
+    return AskOrCancel(question) == Answer::Yes;
+}
+
+Answer ScriptedMessages::AskOrCancel(const std::string& question) {
     asked.push_back(question);
     if (answers.empty())
-        return false;
-    const bool answer = answers.front();
+        return Answer::No;
+    const Answer answer = answers.front();
     answers.pop_front();
+    return answer;
+}
+
+std::optional<std::string> ScriptedMessages::AskText(const std::string& caption,
+                                                     const std::string& prompt,
+                                                     const std::string& text) {
+    prompts.push_back(caption + "|" + prompt + "|" + text);
+    if (texts.empty())
+        return text;
+    std::optional<std::string> answer = texts.front();
+    texts.pop_front();
     return answer;
 }
 

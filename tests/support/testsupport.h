@@ -44,21 +44,28 @@ std::string PdfPageSize(const std::string& path);
 std::vector<std::string> LinesMissingFromPdf(const std::vector<std::string>& lines,
                                              const std::string& pdfText);
 
-// Answers questions from a script and records every message shown; installed
-// for its lifetime.
+// Answers questions and the input dialog from a script and records every
+// message shown and every question asked.
 class ScriptedMessages : public MessageHandler {
 public:
-    ScriptedMessages();
-    ~ScriptedMessages() override;
-
     void Inform(const std::string& text) override { informed.push_back(text); }
     bool Ask(const std::string& question) override;
+    Answer AskOrCancel(const std::string& question) override;
+    // Records "CAPTION|PROMPT|TEXT" in prompts.
+    std::optional<std::string> AskText(const std::string& caption, const std::string& prompt,
+                                       const std::string& text) override;
     // The answer to the next question (questions without a scripted answer get No).
-    void SetNextAnswer(bool yes) { answers.push_back(yes); }
+    void SetNextAnswer(bool yes) { answers.push_back(yes ? Answer::Yes : Answer::No); }
+    void SetNextAnswer(Answer answer) { answers.push_back(answer); }
+    // What the next input dialog is left holding when OK closes it; none
+    // cancels it. Without a scripted text OK closes it as it opened.
+    void SetNextText(std::optional<std::string> text) { texts.push_back(std::move(text)); }
 
     std::vector<std::string> informed;
     std::vector<std::string> asked;
-    std::deque<bool> answers;
+    std::vector<std::string> prompts;
+    std::deque<Answer> answers;
+    std::deque<std::optional<std::string>> texts;
 };
 
 } // namespace bm::test

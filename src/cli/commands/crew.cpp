@@ -78,9 +78,9 @@ bool FieldNamesKnown(const Boatmeet& meet, const ParsedArgs& args, Streams& io) 
 // the warnings go to stderr as they arise.
 void ApplyFields(CrewEditor& editor, const ParsedArgs& args, Streams& io) {
     const auto shown = [&](const CrewEditResult& result) {
-        for (const std::string& warning : result.Warnings)
+        for (const std::string& warning : result.Messages)
             io.err << warning << "\n";
-        if (result.RefreshAll)
+        if (result.ReloadAll)
             editor.Reload();
     };
     if (args.Has("--fee-paid"))
@@ -151,7 +151,7 @@ int DeleteCrew(Boatmeet& meet, const ParsedArgs& args, Streams& io) {
     editor.SelectLine(editor.LineOfCrew(*id));
     EditQuestions questions(args);
     const CrewEditResult result = editor.Delete(questions.Callback());
-    if (result.RefreshAll)
+    if (result.ReloadAll)
         editor.Reload();
     return FinishEdit(result, questions, io);
 }

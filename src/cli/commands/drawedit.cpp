@@ -4,7 +4,7 @@
 #include "cli/commandmeet.h"
 #include "cli/commands/commands.h"
 #include "cli/editing.h"
-#include "engine/draw/draweditor.h"
+#include "engine/editors/draweditor.h"
 
 namespace bm::cli {
 
@@ -56,28 +56,23 @@ bool ReadChoices(const Boatmeet& meet, const DrawEditor& editor, const ParsedArg
     return true;
 }
 
-// Presses the button; the information that stopped it, if any, in message.
-void Press(DrawEditor& editor, const Request& request, const Confirm& confirm,
-           std::string& message) {
+// Presses the button.
+EditResult Press(DrawEditor& editor, const Request& request, const Confirm& confirm) {
     switch (request.action) {
     case Action::Place:
-        editor.AddToDraw(request.slot, request.crewId, confirm, message);
-        break;
+        return editor.AddToDraw(request.slot, request.crewId, confirm);
     case Action::Remove:
-        editor.RemoveFromDraw(request.slot, message);
-        break;
+        return editor.RemoveFromDraw(request.slot);
     case Action::Expand:
-        editor.DoExpand();
-        break;
+        return editor.DoExpand();
     case Action::Contract:
-        editor.DoContract(confirm);
-        break;
+        return editor.DoContract(confirm);
     case Action::Auto:
-        editor.DoAuto(confirm);
-        break;
+        return editor.DoAuto(confirm);
     case Action::Show:
         break;
     }
+    return {};
 }
 
 int RunDrawEdit(const ParsedArgs& args, Streams& io) {
@@ -99,13 +94,7 @@ int RunDrawEdit(const ParsedArgs& args, Streams& io) {
         if (!ReadChoices(meet, editor, args, request, io))
             return Usage;
         EditQuestions questions(args);
-        std::string message;
-        Press(editor, request, questions.Callback(), message);
-        const std::string& stop = questions.Declined().empty() ? message : questions.Declined();
-        if (stop.empty())
-            return Done;
-        io.err << stop << "\n";
-        return Problem;
+        return FinishEdit(Press(editor, request, questions.Callback()), questions, io);
     };
     return action == Action::Show ? ReadMeet(args, io, edit) : ChangeMeet(args, io, edit);
 }

@@ -3,7 +3,7 @@
 #include "cli/commandmeet.h"
 #include "cli/commands/commands.h"
 #include "engine/model/text.h"
-#include "engine/schedule/periodeditor.h"
+#include "engine/editors/periodeditor.h"
 #include "engine/schedule/periodrows.h"
 
 #include <algorithm>

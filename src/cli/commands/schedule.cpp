@@ -3,7 +3,7 @@
 #include "cli/commandmeet.h"
 #include "cli/commands/commands.h"
 #include "cli/progressbar.h"
-#include "engine/schedule/raceeditor.h"
+#include "engine/editors/raceeditor.h"
 #include "engine/schedule/schedulefit.h"
 #include "engine/schedule/scheduler.h"
 

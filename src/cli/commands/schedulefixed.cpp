@@ -1,7 +1,7 @@
 // schedule-fixed FILE: the fixed-order scheduler.
 #include "cli/commandmeet.h"
 #include "cli/commands/commands.h"
-#include "engine/schedule/raceeditor.h"
+#include "engine/editors/raceeditor.h"
 #include "engine/schedule/schedulefit.h"
 #include "engine/schedule/scheduler.h"
 

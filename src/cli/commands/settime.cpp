@@ -2,7 +2,7 @@
 #include "cli/arguments.h"
 #include "cli/commandmeet.h"
 #include "cli/commands/commands.h"
-#include "engine/schedule/raceeditor.h"
+#include "engine/editors/raceeditor.h"
 
 namespace bm::cli {
 
@@ -15,10 +15,10 @@ int RunSetTime(const ParsedArgs& args, Streams& io) {
                           "TIME must be HHMM on the 24-hour clock (up to four digits), or (NT)");
     // As the race editor's "Set Time" does it, with its message.
     return ChangeMeet(args, io, [&](Boatmeet& meet) {
-        const EditorOutcome outcome = SetRaceTime(meet, args.positional[1], args.positional[2]);
-        for (const std::string& text : outcome.Information)
-            io.err << text << "\n";
-        return outcome.Changed ? Done : Problem;
+        const EditResult result = SetRaceTime(meet, args.positional[1], args.positional[2]);
+        if (!result.Stop.empty())
+            io.err << result.Stop << "\n";
+        return result.Changed ? Done : Problem;
     });
 }
 

@@ -23,20 +23,6 @@ const std::string DeleteQuestion = "OK to Delete crew?";
 // cut is, so that a short report cut does not hide which crew a line shows.
 constexpr int ListNameCut = 100;
 
-// Lets the crew labels cut names at the list's cut while it lives.
-class ListNameCutScope {
-public:
-    ListNameCutScope() : saved_(CurrentSettings().MaxNameLen) {
-        CurrentSettings().MaxNameLen = ListNameCut;
-    }
-    ~ListNameCutScope() { CurrentSettings().MaxNameLen = saved_; }
-    ListNameCutScope(const ListNameCutScope&) = delete;
-    ListNameCutScope& operator=(const ListNameCutScope&) = delete;
-
-private:
-    int saved_;
-};
-
 } // namespace
 
 CrewEditor::CrewEditor(Boatmeet& meet) : meet_(meet) {
@@ -74,8 +60,7 @@ int CrewEditor::LineOfCrew(int id) const {
 }
 
 std::string CrewEditor::LineText(const Crew* crew) const {
-    const ListNameCutScope cut;
-    return meet_.EventCrewLabel(crew);
+    return meet_.EventCrewLabel(crew, ListNameCut);
 }
 
 CrewFields CrewEditor::Fields() const {
@@ -92,11 +77,10 @@ CrewFields CrewEditor::Fields() const {
     fields.DayLicences = std::to_string(crew->DayLicences);
     fields.FeePaid = crew->FeePaid;
     fields.EarlyPay = crew->EarlyPay;
-    const ListNameCutScope cut;
     for (int id : crew->BoatShares)
-        fields.BoatShares.push_back({id, meet_.EventCrewLabel(meet_.FindCrew(id))});
+        fields.BoatShares.push_back({id, LineText(meet_.FindCrew(id))});
     for (int id : crew->DoubleUps)
-        fields.DoubleUps.push_back({id, meet_.EventCrewLabel(meet_.FindCrew(id))});
+        fields.DoubleUps.push_back({id, LineText(meet_.FindCrew(id))});
     return fields;
 }
 
@@ -128,9 +112,8 @@ void CrewEditor::Reload() {
     meet_.SortCrews();
     lines_.clear();
     lines_.reserve(meet_.Crews.size());
-    const ListNameCutScope cut;
     for (const auto& crew : meet_.Crews)
-        lines_.push_back({crew->Id, meet_.EventCrewLabel(crew.get())});
+        lines_.push_back({crew->Id, LineText(crew.get())});
 }
 
 Crew* CrewEditor::CrewOfLine(int line) const {
@@ -144,11 +127,22 @@ Crew* CrewEditor::CrewOfLine(int line) const {
     return meet_.HasCrew(id) ? meet_.FindCrew(id) : nullptr;
 }
 
+void CrewEditor::Reselect(int currentId) {
+    if (!Current() && currentId > 0)
+        SelectLine(LineOfCrew(currentId));
+}
+
 bool CrewEditor::SelectLine(int line) {
     Crew* crew = CrewOfLine(line);
     if (crew)
         SetCurrent(crew);
     return crew != nullptr;
+}
+
+CrewEditResult CrewEditor::Reloaded(CrewEditResult result) {
+    result.Changed = true;
+    result.ReloadAll = true;
+    return result;
 }
 
 CrewEditResult CrewEditor::Refill(CrewEditResult result) {
@@ -164,9 +158,7 @@ CrewEditResult CrewEditor::New() {
     Crew* crew = meet_.AddCrew(std::make_unique<Crew>());
     crew->Name = CleanText(CurrentSettings().SetCrewName);
     SetCurrent(crew);
-    CrewEditResult result = Refill({});
-    result.RefreshAll = true;
-    return result;
+    return Reloaded(Refill({}));
 }
 
 CrewEditResult CrewEditor::Delete(const Confirm& confirm) {
@@ -183,9 +175,7 @@ CrewEditResult CrewEditor::Delete(const Confirm& confirm) {
         return result;
     meet_.DeleteCrew(crew);
     SetCurrent(nullptr);
-    result = Refill(std::move(result));
-    result.RefreshAll = true;
-    return result;
+    return Reloaded(Refill(std::move(result)));
 }
 
 CrewEditResult CrewEditor::ChangeLink(std::optional<int> otherId, LinkOperation operation,
@@ -201,9 +191,7 @@ CrewEditResult CrewEditor::ChangeLink(std::optional<int> otherId, LinkOperation 
         (meet_.*operation)(id, *otherId);
         result.LinksChanged = linkCount(id) + linkCount(*otherId) != before;
     }
-    result = Refill(std::move(result));
-    result.RefreshAll = true;
-    return result;
+    return Reloaded(Refill(std::move(result)));
 }
 
 std::optional<int> CrewEditor::CrewIdOfLine(int line) const {

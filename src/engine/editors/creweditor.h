@@ -3,14 +3,15 @@
 // drives the same operations as the window, so both leave the same meet.
 //
 // A window makes one editor per open meet (a new one when another meet is
-// opened) and calls Reload() at every refresh all. It fills its crew list from
-// Lines(), selects CurrentLine(), and shows Fields() and LengthLabel(). Each
-// change the user makes to a control calls its operation once (only user
-// edits: the window's own refills must not call them). Afterwards it shows
-// everything again when Refilled is set, otherwise rewrites ChangedLine when
-// there is one; it sets both check boxes from Fields() and the length label
-// from LengthLabel(), shows Stop and then each warning in an information box,
-// and runs refresh all for the other views when RefreshAll is set.
+// opened) and calls Reload() when another view changed the meet. It fills its
+// crew list from Lines(), selects CurrentLine(), and shows Fields() and
+// LengthLabel(). Each change the user makes to a control calls its operation
+// once (only user edits: the window's own refills must not call them).
+// Afterwards it calls Reload() when ReloadAll is set, shows everything again
+// when ReloadAll or Refilled is set, otherwise rewrites ChangedLine when there
+// is one; it sets both check boxes from Fields() and the length label from
+// LengthLabel(), shows Stop and then each message in an information box, and
+// tells the other views when Changed is set.
 #pragma once
 
 #include "engine/editors/editing.h"
@@ -57,6 +58,9 @@ struct CrewEditResult : EditResult {
     int ChangedLine = -1;
     // The link buttons: whether a link list of either crew changed.
     bool LinksChanged = false;
+    // The action ends with the refresh all that reloads every editor, this
+    // one included (New, Delete, the links and an event change).
+    bool ReloadAll = false;
 };
 
 class CrewEditor {
@@ -84,6 +88,9 @@ public:
     // --- Selection and reloading -------------------------------------------------------------
     // Fills the crew list again (sorting the crews), keeping the current crew.
     void Reload();
+    // After undo or redo, when every crew is a new object: the crew with the
+    // id becomes current again while the meet holds one.
+    void Reselect(int currentId);
     // A double click on a line: its crew becomes current; false when the line shows none.
     bool SelectLine(int line);
     // The text for a click on the details group: the hint when no crew is current, else empty.
@@ -132,6 +139,8 @@ private:
     // list when the crew has no line yet.
     CrewEditResult FieldChanged(Crew& crew);
     CrewEditResult Refill(CrewEditResult result);
+    // The result of an action that ends with the refresh all of every editor.
+    static CrewEditResult Reloaded(CrewEditResult result);
     std::optional<int> CrewIdOfLine(int line) const;
     std::optional<int> LinkedIdOfLine(int linkLine, LinkList list) const;
     // Calls the link operation with the current crew and the other crew, when

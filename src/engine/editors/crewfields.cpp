@@ -20,7 +20,7 @@ const std::string SameClubWarning = "There is already another crew from this clu
 void CrewEditor::SameClubCheck(const Crew& crew, CrewEditResult& result) const {
     for (const Crew* other : meet_.ListEventCrews(crew.EventKey, true)) {
         if (other->Id != crew.Id && other->ClubKey == crew.ClubKey) {
-            result.Warnings.push_back(SameClubWarning);
+            result.Messages.push_back(SameClubWarning);
             return;
         }
     }
@@ -28,9 +28,10 @@ void CrewEditor::SameClubCheck(const Crew& crew, CrewEditResult& result) const {
 
 CrewEditResult CrewEditor::FieldChanged(Crew& crew) {
     const int position = meet_.CrewPosition(&crew);
-    if (position >= static_cast<int>(lines_.size()))
-        return Refill({});
     CrewEditResult result;
+    result.Changed = true;
+    if (position >= static_cast<int>(lines_.size()))
+        return Refill(std::move(result));
     lines_[static_cast<std::size_t>(position)] = {crew.Id, LineText(&crew)};
     result.ChangedLine = position;
     return result;
@@ -105,8 +106,9 @@ CrewEditResult CrewEditor::ChooseEvent(std::string_view text, const Confirm& rec
         meet_.RemoveCrewFromDraw(crew);
         crew->EventKey = key;
         SameClubCheck(*crew, result);
-        result.RefreshAll = true;
+        result.ReloadAll = true;
     }
+    result.Changed = true;
     return Refill(std::move(result));
 }
 
@@ -120,6 +122,7 @@ CrewEditResult CrewEditor::ChooseClub(std::string_view text) {
         crew->ClubKey = key;
         SameClubCheck(*crew, result);
     }
+    result.Changed = true;
     return Refill(std::move(result));
 }
 

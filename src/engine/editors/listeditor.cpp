@@ -21,7 +21,7 @@ const std::string OverrideQuestion = "Override Auto Fee Value?";
 
 EditResult Refreshed() {
     EditResult result;
-    result.RefreshAll = true;
+    result.Changed = true;
     return result;
 }
 

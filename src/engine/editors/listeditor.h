@@ -4,12 +4,12 @@
 // as the window, so both leave the same meet.
 //
 // A window makes an editor when it opens for a list (and drops it when it
-// closes or another meet is opened) and calls Reload() at every refresh all.
-// It shows Lines() with Selected() selected and the three edits from Shown();
-// a click on a line calls Select(), each button its operation. Afterwards it
-// shows the list and the edits again and empties the "New Data:" edit, shows
-// Stop in an information box, and runs refresh all for the other views when
-// RefreshAll is set. The command line picks a line with FindLine() and prints
+// closes or another meet is opened) and calls Reload() when another view
+// changed the meet. It shows Lines() with Selected() selected and the three
+// edits from Shown(); a click on a line calls Select(), each button its
+// operation. Afterwards it shows the list and the edits again and empties the
+// "New Data:" edit, shows Stop in an information box, and tells the other
+// views when Changed is set. The command line picks a line with FindLine() and prints
 // Values() of each line for its list.
 #pragma once
 
@@ -68,8 +68,8 @@ public:
     // still inside the list.
     void Reload();
 
-    // --- Buttons: each returns what to show; RefreshAll tells when the action ends with refresh
-    // all Add: the typed text, cleaned, cut and trimmed, under a key above every key in use; an
+    // --- Buttons: each returns what to show and whether the meet changed ---
+    // Add: the typed text, cleaned, cut and trimmed, under a key above every key in use; an
     // empty text or one already in the list adds nothing.
     EditResult Add(std::string_view typed);
     // O&K: renames the selected entry (its key stays) once "OK to change the

@@ -333,19 +333,26 @@ std::string Boatmeet::TitleText() const {
 }
 
 std::string Boatmeet::CrewNameLabel(const Crew* crew) const {
+    return CrewNameLabel(crew, CurrentSettings().MaxNameLen);
+}
+
+std::string Boatmeet::CrewNameLabel(const Crew* crew, int nameCut) const {
     if (!crew)
         return {};
     const std::string label = Clubs.TextOf(crew->ClubKey) + " " + crew->Name;
-    const int maxNameLen = CurrentSettings().MaxNameLen;
-    return TextLength(label) > maxNameLen ? FirstChars(label, maxNameLen) : label;
+    return TextLength(label) > nameCut ? FirstChars(label, nameCut) : label;
 }
 
 std::string Boatmeet::NumberedCrewLabel(const Crew* crew) const {
+    return NumberedCrewLabel(crew, CurrentSettings().MaxNameLen);
+}
+
+std::string Boatmeet::NumberedCrewLabel(const Crew* crew, int nameCut) const {
     if (!crew)
         return {};
     const std::string number = "(" + crew->NumberText() + ")";
     const std::string lead = number.size() == 3 ? "  " : number.size() == 4 ? " " : "";
-    return lead + number + " " + CrewNameLabel(crew);
+    return lead + number + " " + CrewNameLabel(crew, nameCut);
 }
 
 std::string Boatmeet::ShortCrewLabel(const Crew* crew) const {
@@ -365,9 +372,13 @@ std::string Boatmeet::CompactCrewLabel(const Crew* crew) const {
 }
 
 std::string Boatmeet::EventCrewLabel(const Crew* crew) const {
+    return EventCrewLabel(crew, CurrentSettings().MaxNameLen);
+}
+
+std::string Boatmeet::EventCrewLabel(const Crew* crew, int nameCut) const {
     if (!crew)
         return {};
-    return Events.TextOf(crew->EventKey) + " " + NumberedCrewLabel(crew);
+    return Events.TextOf(crew->EventKey) + " " + NumberedCrewLabel(crew, nameCut);
 }
 
 std::string Boatmeet::OpponentsText(const Crew* crew) const {

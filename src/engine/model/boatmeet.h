@@ -118,11 +118,15 @@ public:
 
     // --- Labels and texts ---------------------------------------------------------------------
     std::string TitleText() const;
+    // Labels cut the club and name at MaxNameLen characters, or at the cut given.
     std::string CrewNameLabel(const Crew* crew) const;
+    std::string CrewNameLabel(const Crew* crew, int nameCut) const;
     std::string ShortCrewLabel(const Crew* crew) const;
     std::string NumberedCrewLabel(const Crew* crew) const;
+    std::string NumberedCrewLabel(const Crew* crew, int nameCut) const;
     std::string CompactCrewLabel(const Crew* crew) const;
     std::string EventCrewLabel(const Crew* crew) const;
+    std::string EventCrewLabel(const Crew* crew, int nameCut) const;
     std::string OpponentsText(const Crew* crew) const;
     std::string CrewRacesLine(int crewId) const;
     std::string CrewLinksLine(const Crew* crew) const;
@@ -139,6 +143,8 @@ public:
     // Collects the race list, then finds the race with the number; none for a
     // number below 0 (races not numbered) or one that no race bears.
     Race* FindRaceByNumber(int number);
+    // The race FindRaceByNumber finds, leaving the race list as it is.
+    const Race* RaceOfNumber(int number) const;
 
 private:
     void LinkCrews(int a, int b, const std::function<void(Crew&, int)>& operation);

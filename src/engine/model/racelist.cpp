@@ -23,15 +23,26 @@ void Boatmeet::CollectRaces() {
     RaceList = OrderedRaces();
 }
 
-Race* Boatmeet::FindRaceByNumber(int number) {
-    CollectRaces();
+namespace {
+
+Race* NumberedRace(const std::vector<Race*>& races, int number) {
     // Numbers below 0 mark races that are not numbered; they name no race.
     if (number < 0)
         return nullptr;
-    for (Race* race : RaceList)
-        if (race->Number == number)
-            return race;
-    return nullptr;
+    const auto found =
+        std::find_if(races.begin(), races.end(), [&](const Race* race) { return race->Number == number; });
+    return found == races.end() ? nullptr : *found;
+}
+
+} // namespace
+
+Race* Boatmeet::FindRaceByNumber(int number) {
+    CollectRaces();
+    return NumberedRace(RaceList, number);
+}
+
+const Race* Boatmeet::RaceOfNumber(int number) const {
+    return NumberedRace(OrderedRaces(), number);
 }
 
 } // namespace bm

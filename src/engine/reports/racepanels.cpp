@@ -25,11 +25,10 @@ int NextFreeSlot(const Boatmeet& meet, const std::unordered_set<int>& taken, int
 
 } // namespace
 
-RacePanel RaceEditorPanel(Boatmeet& meet, std::string_view number) {
+RacePanel RaceEditorPanel(const Boatmeet& meet, std::string_view number) {
     int n = -1;
     ParseWholeInt(number, n);
-    // Looking up collects the race list, also for a number no race can have.
-    const Race* race = meet.FindRaceByNumber(n);
+    const Race* race = meet.RaceOfNumber(n);
     if (!race)
         return {};
     return {race, race->TimeText(), RaceDetailText(meet, *race)};

@@ -19,8 +19,7 @@ struct RacePanel {
     std::string Details;         // the race's detail block
 };
 // The race the typed number names (a whole number; anything else names none).
-// Collects the race list, so that it is current for the scheduling buttons.
-RacePanel RaceEditorPanel(Boatmeet& meet, std::string_view number);
+RacePanel RaceEditorPanel(const Boatmeet& meet, std::string_view number);
 // The race's detail block, as the race details report writes it.
 std::string RaceDetailText(const Boatmeet& meet, const Race& race);
 

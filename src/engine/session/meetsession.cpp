@@ -6,6 +6,8 @@
 #include "engine/session/meetfiles.h"
 #include "engine/session/messages.h"
 
+#include <algorithm>
+
 namespace bm {
 
 namespace {
@@ -27,7 +29,8 @@ std::string ReloadQuestion(const std::string& name) {
 
 } // namespace
 
-MeetSession::MeetSession(SessionHost& host) : host_(host) {}
+MeetSession::MeetSession(SessionHost& host, MessageHandler& messages)
+    : host_(host), messages_(messages) {}
 
 MeetSession::~MeetSession() = default;
 
@@ -37,15 +40,16 @@ bool MeetSession::OpenFile(const std::string& name) {
     std::string error;
     std::unique_ptr<Boatmeet> opened = OpenMeetFile(name, error);
     if (!opened) {
-        Messages().Inform(error);
+        messages_.Inform(error);
         return false;
     }
-    CloseMeet();
+    if (!CloseMeet())
+        return false;
     // Changes a crash or a No to "Save Existing Data?" left behind.
     RecoveryCopy copy;
     std::unique_ptr<Boatmeet> recovered;
     if (!recoveryFolder_.empty() && FindRecoveryCopy(recoveryFolder_, name, copy)) {
-        if (Messages().Ask(RecoveryQuestion(copy)))
+        if (messages_.Ask(RecoveryQuestion(copy)))
             recovered = LoadRecoveryCopy(copy);
         else
             DiscardRecoveryCopy(copy);
@@ -57,49 +61,58 @@ bool MeetSession::OpenFile(const std::string& name) {
     AfterOpen();
     BeginMeet(!isRecovered, isRecovered ? copy.Path : std::string());
     host_.AddRecentFile(name);
+    Replaced();
     return true;
 }
 
 bool MeetSession::OpenLast() {
     const std::vector<std::string> recent = host_.RecentFiles();
     if (recent.empty()) {
-        Messages().Inform("No Previous file to Reopen. Use Open");
+        messages_.Inform("No Previous file to Reopen. Use Open");
         return false;
     }
     return OpenFile(recent.front());
 }
 
 bool MeetSession::CreateNew() {
-    CloseMeet();
-    const std::string title = host_.AskText(TitleCaption, TitlePrompt, "");
-    const std::string date = host_.AskText(DateCaption, DatePrompt, "");
-    meet_ = NewMeet(title, date);
+    const std::optional<std::string> title = messages_.AskText(TitleCaption, TitlePrompt, "");
+    if (!title)
+        return false;
+    const std::optional<std::string> date = messages_.AskText(DateCaption, DatePrompt, "");
+    if (!date || !CloseMeet())
+        return false;
+    meet_ = NewMeet(*title, *date);
     AfterOpen();
     SetFileName({});
     BeginMeet(true, {});
+    Replaced();
     return true;
 }
 
 void MeetSession::AfterOpen() {
-    meetOpen_ = true;
-    host_.ReadSettings();
+    const std::string problem = host_.ReadSettings();
+    if (!problem.empty())
+        messages_.Inform(problem);
     if (!fileName_.empty())
         host_.AddRecentFile(fileName_);
 }
 
-void MeetSession::CloseMeet() {
-    if (meetOpen_ && meet_ && Messages().Ask("Save Existing Data?"))
-        Save();
+bool MeetSession::CloseMeet() {
+    if (!meet_)
+        return true;
+    if (IsModified()) {
+        const Answer answer = messages_.AskOrCancel("Save Existing Data?");
+        if (answer == Answer::Cancel || (answer == Answer::Yes && !Save()))
+            return false;
+    }
     EndMeet();
-    meetOpen_ = false;
     meet_.reset();
+    Replaced();
+    return true;
 }
 
 bool MeetSession::QueryExit() {
-    if (!Messages().Ask("Ok to Exit?"))
-        return false;
-    CloseMeet();
-    return true;
+    return messages_.Ask("Ok to Exit?") && CloseMeet();
 }
 
 bool MeetSession::Save() {
@@ -107,7 +120,7 @@ bool MeetSession::Save() {
         return false;
     if (fileName_.empty())
         return SaveAs();
-    if (FileChangedOnDisk() && !Messages().Ask(OverwriteQuestion(fileName_)))
+    if (FileChangedOnDisk() && !messages_.Ask(OverwriteQuestion(fileName_)))
         return false;
     if (!SaveTo(fileName_, true))
         return false;
@@ -127,7 +140,7 @@ bool MeetSession::SaveAs() {
 }
 
 bool MeetSession::SaveKeyData() {
-    if (!meet_ || !Messages().Ask("This saves only key data; NO crew, draw or race info is "
+    if (!meet_ || !messages_.Ask("This saves only key data; NO crew, draw or race info is "
                                   "saved. Continue?"))
         return false;
     const std::string name = host_.ChooseMeetFile(KeyDataFileName(fileName_));
@@ -137,7 +150,7 @@ bool MeetSession::SaveKeyData() {
 bool MeetSession::SaveTo(const std::string& name, bool full) {
     std::string error;
     if (!SaveMeetFile(*meet_, name, full, error)) {
-        Messages().Inform(error);
+        messages_.Inform(error);
         return false;
     }
     host_.AddRecentFile(name);
@@ -149,19 +162,26 @@ bool MeetSession::ChangeTitleAndDate() {
         return false;
     // The data file cannot hold double quotes or line breaks; what is kept is
     // what the file will hold.
-    meet_->Title = CleanText(host_.AskText(TitleCaption, TitlePrompt, meet_->Title));
-    meet_->Date = CleanText(host_.AskText(DateCaption, DatePrompt, meet_->Date));
-    RecordChange("Change Boatmeet Title/Date");
+    const std::optional<std::string> title =
+        messages_.AskText(TitleCaption, TitlePrompt, meet_->Title);
+    if (!title)
+        return false;
+    const std::optional<std::string> date = messages_.AskText(DateCaption, DatePrompt, meet_->Date);
+    if (!date)
+        return false;
+    meet_->Title = CleanText(*title);
+    meet_->Date = CleanText(*date);
+    Changed("Change Boatmeet Title/Date", {}, {aspect::Title});
     return true;
 }
 
 bool MeetSession::DrawAllEvents() {
     if (!meet_)
         return false;
-    if (!meet_->Draws.empty() && !Messages().Ask("Some events may be drawn. OK to overwrite Draw?"))
+    if (!meet_->Draws.empty() && !messages_.Ask("Some events may be drawn. OK to overwrite Draw?"))
         return false;
     bm::DrawAllEvents(*meet_);
-    RecordChange("Draw all Events");
+    Changed("Draw all Events", {}, {aspect::Draws | aspect::Races});
     return true;
 }
 
@@ -169,7 +189,7 @@ bool MeetSession::NumberRaces() {
     if (!meet_)
         return false;
     bm::NumberRaces(*meet_);
-    RecordChange("Number Races");
+    Changed("Number Races", {}, {aspect::Draws});
     return true;
 }
 
@@ -180,7 +200,8 @@ bool MeetSession::NumberCrews(bool byEvent) {
         meet_->NumberCrewsByEvent();
     else
         meet_->NumberCrewsByClub();
-    RecordChange(byEvent ? "Number Crews By Event" : "Number Crews By Club");
+    Changed(byEvent ? "Number Crews By Event" : "Number Crews By Club", {},
+            {aspect::Crews});
     return true;
 }
 
@@ -203,33 +224,94 @@ bool MeetSession::OfferRecovery() {
     if (recoveryFolder_.empty())
         return false;
     for (const RecoveryCopy& copy : FindRecoveryCopies(recoveryFolder_)) {
-        if (!Messages().Ask(RecoveryQuestion(copy))) {
+        if (!messages_.Ask(RecoveryQuestion(copy))) {
             DiscardRecoveryCopy(copy);
             continue;
         }
         std::unique_ptr<Boatmeet> recovered = LoadRecoveryCopy(copy);
         if (!recovered)
             continue; // gone meanwhile
-        CloseMeet();
+        if (!CloseMeet())
+            return false;
         meet_ = std::move(recovered);
         SetFileName(copy.MeetFile);
         fileStamp_ = StampFile(copy.MeetFile);
         AfterOpen();
         BeginMeet(false, copy.Path);
+        Replaced();
         return true;
     }
     return false;
 }
 
-void MeetSession::RecordChange(std::string_view name, std::string_view group) {
-    if (meet_ && history_.Record(*meet_, name, group))
+// --- The one door for changes -------------------------------------------------------
+
+void MeetSession::AddObserver(MeetObserver& observer) {
+    observers_.push_back(&observer);
+}
+
+void MeetSession::RemoveObserver(MeetObserver& observer) {
+    std::erase(observers_, &observer);
+}
+
+void MeetSession::Changed(std::string_view step, std::string_view group, MeetChange change) {
+    if (!meet_)
+        return;
+    if (history_.Record(*meet_, step, group))
         UpdateRecovery();
+    Pending(change);
+}
+
+void MeetSession::Finish(const EditResult& result, std::string_view step, std::string_view group,
+                         MeetChange change) {
+    if (!result.Stop.empty())
+        messages_.Inform(result.Stop);
+    for (const std::string& message : result.Messages)
+        messages_.Inform(message);
+    if (result.Changed)
+        Changed(step, group, change);
+}
+
+void MeetSession::SettingsChanged() {
+    Pending({aspect::All, nullptr});
+}
+
+void MeetSession::Pending(const MeetChange& change) {
+    pending_.Add(change);
+    if (posted_)
+        return;
+    posted_ = true;
+    host_.Post([alive = std::weak_ptr<char>(alive_), this] {
+        if (!alive.expired())
+            NotifyObservers();
+    });
+}
+
+void MeetSession::NotifyObservers() {
+    posted_ = false;
+    if (pending_.Empty())
+        return;
+    const MeetChanges changes = std::move(pending_);
+    pending_ = {};
+    // An observer may open another window, which adds itself meanwhile.
+    const std::vector<MeetObserver*> observers = observers_;
+    for (MeetObserver* observer : observers)
+        observer->MeetChanged(changes);
+}
+
+void MeetSession::Replaced() {
+    pending_ = {};
+    const std::vector<MeetObserver*> observers = observers_;
+    for (MeetObserver* observer : observers)
+        observer->MeetReplaced();
+    Pending({aspect::All, nullptr});
 }
 
 bool MeetSession::Undo() {
     if (!meet_ || !history_.Undo(*meet_))
         return false;
     UpdateRecovery();
+    Pending({aspect::All, nullptr});
     return true;
 }
 
@@ -237,6 +319,7 @@ bool MeetSession::Redo() {
     if (!meet_ || !history_.Redo(*meet_))
         return false;
     UpdateRecovery();
+    Pending({aspect::All, nullptr});
     return true;
 }
 
@@ -291,7 +374,7 @@ bool MeetSession::OfferReload() {
     const FileStamp now = StampFile(fileName_);
     if (now.SameContent(declinedReload_))
         return false;
-    if (!Messages().Ask(ReloadQuestion(fileName_))) {
+    if (!messages_.Ask(ReloadQuestion(fileName_))) {
         declinedReload_ = now;
         return false;
     }
@@ -299,7 +382,7 @@ bool MeetSession::OfferReload() {
     std::unique_ptr<Boatmeet> reloaded = OpenMeetFile(fileName_, error);
     if (!reloaded) {
         declinedReload_ = now;
-        Messages().Inform(error);
+        messages_.Inform(error);
         return false;
     }
     // Nothing is unsaved, so the meet is replaced without the close question.
@@ -308,6 +391,7 @@ bool MeetSession::OfferReload() {
     fileStamp_ = now;
     AfterOpen();
     BeginMeet(true, {});
+    Replaced();
     return true;
 }
 

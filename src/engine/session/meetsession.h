@@ -1,16 +1,22 @@
-// The open meet of the desktop program and the flows that open, create, save
-// and close it, with every question and message they show. The window around
-// it supplies the dialogs and the settings store through SessionHost and
-// refreshes its views when an operation reports a change. The session also
-// keeps the meet's undo history and, given a recovery folder, its recovery copy.
+// The open meet of the desktop program as a document: the flows that open,
+// create, save and close it, with every question and message they show, and
+// the one door through which every change of the meet passes: the change
+// becomes an undoable step, the recovery copy follows, and the views of the
+// meet (its observers) are told once the gesture that made it is over. The
+// program around it supplies the settings store and the save dialog through
+// SessionHost; messages and questions go through the MessageHandler it holds.
 #pragma once
 
+#include "engine/editors/editing.h"
 #include "engine/model/boatmeet.h"
 #include "engine/session/filestamp.h"
 #include "engine/session/history.h"
+#include "engine/session/meetobserver.h"
+#include "engine/session/messages.h"
 #include "engine/session/recovery.h"
 #include "engine/session/recoverywriter.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -18,25 +24,30 @@
 
 namespace bm {
 
-// What the session needs from the program around it.
+// What the session needs from the program around it. Without one of its own
+// a program keeps no recent files and tells observers at once.
 class SessionHost {
 public:
     virtual ~SessionHost() = default;
     // The name chosen in the meet save dialog, which starts at the proposed
     // name; empty when the dialog is cancelled.
-    virtual std::string ChooseMeetFile(const std::string& proposed) = 0;
-    // The text left in the input dialog when it closes.
-    virtual std::string AskText(const std::string& caption, const std::string& prompt,
-                                const std::string& text) = 0;
-    // Reads the user's settings into the process-wide settings.
-    virtual void ReadSettings() = 0;
-    virtual std::vector<std::string> RecentFiles() = 0;
-    virtual void AddRecentFile(const std::string& name) = 0;
+    virtual std::string ChooseMeetFile(const std::string& proposed) {
+        (void)proposed;
+        return {};
+    }
+    // Reads the user's settings into the process-wide settings; a problem
+    // found on the way is returned, to be shown.
+    virtual std::string ReadSettings() { return {}; }
+    virtual std::vector<std::string> RecentFiles() { return {}; }
+    virtual void AddRecentFile(const std::string& name) { (void)name; }
+    // Has the call made once the program's current event is handled (a
+    // program with an event loop posts it); by default it is made at once.
+    virtual void Post(std::function<void()> call) { call(); }
 };
 
 class MeetSession {
 public:
-    explicit MeetSession(SessionHost& host);
+    MeetSession(SessionHost& host, MessageHandler& messages);
     ~MeetSession();
     MeetSession(const MeetSession&) = delete;
     MeetSession& operator=(const MeetSession&) = delete;
@@ -45,10 +56,14 @@ public:
     bool OpenFile(const std::string& name);
     // Opens the most recent file of the list.
     bool OpenLast();
+    // Asks the title and the date (Cancel abandons, leaving the open meet as
+    // it is), closes the open meet and creates the new one.
     bool CreateNew();
-    // Asks "Save Existing Data?" (Yes saves), then closes the meet whatever
-    // became of the save.
-    void CloseMeet();
+    // When the meet has unsaved changes asks "Save Existing Data?": Yes saves,
+    // No leaves them in the recovery copy, Cancel keeps the meet open. True
+    // when the meet was closed; a save that fails or is cancelled keeps it
+    // open too.
+    bool CloseMeet();
     // "Ok to Exit?": true, with the meet closed, when the program may end.
     bool QueryExit();
 
@@ -66,6 +81,26 @@ public:
     bool NumberRaces();
     bool NumberCrews(bool byEvent);
 
+    // --- The one door for changes ---
+    // The views of the meet: told of every change and of every other meet.
+    // An observer removes itself before it goes.
+    void AddObserver(MeetObserver& observer);
+    void RemoveObserver(MeetObserver& observer);
+    // Records the change just made to the open meet as an undoable step named
+    // for the Edit menu (see MeetHistory::Record for the group), has the
+    // recovery copy written shortly, and tells the observers once the
+    // program's current event is handled (several changes: one telling).
+    void Changed(std::string_view step, std::string_view group = {}, MeetChange change = {});
+    // The end of an editor action: its stop and then its messages in
+    // information boxes, and, when it changed the meet, Changed.
+    void Finish(const EditResult& result, std::string_view step, std::string_view group = {},
+                MeetChange change = {});
+    // The settings the views show the meet with changed (the preferences).
+    void SettingsChanged();
+    // Tells the observers now of the changes not yet told.
+    void NotifyObservers();
+    MessageHandler& Messages() const { return messages_; }
+
     // --- Undo, redo and the recovery copy ---
     // The folder of the user's application data where recovery copies are
     // kept; until it is set none is kept. Set it once, at start-up.
@@ -74,10 +109,6 @@ public:
     // opens the first one answered Yes as a changed, unsaved meet; a copy
     // answered No is discarded. True when a recovered meet was opened.
     bool OfferRecovery();
-    // Records the change just made to the open meet as an undoable step named
-    // for the menu (see MeetHistory::Record for the group), and has the
-    // recovery copy written shortly.
-    void RecordChange(std::string_view name, std::string_view group = {});
     // The next change starts a new step (the user left the field typed in).
     void EndTyping() { history_.EndTyping(); }
     // True when the meet changed; every crew, draw and race is then new.
@@ -118,14 +149,24 @@ private:
     void EndMeet();
     void SetFileName(const std::string& name);
     void UpdateRecovery();
+    // The meet was replaced (or closed): observers forget the old one now and
+    // are shown the new one with the next telling.
+    void Replaced();
+    // The changes wait to be told; the telling is posted once.
+    void Pending(const MeetChange& change);
 
     SessionHost& host_;
+    MessageHandler& messages_;
+    std::vector<MeetObserver*> observers_;
+    MeetChanges pending_;
+    bool posted_ = false;
+    // Posted tellings hold it weakly, so none runs after the session is gone.
+    std::shared_ptr<char> alive_ = std::make_shared<char>();
     std::unique_ptr<Boatmeet> meet_;
     std::string fileName_;
     std::string fileIdentity_; // the file name as recovery copies give it
     FileStamp fileStamp_;      // the file as it was opened or last saved here
     FileStamp declinedReload_; // the file's content when a reload was declined
-    bool meetOpen_ = false;
     MeetHistory history_;
     std::string recoveryFolder_;
     std::string copyPath_;

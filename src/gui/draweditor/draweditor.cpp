@@ -1,6 +1,6 @@
 #include "gui/draweditor/draweditor.h"
 
-#include "engine/draw/draweditor.h"
+#include "engine/editors/draweditor.h"
 #include "engine/reports/reportoutput.h"
 #include "engine/session/messages.h"
 #include "gui/common/namedlabel.h"

@@ -3,7 +3,7 @@
 // deleted.
 #pragma once
 
-#include "engine/schedule/periodeditor.h"
+#include "engine/editors/periodeditor.h"
 
 #include <QDialog>
 

@@ -3,7 +3,7 @@
 #include "engine/model/boatmeet.h"
 #include "engine/model/text.h"
 #include "engine/reports/racepanels.h"
-#include "engine/schedule/raceeditor.h"
+#include "engine/editors/raceeditor.h"
 #include "engine/schedule/schedulefit.h"
 #include "engine/session/history.h"
 #include "engine/session/messages.h"

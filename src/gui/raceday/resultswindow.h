@@ -3,7 +3,7 @@
 // races follow by themselves, as they refer to the winner of the race feeding them.
 #pragma once
 
-#include "engine/draw/resultseditor.h"
+#include "engine/editors/resultseditor.h"
 #include "gui/mainwindow/meetview.h"
 
 #include <QWidget>

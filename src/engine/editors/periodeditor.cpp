@@ -1,4 +1,4 @@
-#include "engine/schedule/periodeditor.h"
+#include "engine/editors/periodeditor.h"
 
 #include "engine/model/boatmeet.h"
 #include "engine/model/text.h"
@@ -83,35 +83,35 @@ std::vector<std::string> PeriodRowsOf(const Boatmeet& meet) {
     return rows;
 }
 
-bool AddRacePeriod(Boatmeet& meet, const EditPeriod& edit) {
+EditResult AddRacePeriod(Boatmeet& meet, const EditPeriod& edit) {
     std::vector<std::string> rows = PeriodRowsOf(meet);
     RacePeriod record{-1, -1, -1, rows.empty() ? 0 : ParsePeriodRow(rows.back()).RIType};
     if (edit(record) != PeriodDialogResult::Ok || !PeriodRefusal(record).empty())
-        return false;
+        return {};
     rows.push_back(PeriodRowText(record));
     SetRows(meet, rows);
-    return true;
+    return MadeChange();
 }
 
-bool EditRacePeriod(Boatmeet& meet, int row, const EditPeriod& edit) {
+EditResult EditRacePeriod(Boatmeet& meet, int row, const EditPeriod& edit) {
     std::vector<std::string> rows = PeriodRowsOf(meet);
     if (row < 0 || row >= static_cast<int>(rows.size()))
-        return false;
+        return {};
     RacePeriod record = ParsePeriodRow(rows[row]);
     switch (edit(record)) {
     case PeriodDialogResult::Cancel:
-        return false;
+        return {};
     case PeriodDialogResult::Delete:
         rows.erase(rows.begin() + row);
         break;
     case PeriodDialogResult::Ok:
         if (!PeriodRefusal(record).empty())
-            return false;
+            return {};
         rows[row] = PeriodRowText(record);
         break;
     }
     SetRows(meet, rows);
-    return true;
+    return MadeChange();
 }
 
 } // namespace bm

@@ -1,4 +1,4 @@
-#include "engine/draw/draweditor.h"
+#include "engine/editors/draweditor.h"
 
 #include "engine/draw/drawdisplay.h"
 #include "engine/draw/randomdraw.h"
@@ -109,70 +109,62 @@ std::vector<std::string> DrawEditor::ShowLines() const {
     return lines;
 }
 
-bool DrawEditor::AddToDraw(int slot, int crewId, const Confirm& confirm, std::string& message) {
-    message.clear();
+EditResult DrawEditor::AddToDraw(int slot, int crewId, const Confirm& confirm) {
     // Only a crew of the unplaced list may go in: one placed twice would stand
     // in two races of the rebuilt draw.
-    if (!ValidSlot(slot) || !IsUnplaced(crewId)) {
-        message = DrawEditSelectToMoveText;
-        return false;
-    }
+    if (!ValidSlot(slot) || !IsUnplaced(crewId))
+        return Refusal(DrawEditSelectToMoveText);
     int& target = slots_[static_cast<std::size_t>(slot)];
     if (target != 0 && !confirm(DrawEditReplaceQuestion))
-        return false;
+        return {};
     target = crewId;
-    RebuildDraw();
-    RefreshLists();
-    return true;
+    return Rebuilt();
 }
 
-bool DrawEditor::RemoveFromDraw(int slot, std::string& message) {
-    message.clear();
-    if (!ValidSlot(slot)) {
-        message = DrawEditSelectToRemoveText;
-        return false;
-    }
+EditResult DrawEditor::RemoveFromDraw(int slot) {
+    if (!ValidSlot(slot))
+        return Refusal(DrawEditSelectToRemoveText);
     slots_[static_cast<std::size_t>(slot)] = 0;
-    RebuildDraw();
-    RefreshLists();
-    return true;
+    return Rebuilt();
 }
 
-bool DrawEditor::DoExpand() {
+EditResult DrawEditor::DoExpand() {
     const int n = SlotCount();
     const int doubled = n <= 0 ? 2 : 2 * n;
     if (!hasEvent_ || doubled > MaxDrawSlots)
-        return false;
+        return {};
     std::vector<int> expanded(static_cast<std::size_t>(doubled), 0);
     for (int i = 0; i < n; ++i)
         expanded[static_cast<std::size_t>(2 * i)] = slots_[static_cast<std::size_t>(i)];
     slots_ = std::move(expanded);
-    RebuildDraw();
-    RefreshLists();
-    return true;
+    return Rebuilt();
 }
 
-bool DrawEditor::DoContract(const Confirm& confirm) {
+EditResult DrawEditor::DoContract(const Confirm& confirm) {
     const int n = SlotCount();
     if (n < 4 || !confirm(DrawEditContractQuestion))
-        return false;
+        return {};
     std::vector<int> contracted(static_cast<std::size_t>(n / 2), 0);
     for (std::size_t k = 0; k < contracted.size(); ++k) {
         const int first = slots_[2 * k];
         contracted[k] = first != 0 ? first : slots_[2 * k + 1];
     }
     slots_ = std::move(contracted);
-    RebuildDraw();
-    RefreshLists();
-    return true;
+    return Rebuilt();
 }
 
-bool DrawEditor::DoAuto(const Confirm& confirm) {
+EditResult DrawEditor::DoAuto(const Confirm& confirm) {
     if (!hasEvent_ || !confirm(DrawEditAutoQuestion))
-        return false;
+        return {};
     DrawEvent(meet_, eventKey_);
     DoNewEvent(eventKey_);
-    return true;
+    return MadeChange();
+}
+
+EditResult DrawEditor::Rebuilt() {
+    RebuildDraw();
+    RefreshLists();
+    return MadeChange();
 }
 
 void WriteDrawEditorView(const Boatmeet& meet, int eventKey, std::ostream& out) {

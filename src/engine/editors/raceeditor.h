@@ -5,6 +5,7 @@
 // details are in engine/reports/racepanels.h; the period list in periodeditor.h.
 #pragma once
 
+#include "engine/editors/editing.h"
 #include "engine/model/confirm.h"
 #include "engine/schedule/scheduler.h"
 
@@ -61,25 +62,16 @@ void SetSchedulingChoices(Boatmeet& meet, int sType, int fType);
 // or a negative number for no time (-1). False for anything else.
 bool ReadRaceTime(std::string_view text, int& time);
 
-// What a button did: whether the meet changed (the window then runs refresh
-// all), and the information texts to show, in order.
-struct EditorOutcome {
-    bool Changed = false;
-    std::vector<std::string> Information;
-
-    bool operator==(const EditorOutcome&) const = default;
-};
-
 // "Set Time": the race with the number gets the time; "Not a valid Race
-// Number.." when no race has the number, the time refusal when the time is
-// not one. The race keeps its number until races are numbered again.
-EditorOutcome SetRaceTime(Boatmeet& meet, std::string_view number, std::string_view time);
+// Number.." stops when no race has the number, the time refusal when the
+// time is not one. The race keeps its number until races are numbered again.
+EditResult SetRaceTime(Boatmeet& meet, std::string_view number, std::string_view time);
 
 // "Clear Race Times": asks, and on Yes every race loses its time.
-EditorOutcome ClearTimesInEditor(Boatmeet& meet, const Confirm& confirm);
+EditResult ClearTimesInEditor(Boatmeet& meet, const Confirm& confirm);
 // "Realign Current Race Schedule": asks, and on Yes the timed races keep their
 // order on the time slots from the first on; then "Realignment complete".
-EditorOutcome RealignInEditor(Boatmeet& meet, const Confirm& confirm);
+EditResult RealignInEditor(Boatmeet& meet, const Confirm& confirm);
 
 // What the window does around an automatic scheduling run.
 struct ScheduleHooks {
@@ -87,14 +79,14 @@ struct ScheduleHooks {
     ReportProgress Progress;       // after each step, the percentage of races timed
     ConfirmPlacement Confirm;      // the proposed race check
 };
-// "Schedule Races": collects the race list and, with no race in it, only
-// tells "No races to schedule! Are events drawn?". Otherwise runs the
+// "Schedule Races": collects the race list and, with no race in it, stops
+// with "No races to schedule! Are events drawn?". Otherwise runs the
 // automatic scheduler with the meet's choices and numbers the races; the
 // information is why it stopped early, if it did, and the late races, if any.
-EditorOutcome ScheduleInEditor(Boatmeet& meet, const ScheduleHooks& hooks);
+EditResult ScheduleInEditor(Boatmeet& meet, const ScheduleHooks& hooks);
 // "Schedule with Fixed Race Order": collects the race list, times the races
 // round by round, and tells "Problem : " with the problem or "Races
 // scheduled", then the late races, if any. Races are not renumbered.
-EditorOutcome ScheduleFixedInEditor(Boatmeet& meet);
+EditResult ScheduleFixedInEditor(Boatmeet& meet);
 
 } // namespace bm

@@ -5,6 +5,7 @@
 // The window and the command line show the same lists and counts from here.
 #pragma once
 
+#include "engine/editors/editing.h"
 #include "engine/model/confirm.h"
 
 #include <ostream>
@@ -74,27 +75,29 @@ public:
     // per unplaced crew (id, a tab, its label).
     std::vector<std::string> ShowLines() const;
 
-    // --- The buttons. Each returns true when the draw was rebuilt; a message
-    // that stopped the action (to be shown as information) goes to message.
-    // A question answered No stops the action with no message. ---
+    // --- The buttons. Each is Changed when the draw was rebuilt; a message
+    // that stopped the action is the Stop. A question answered No stops the
+    // action with no message. ---
 
     // Move To Draw: the unplaced crew into the slot, asking first when the slot
     // holds a crew (which then becomes unplaced).
-    bool AddToDraw(int slot, int crewId, const Confirm& confirm, std::string& message);
+    EditResult AddToDraw(int slot, int crewId, const Confirm& confirm);
     // Remove: the slot becomes empty (an empty slot still rebuilds the draw).
-    bool RemoveFromDraw(int slot, std::string& message);
+    EditResult RemoveFromDraw(int slot);
     // Expand Draw: a first round of byes in front, each old slot paired with a
     // new empty one; an undrawn event gets a two-slot draw. Nothing without an
     // event or when the draw would grow beyond MaxDrawSlots.
-    bool DoExpand();
+    EditResult DoExpand();
     // Contract Draw: the first round taken away, each pair keeping its first
     // crew (the second becomes unplaced). Nothing below four slots.
-    bool DoContract(const Confirm& confirm);
+    EditResult DoContract(const Confirm& confirm);
     // AutoDraw: draws the event at random as drawing all events does, then
     // loads it again.
-    bool DoAuto(const Confirm& confirm);
+    EditResult DoAuto(const Confirm& confirm);
 
 private:
+    // The draw rebuilt from the slot list and the lists loaded again: a change.
+    EditResult Rebuilt();
     // The draw from the slot list, race times kept; the meet's race list is
     // collected again, as the old races are gone.
     void RebuildDraw();

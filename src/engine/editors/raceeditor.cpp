@@ -1,9 +1,9 @@
-#include "engine/schedule/raceeditor.h"
+#include "engine/editors/raceeditor.h"
 
+#include "engine/editors/periodeditor.h"
 #include "engine/model/boatmeet.h"
 #include "engine/model/text.h"
 #include "engine/schedule/numbering.h"
-#include "engine/schedule/periodeditor.h"
 #include "engine/schedule/schedulefit.h"
 
 namespace bm {
@@ -14,9 +14,9 @@ bool IsChoice(int index) {
     return index >= 0 && index <= 2;
 }
 
-void AddLateRaces(const Boatmeet& meet, EditorOutcome& outcome) {
+void AddLateRaces(const Boatmeet& meet, EditResult& outcome) {
     if (std::string text = LateRacesText(LateRacesOf(meet)); !text.empty())
-        outcome.Information.push_back(std::move(text));
+        outcome.Messages.push_back(std::move(text));
 }
 
 } // namespace
@@ -58,50 +58,50 @@ bool ReadRaceTime(std::string_view text, int& time) {
     return true;
 }
 
-EditorOutcome SetRaceTime(Boatmeet& meet, std::string_view number, std::string_view time) {
+EditResult SetRaceTime(Boatmeet& meet, std::string_view number, std::string_view time) {
     int n = 0;
     Race* race = ParseWholeInt(number, n) ? meet.FindRaceByNumber(n) : nullptr;
     if (!race)
-        return {false, {NotValidRaceNumberText}};
+        return Refusal(NotValidRaceNumberText);
     int value = 0;
     if (!ReadRaceTime(time, value))
-        return {false, {NotValidTimeText}};
+        return Refusal(NotValidTimeText);
     race->Time = value;
-    return {true, {}};
+    return MadeChange();
 }
 
-EditorOutcome ClearTimesInEditor(Boatmeet& meet, const Confirm& confirm) {
+EditResult ClearTimesInEditor(Boatmeet& meet, const Confirm& confirm) {
     if (!confirm(ClearTimesQuestion))
         return {};
     ClearRaceTimes(meet);
-    return {true, {}};
+    return MadeChange();
 }
 
-EditorOutcome RealignInEditor(Boatmeet& meet, const Confirm& confirm) {
+EditResult RealignInEditor(Boatmeet& meet, const Confirm& confirm) {
     if (!confirm(RealignQuestion))
         return {};
     RealignRaces(meet);
-    return {true, {RealignedText}};
+    return MadeChange({RealignedText});
 }
 
-EditorOutcome ScheduleInEditor(Boatmeet& meet, const ScheduleHooks& hooks) {
+EditResult ScheduleInEditor(Boatmeet& meet, const ScheduleHooks& hooks) {
     meet.CollectRaces();
     if (meet.RaceList.empty())
-        return {false, {NoRacesToScheduleText}};
+        return Refusal(NoRacesToScheduleText);
     if (hooks.Started)
         hooks.Started();
-    EditorOutcome outcome{true, {}};
+    EditResult outcome = MadeChange();
     const std::string stopped =
         ScheduleRaces(meet, meet.SType, meet.FType, hooks.Progress, hooks.Confirm);
     if (!stopped.empty())
-        outcome.Information.push_back(stopped);
+        outcome.Messages.push_back(stopped);
     AddLateRaces(meet, outcome);
     return outcome;
 }
 
-EditorOutcome ScheduleFixedInEditor(Boatmeet& meet) {
+EditResult ScheduleFixedInEditor(Boatmeet& meet) {
     meet.CollectRaces();
-    EditorOutcome outcome{true, {FixedOrderText(ScheduleFixedOrder(meet))}};
+    EditResult outcome = MadeChange({FixedOrderText(ScheduleFixedOrder(meet))});
     AddLateRaces(meet, outcome);
     return outcome;
 }

@@ -4,6 +4,8 @@
 // winner of the race that feeds them.
 #pragma once
 
+#include "engine/editors/editing.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -18,8 +20,9 @@ inline constexpr const char* ClearResultItem = "Clear Result";
 // The verdict box's choices in order ("Canvas" stands twice), ending with an empty entry.
 const std::vector<std::string>& VerdictChoices();
 
-// What the window shows after a race number was typed.
-struct ResultShown {
+// What the window shows after a race number was typed; Stop is "Invalid Race
+// Number" for a text that is not a number.
+struct ResultShown : EditResult {
     std::string EventText;                // the event of the race; empty for none
     std::vector<std::string> WinnerItems; // the winner's label when the race has a result
     int SelectedWinner = -1;              // 0 when the winner is listed
@@ -28,18 +31,17 @@ struct ResultShown {
     bool operator==(const ResultShown&) const = default;
 };
 
-// The winner list on opening: Replace false keeps the items the list has.
-struct WinnerList {
+// The winner list on opening: Replace false keeps the items the list has;
+// Stop is the information to show.
+struct WinnerList : EditResult {
     bool Replace = false;
     std::vector<std::string> Items; // both crews in slot order, then "Clear Result"
-    std::string Message;            // information to show; empty for none
 
     bool operator==(const WinnerList&) const = default;
 };
 
 // What choosing from the winner list did.
-struct WinnerChoice {
-    bool Changed = false;      // the meet changed: refresh all
+struct WinnerChoice : EditResult {
     bool ClearVerdict = false; // the verdict box is emptied
 
     bool operator==(const WinnerChoice&) const = default;
@@ -50,9 +52,9 @@ struct WinnerChoice {
 class ResultsEditor {
 public:
     // RaceNoChanged: the race the number (trimmed) names becomes the current
-    // race. "Invalid Race Number" in message for a text that is not a number;
-    // an empty text or a number no race has shows nothing, silently.
-    ResultShown EnterRaceNumber(Boatmeet& meet, std::string_view number, std::string& message);
+    // race. "Invalid Race Number" stops for a text that is not a number; an
+    // empty text or a number no race has shows nothing, silently.
+    ResultShown EnterRaceNumber(Boatmeet& meet, std::string_view number);
     // GenerateCrewList: the list for the race the number names, which becomes
     // the current race; "Invalid Race Number", "No Draw for the event!" (both
     // keep the list) or "No List of crews available?" (empties it).
@@ -61,9 +63,9 @@ public:
     // box's text; "Clear Result" clears the result. Nothing when the list was
     // not built for the current race as it stands now.
     WinnerChoice CrewSelected(Boatmeet& meet, int item, std::string_view verdict);
-    // VerdictChanged: the current race's verdict becomes the text; true when
-    // there is a current race (refresh all).
-    bool VerdictChanged(Boatmeet& meet, std::string_view verdict);
+    // VerdictChanged: the current race's verdict becomes the text, a change
+    // when there is a current race.
+    EditResult VerdictChanged(Boatmeet& meet, std::string_view verdict);
 
     // The current race; none when no race is chosen or it has gone.
     Race* CurrentRace(Boatmeet& meet) const;

@@ -3,6 +3,7 @@
 // periods, which go to the meet at once in the order of the list's sorted rows.
 #pragma once
 
+#include "engine/editors/editing.h"
 #include "engine/model/racetimeserver.h"
 
 #include <functional>
@@ -70,10 +71,9 @@ using EditPeriod = std::function<PeriodDialogResult(RacePeriod& record)>;
 // The rows of the meet's race periods, sorted by their text (so by start).
 std::vector<std::string> PeriodRowsOf(const Boatmeet& meet);
 // "Add Race Period": the dialog starts empty, with the interval kind of
-// the last row; an accepted period joins the rows. True when the periods changed.
-bool AddRacePeriod(Boatmeet& meet, const EditPeriod& edit);
+// the last row; an accepted period joins the rows (a change).
+EditResult AddRacePeriod(Boatmeet& meet, const EditPeriod& edit);
 // A double-click on row `row`: the dialog changes or deletes that period.
-// True when the periods changed.
-bool EditRacePeriod(Boatmeet& meet, int row, const EditPeriod& edit);
+EditResult EditRacePeriod(Boatmeet& meet, int row, const EditPeriod& edit);
 
 } // namespace bm

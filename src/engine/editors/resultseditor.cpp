@@ -1,4 +1,4 @@
-#include "engine/draw/resultseditor.h"
+#include "engine/editors/resultseditor.h"
 
 #include "engine/draw/results.h"
 #include "engine/model/boatmeet.h"
@@ -13,12 +13,11 @@ const std::vector<std::string>& VerdictChoices() {
     return choices;
 }
 
-ResultShown ResultsEditor::EnterRaceNumber(Boatmeet& meet, std::string_view number,
-                                           std::string& message) {
+ResultShown ResultsEditor::EnterRaceNumber(Boatmeet& meet, std::string_view number) {
     number_ = -1;
     crewsFor_ = -1;
     ResultShown shown;
-    const Race* race = FindResultRace(meet, number, message);
+    const Race* race = FindResultRace(meet, number, shown.Stop);
     if (!race)
         return shown;
     number_ = race->Number;
@@ -33,15 +32,15 @@ ResultShown ResultsEditor::EnterRaceNumber(Boatmeet& meet, std::string_view numb
 
 WinnerList ResultsEditor::GenerateCrewList(Boatmeet& meet, std::string_view number) {
     WinnerList list;
-    const Race* race = FindResultRace(meet, number, list.Message);
+    const Race* race = FindResultRace(meet, number, list.Stop);
     if (!race) {
-        list.Message = InvalidRaceNumberText;
+        list.Stop = InvalidRaceNumberText;
         return list;
     }
     number_ = race->Number;
     crewsFor_ = -1;
-    if (!ResultCrews(meet, *race, crews_, list.Message)) {
-        list.Replace = list.Message != NoDrawText;
+    if (!ResultCrews(meet, *race, crews_, list.Stop)) {
+        list.Replace = list.Stop != NoDrawText;
         return list;
     }
     crewsFor_ = number_;
@@ -62,20 +61,22 @@ WinnerChoice ResultsEditor::CrewSelected(Boatmeet& meet, int item, std::string_v
     std::string message;
     if (!ResultCrews(meet, *race, crews, message) || crews != crews_)
         return {};
-    if (item == 2) {
+    WinnerChoice choice;
+    choice.Changed = true;
+    choice.ClearVerdict = item == 2;
+    if (item == 2)
         ClearResult(*race);
-        return {true, true};
-    }
-    RecordResult(*race, crews_[item], verdict);
-    return {true, false};
+    else
+        RecordResult(*race, crews_[item], verdict);
+    return choice;
 }
 
-bool ResultsEditor::VerdictChanged(Boatmeet& meet, std::string_view verdict) {
+EditResult ResultsEditor::VerdictChanged(Boatmeet& meet, std::string_view verdict) {
     Race* race = CurrentRace(meet);
     if (!race)
-        return false;
+        return {};
     race->Verdict = CleanVerdict(verdict);
-    return true;
+    return MadeChange();
 }
 
 Race* ResultsEditor::CurrentRace(Boatmeet& meet) const {
