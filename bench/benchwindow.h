@@ -5,6 +5,7 @@
 
 #include "engine/import/makedata.h"
 #include "engine/model/settings.h"
+#include "engine/session/messages.h"
 #include "gui/common/dialogprovider.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "store/settingsstore.h"
@@ -29,7 +30,7 @@ class Window {
 public:
     explicit Window(const bm::GenerateParams& params)
         : store_(QDir(dir_.path()).filePath(QStringLiteral("settings.ini")).toStdString()),
-          form_(store_, dialogs_) {
+          form_(store_, dialogs_, messages_) {
         const std::string meet = WriteMeet(dir_, "meet.bmf", params);
         form_.SetRecoveryFolder(QDir(dir_.path()).filePath(QStringLiteral("recovery")));
         form_.resize(1000, 720);
@@ -39,7 +40,10 @@ public:
     }
     TForm1& Form() { return form_; }
     QComboBox& Selector() { return *form_.findChild<QComboBox*>(QStringLiteral("DSelect_CB")); }
+    // The views are told of the changes made (the session tells them once
+    // the current event is handled), then the report view is painted.
     void Paint() {
+        QCoreApplication::sendPostedEvents();
         form_.findChild<QAbstractScrollArea*>(QStringLiteral("REdit"))->viewport()->repaint();
     }
 
@@ -47,6 +51,7 @@ private:
     QTemporaryDir dir_;
     bm::SettingsStore store_;
     StandardDialogs dialogs_;
+    bm::SilentMessages messages_;
     TForm1 form_;
 };
 

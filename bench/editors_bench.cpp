@@ -75,7 +75,7 @@ void ChangeEvent(benchmark::State& state) {
     for (auto _ : state) {
         const bm::CrewEditResult result = editor.ChooseEvent(events[turn ^= 1], no);
         benchmark::DoNotOptimize(editor.Fields().Name.data());
-        benchmark::DoNotOptimize(result.Warnings.data());
+        benchmark::DoNotOptimize(result.Messages.data());
     }
     Report(state, meet);
 }

@@ -6,6 +6,7 @@
 #include "benchmeets.h"
 #include "engine/model/settings.h"
 #include "engine/schedule/numbering.h"
+#include "engine/session/messages.h"
 #include "gui/common/dialogprovider.h"
 #include "gui/dialogs/progressdialog.h"
 #include "gui/mainwindow/mainwindow.h"
@@ -40,7 +41,7 @@ class Window {
 public:
     Window()
         : store_(QDir(dir_.path()).filePath(QStringLiteral("settings.ini")).toStdString()),
-          form_(store_, dialogs_) {
+          form_(store_, dialogs_, messages_) {
         const std::string meet = WriteDrawnMeet(dir_);
         form_.resize(1000, 720);
         form_.show();
@@ -57,6 +58,7 @@ private:
     QTemporaryDir dir_;
     bm::SettingsStore store_;
     StandardDialogs dialogs_;
+    bm::SilentMessages messages_;
     TForm1 form_;
 };
 

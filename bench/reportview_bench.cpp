@@ -96,7 +96,7 @@ void ChangeInMainWindow(benchmark::State& state) {
     std::int64_t i = 0;
     for (auto _ : state) {
         meet.FindCrew(id)->Name = "Typed " + std::to_string(++i);
-        window.Form().MeetChanged("Crew change", group);
+        window.Form().Session().Changed("Crew change", group);
         window.Paint();
     }
     window.Form().Session().FlushRecovery();
@@ -109,7 +109,7 @@ void UndoRedoInMainWindow(benchmark::State& state) {
     Window& window = MeetWindow(state);
     window.Selector().setCurrentIndex(0);
     window.Form().Session().Meet()->Crews[150]->Name = "Changed";
-    window.Form().MeetChanged("Crew change");
+    window.Form().Session().Changed("Crew change");
     for (auto _ : state) {
         window.Form().EditUndo();
         window.Paint();

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fails when an include runs back up the layers. Inside the engine the folders
 # are ordered model < draw < schedule < reports < import < editors < session,
-# and a file includes only its own folder and those below it. The engine includes nothing
+# and a file includes only its own folder and those below it; the windows'
+# folders are ranked the same way (see gui_rank). The engine includes nothing
 # of the store, the printing, the windows or the command line (and no Qt header); the store
 # includes nothing of the windows or the command line; the printing includes
 # the engine and Qt Gui only (no widgets, no printer support), so the command
@@ -31,6 +32,31 @@ for layer in "${layers[@]}"; do
         target=${target%%/*}
         [ "$(rank "$target")" -le "$own" ] || complain "$file" "$included"
     done < <(grep -rHo '#include "engine/[a-z]*/[^"]*"' "src/engine/$layer" |
+                 sed 's/#include "\(.*\)"/\1/')
+done
+
+# The windows: common < dialogs < the editor windows (import, editors, raceday,
+# draweditor, side by side: none includes another) < mainwindow. A window
+# knows the session and the dialogs, never the main window.
+gui_rank() {
+    case "$1" in
+    common) echo 0 ;;
+    dialogs) echo 1 ;;
+    import | editors | raceday | draweditor) echo 2 ;;
+    mainwindow) echo 3 ;;
+    *) echo 99 ;;
+    esac
+}
+for folder in common dialogs import editors raceday draweditor mainwindow; do
+    own=$(gui_rank "$folder")
+    while IFS=: read -r file included; do
+        target=${included#gui/}
+        target=${target%%/*}
+        rank=$(gui_rank "$target")
+        if [ "$rank" -gt "$own" ] || { [ "$rank" -eq "$own" ] && [ "$target" != "$folder" ]; }; then
+            complain "$file" "$included"
+        fi
+    done < <(grep -rHo '#include "gui/[a-z]*/[^"]*"' "src/gui/$folder" |
                  sed 's/#include "\(.*\)"/\1/')
 done
 

@@ -1,6 +1,6 @@
 #include "gui/commandline.h"
 #include "gui/common/dialogprovider.h"
-#include "gui/common/messageboxes.h"
+#include "gui/dialogs/windowmessages.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "store/settingsstore.h"
 
@@ -24,8 +24,8 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Keelworks"));
     bm::SettingsStore store;
     StandardDialogs dialogs;
-    MessageBoxes messages;
-    TForm1 window(store, dialogs);
+    WindowMessages messages;
+    TForm1 window(store, dialogs, messages);
     messages.SetParent(&window);
     const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (!appData.isEmpty())

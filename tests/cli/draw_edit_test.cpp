@@ -85,11 +85,10 @@ TEST(DrawEditCommand, ActionsLeaveTheMeetTheWindowLeaves) {
     auto meet = Boatmeet::LoadFromFile(DataPath("draw_results.bmf"));
     CurrentSettings() = Settings{};
     DrawEditor editor(*meet);
-    std::string message;
     editor.DoNewEvent(2);
-    editor.RemoveFromDraw(2, message);
+    editor.RemoveFromDraw(2);
     editor.DoNewEvent(2);
-    editor.AddToDraw(1, 7, Yes(), message);
+    editor.AddToDraw(1, 7, Yes());
     editor.DoNewEvent(2);
     editor.DoExpand();
     editor.DoNewEvent(1);

@@ -4,11 +4,13 @@
 
 #include "engine/model/settings.h"
 #include "gui/dialogs/inputdialog.h"
+#include "gui/dialogs/windowmessages.h"
 #include "gui/dialogs/progressdialog.h"
 #include "gui/mainwindow/mainwindow.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTabWidget>
@@ -42,7 +44,7 @@ private slots:
     void preferencesRoundTripThroughTheStore();
     void cancelledPreferencesChangeNothing();
     void aNonNumericNameLengthBecomesZero();
-    void inputDialogReturnsTheEditHoweverItCloses();
+    void inputDialogAndCloseQuestionCanBeCancelled();
     void progressStartsFromZeroAtEachRun();
 
 private:
@@ -165,23 +167,45 @@ void DialogsTest::aNonNumericNameLengthBecomesZero() {
              0);
 }
 
-void DialogsTest::inputDialogReturnsTheEditHoweverItCloses() {
+void DialogsTest::inputDialogAndCloseQuestionCanBeCancelled() {
     TFGetData dialog;
     ModalDriver driver;
     driver.Then([](QWidget* shown) {
         QCOMPARE(Child<QLabel>(shown, "Info")->text(),
                  QStringLiteral("Enter New Name for Boatmeet"));
         Child<QLineEdit>(shown, "Data_E")->setText(QStringLiteral("Head of the River"));
-        shown->close();
+        Child<QPushButton>(shown, "OK_B")->click();
     });
-    driver.Then([](QWidget* shown) { Child<QPushButton>(shown, "OK_B")->click(); });
+    driver.Then([](QWidget* shown) { QTest::keyClick(shown, Qt::Key_Escape); });
+    driver.Then([](QWidget* shown) { Child<QPushButton>(shown, "Cancel_B")->click(); });
+    driver.Then([](QWidget* shown) { shown->close(); });
     QCOMPARE(dialog.Ask(QStringLiteral("Boatmeet Title"),
                         QStringLiteral("Enter New Name for Boatmeet"), QStringLiteral("Spring")),
              QStringLiteral("Head of the River"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Boatmeet Title"));
-    QCOMPARE(dialog.Ask(QStringLiteral("Boatmeet Date"),
-                        QStringLiteral("Enter New Date for Boatmeet"), QStringLiteral("12 April")),
-             QStringLiteral("12 April"));
+    for (int cancelled = 0; cancelled < 3; ++cancelled)
+        QVERIFY(!dialog.Ask(QStringLiteral("Boatmeet Date"),
+                            QStringLiteral("Enter New Date for Boatmeet"), QStringLiteral("12 April")));
+
+    // "Save Existing Data?" as the program shows it: Yes, No and Cancel; Escape cancels.
+    WindowMessages messages;
+    const auto press = [](QMessageBox::StandardButton button) {
+        return [button](QWidget* shown) {
+            auto* box = qobject_cast<QMessageBox*>(shown);
+            QCOMPARE(box->windowTitle(), QStringLiteral("Question"));
+            QCOMPARE(box->standardButtons(),
+                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            box->button(button)->click();
+        };
+    };
+    driver.Then(press(QMessageBox::Yes));
+    driver.Then(press(QMessageBox::No));
+    driver.Then([](QWidget* shown) { QTest::keyClick(shown, Qt::Key_Escape); });
+    QCOMPARE(messages.AskOrCancel("Save Existing Data?"), bm::Answer::Yes);
+    QCOMPARE(messages.AskOrCancel("Save Existing Data?"), bm::Answer::No);
+    QCOMPARE(messages.AskOrCancel("Save Existing Data?"), bm::Answer::Cancel);
+    driver.Then([](QWidget* shown) { Child<QPushButton>(shown, "Cancel_B")->click(); });
+    QCOMPARE(messages.AskText("Boatmeet Title", "Enter New Name for Boatmeet", "x"), std::nullopt);
     QCOMPARE(driver.Unanswered(), 0);
 }
 

@@ -83,7 +83,7 @@ private:
     }
     // Load VEXA with the configuration and the two export files.
     void LoadVexa(const std::string& entries, const std::string& members, bool detect) {
-        messages_->answers = {true, detect};
+        messages_->SetAnswers({true, detect});
         dialogs_->openNames = {Q(SourcePath("data/VexaConfig.csv")), Q(entries), Q(members)};
         Action(Form(), "VEXATest")->trigger();
     }
@@ -110,8 +110,8 @@ void DrawEditorTest::organiserRoadGivesTheMeetOfTheCommandLine() {
     // random step here, as if the program had just been started.
     bm::ResetRandom();
     ModalDriver driver;
-    driver.ThenType(QStringLiteral("Spring Regatta"));
-    driver.ThenType(QStringLiteral("12 April"));
+    messages_->SetNextText("Spring Regatta");
+    messages_->SetNextText("12 April");
     Action(Form(), "OpsCreateNew")->trigger();
     LoadVexa(entries, members, true);
     QCOMPARE(dialogs_->openTitles,
@@ -126,7 +126,7 @@ void DrawEditorTest::organiserRoadGivesTheMeetOfTheCommandLine() {
     Child<QCheckBox>(&Form(), "DisplayLock_CB")->click();
 
     bm::ResetRandom();
-    messages_->answers = {true};
+    messages_->SetAnswers({true});
     driver.Then([](QWidget* splitter) {
         auto* events = Child<QComboBox>(splitter, "Split_CB");
         events->setCurrentIndex(events->findText(QStringLiteral("MS 1x")));
@@ -134,7 +134,7 @@ void DrawEditorTest::organiserRoadGivesTheMeetOfTheCommandLine() {
     });
     Action(Form(), "OpnsSplit")->trigger();
     bm::ResetRandom();
-    messages_->answers = {true};
+    messages_->SetAnswers({true});
     Action(Form(), "OpnsDraw")->trigger();
     LoadVexa(lateEntries, lateMembers, false);
     Child<QCheckBox>(&Form(), "DisplayLock_CB")->click();
@@ -212,14 +212,14 @@ void DrawEditorTest::buttonsEditTheSlotsAndTheViewShowsTheDraw() {
                           QStringLiteral("() Lakeview Bravo"), QStringLiteral("***"),
                           QStringLiteral("***"), QStringLiteral("***")}));
     QCOMPARE(Label("Placed_L"), QStringLiteral("2"));
-    messages_->answers = {false};
+    messages_->SetAnswers({false});
     Click("Contact_B");
     QCOMPARE(List("RaceSlot_E")->count(), 8);
-    messages_->answers = {true};
+    messages_->SetAnswers({true});
     Click("Contact_B");
     QCOMPARE(List("RaceSlot_E")->count(), 4);
     // A crew moved onto another: asked first, and the one taken out is unplaced.
-    messages_->answers = {false, true};
+    messages_->SetAnswers({false, true});
     Move(0, 0);
     QCOMPARE(List("RaceSlot_E")->item(0)->text(), QStringLiteral("() Riverside Alpha"));
     Move(0, 0);
@@ -235,7 +235,7 @@ void DrawEditorTest::buttonsEditTheSlotsAndTheViewShowsTheDraw() {
     Form().Session().Undo();
     Form().RefreshAll();
     QCOMPARE(List("RaceSlot_E")->item(0)->text(), QStringLiteral("() Riverside Alpha"));
-    messages_->answers = {true};
+    messages_->SetAnswers({true});
     Click("Auto_B");
     QCOMPARE(Label("UnPlaced_L"), QStringLiteral("0"));
     QCOMPARE(Label("Status_L"), QStringLiteral("Valid"));
@@ -243,6 +243,7 @@ void DrawEditorTest::buttonsEditTheSlotsAndTheViewShowsTheDraw() {
              std::string("Drawing event will clear race times for event. OK to continue?"));
     // Another meet closes the window and gives the view back.
     Form().OpenFile(Q(WriteRegatta(*dir_, "autumn.bmf")));
+    Settle();
     QVERIFY(!Editor()->isVisible());
     QCOMPARE(ViewText(1), QStringLiteral("Riverside No colours information"));
 }
@@ -263,13 +264,14 @@ void DrawEditorTest::splitterRefusesThenSplits() {
             split->click();
         }
         divisions->setText(QStringLiteral("2"));
-        messages_->answers = {false, true};
+        messages_->SetAnswers({false, true});
         split->click();
         QVERIFY(splitter->isVisible());
         split->click();
     });
     Action(Form(), "OpnsSplit")->trigger();
     Action(Form(), "OpnsSplit")->trigger();
+    Settle();
     QCOMPARE(driver.Captions(),
              (QStringList{QStringLiteral("Event Splitter"), QStringLiteral("Event Splitter")}));
     QCOMPARE(messages_->informed,

@@ -82,13 +82,6 @@ public:
         timer_.start();
     }
     void Then(std::function<void(QWidget*)> handler) { handlers_.push_back(std::move(handler)); }
-    // Types the text into the input dialog and presses its OK button.
-    void ThenType(const QString& text) {
-        Then([text](QWidget* dialog) {
-            dialog->findChild<QLineEdit*>(QStringLiteral("Data_E"))->setText(text);
-            dialog->findChild<QPushButton*>(QStringLiteral("OK_B"))->click();
-        });
-    }
     int Pending() const { return static_cast<int>(handlers_.size()); }
     int Unanswered() const { return unanswered_; }
     QStringList Captions() const { return captions_; }
@@ -152,6 +145,12 @@ inline std::string WriteRegatta(const bm::test::TempDir& dir, const std::string&
     return path;
 }
 
+// The program's current event is handled: the views are told of the changes it made.
+inline void Settle() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
 // The control of the window with the object name; the test stops when it is missing.
 template <typename T> T* Child(QWidget* parent, const char* name) {
     T* child = parent->findChild<T*>(QString::fromUtf8(name));
@@ -175,7 +174,7 @@ protected:
         store_ = std::make_unique<bm::SettingsStore>(dir_->File("settings.ini"));
         dialogs_ = std::make_unique<ScriptedDialogs>();
         messages_ = std::make_unique<bm::test::ScriptedMessages>();
-        form_ = std::make_unique<TForm1>(*store_, *dialogs_);
+        form_ = std::make_unique<TForm1>(*store_, *dialogs_, *messages_);
         bm::CurrentSettings() = bm::Settings();
     }
     void CloseWindow() {

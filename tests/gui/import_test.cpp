@@ -33,7 +33,8 @@ private slots:
 private:
     // Load VEXA answering the questions and file dialogs from the lists.
     void LoadVexa(std::deque<bool> answers, std::deque<QString> files) {
-        messages_->answers = std::move(answers);
+        for (bool yes : answers)
+            messages_->SetNextAnswer(yes);
         dialogs_->openNames = std::move(files);
         Action(Form(), "VEXATest")->trigger();
     }

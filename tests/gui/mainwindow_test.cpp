@@ -25,7 +25,7 @@ private slots:
     void cleanup();
     void commandsWithNoMeetOpenDoNothing();
     void newMeetAsksTitleAndDateThenSaveGoesToSaveAs();
-    void cancelledSaveAsStillDiscardsTheMeet();
+    void cancelledSaveAsKeepsTheMeetOpen();
     void openFlowsAndTheirFailureMessages();
     void seventeenOpenedFilesLeaveSixteenInReopen();
     void saveKeyDataProposesTheKeyName();
@@ -47,6 +47,7 @@ private:
         QAction* action = Action(Form(), name);
         QVERIFY2(action, name);
         action->trigger();
+        Settle();
     }
     std::string OpenRegatta(const std::string& name) {
         const std::string path = WriteRegatta(*dir_, name);
@@ -100,12 +101,12 @@ void MainWindowTest::commandsWithNoMeetOpenDoNothing() {
 }
 
 void MainWindowTest::newMeetAsksTitleAndDateThenSaveGoesToSaveAs() {
-    ModalDriver driver;
-    driver.ThenType(QStringLiteral("Autumn Head"));
-    driver.ThenType(QStringLiteral("3 October"));
+    messages_->SetNextText("Autumn Head");
+    messages_->SetNextText("3 October");
     Trigger("OpsCreateNew");
-    QCOMPARE(driver.Captions(),
-             (QStringList{QStringLiteral("Boatmeet Title"), QStringLiteral("Boatmeet Date")}));
+    QCOMPARE(messages_->prompts,
+             (std::vector<std::string>{"Boatmeet Title|Enter New Name for Boatmeet|",
+                                       "Boatmeet Date|Enter New Date for Boatmeet|"}));
     QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet: Autumn Head  on  3 October"));
     QVERIFY(Form().Session().Meet()->Clubs.KeyOf("Winner Prev") >= 0);
 
@@ -124,23 +125,28 @@ void MainWindowTest::newMeetAsksTitleAndDateThenSaveGoesToSaveAs() {
     Trigger("FileSave");
     QCOMPARE(dialogs_->saveRequests.size(), std::size_t{1});
     QCOMPARE(store_->RecentFiles(), std::vector<std::string>{target.toStdString()});
-    QCOMPARE(driver.Unanswered(), 0);
 }
 
-void MainWindowTest::cancelledSaveAsStillDiscardsTheMeet() {
-    ModalDriver driver;
-    driver.ThenType(QStringLiteral("First"));
-    driver.ThenType(QString());
+// A Save As cancelled from "Save Existing Data?" keeps the meet open and its
+// changes unsaved; so does Cancel; No lets them go.
+void MainWindowTest::cancelledSaveAsKeepsTheMeetOpen() {
+    for (const char* title : {"First", "", "First changed", ""})
+        messages_->SetNextText(std::string(title));
     Trigger("OpsCreateNew");
-    messages_->SetNextAnswer(true); // Save Existing Data? Yes, then cancel Save As
-    driver.ThenType(QStringLiteral("Second"));
-    driver.ThenType(QString());
-    Trigger("OpsCreateNew");
-    QCOMPARE(messages_->asked, std::vector<std::string>{"Save Existing Data?"});
+    Trigger("OpsChangeTitle");
+    for (bm::Answer answer : {bm::Answer::Yes, bm::Answer::Cancel, bm::Answer::No}) {
+        messages_->SetNextText("Second");
+        messages_->SetNextText("");
+        messages_->SetNextAnswer(answer); // Save Existing Data?
+        Trigger("OpsCreateNew");
+        Settle();
+        if (answer != bm::Answer::No)
+            QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet: First changed"));
+    }
+    QCOMPARE(messages_->asked, std::vector<std::string>(3, "Save Existing Data?"));
     QCOMPARE(dialogs_->saveRequests.size(), std::size_t{1});
     QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet: Second"));
     QVERIFY(std::filesystem::is_empty(dir_->Path()));
-    QCOMPARE(driver.Unanswered(), 0);
 }
 
 void MainWindowTest::openFlowsAndTheirFailureMessages() {
@@ -192,7 +198,7 @@ void MainWindowTest::seventeenOpenedFilesLeaveSixteenInReopen() {
     QCOMPARE(entries.size(), 16);
     QCOMPARE(entries.front()->text(), Q(paths[11]));
     QCOMPARE(entries[1]->text(), Q(paths[16]));
-    QCOMPARE(messages_->asked.size(), std::size_t{17}); // "Save Existing Data?" each time
+    QVERIFY(messages_->asked.empty()); // nothing unsaved: no "Save Existing Data?"
 }
 
 void MainWindowTest::saveKeyDataProposesTheKeyName() {
@@ -226,18 +232,17 @@ void MainWindowTest::failedSaveKeepsTheFileName() {
 
 void MainWindowTest::unchangedTitleInputKeepsTheTitle() {
     OpenRegatta("spring.bmf");
-    ModalDriver driver;
-    // OK on the title as preset; the date dialog closed with its window button.
-    driver.Then(
-        [](QWidget* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("OK_B"))->click(); });
-    driver.Then([](QWidget* dialog) {
-        dialog->findChild<QLineEdit*>(QStringLiteral("Data_E"))
-            ->setText(QStringLiteral("13 April"));
-        dialog->close();
-    });
+    // OK on the title as preset, then a new date; a cancelled dialog changes nothing.
+    messages_->SetNextText("Spring Regatta");
+    messages_->SetNextText("13 April");
     Trigger("OpsChangeTitle");
+    Settle();
     QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet: Spring Regatta  on  13 April"));
-    QCOMPARE(driver.Unanswered(), 0);
+    messages_->SetNextText("Autumn");
+    messages_->SetNextText(std::nullopt);
+    Trigger("OpsChangeTitle");
+    Settle();
+    QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet: Spring Regatta  on  13 April"));
 }
 
 void MainWindowTest::drawAllAsksBeforeOverwriting() {
@@ -249,6 +254,7 @@ void MainWindowTest::drawAllAsksBeforeOverwriting() {
 
 void MainWindowTest::exitAsksAndCanBeRefused() {
     OpenRegatta("spring.bmf");
+    Trigger("NumberCrewsByClub");
     Form().show();
     QVERIFY(!Form().close());
     QVERIFY(Form().isVisible());
@@ -404,6 +410,7 @@ void MainWindowTest::aFileChangedOnDiskIsOfferedAgainAndNotOverwrittenUnasked() 
     QCOMPARE(messages_->asked,
              std::vector<std::string>{"The file " + path +
                                       " was changed by another program. Reload it?"});
+    Settle();
     QVERIFY(!Form().Report().ViewLines().empty());
     QVERIFY(Q(Form().Report().ViewLines().front()).contains(QStringLiteral("Results")));
     // Changed again while the window is busy: Save asks, and No keeps their file.

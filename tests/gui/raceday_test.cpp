@@ -85,7 +85,10 @@ private slots:
 
 private:
     QWidget* Window(const char* name) { return Child<QWidget>(&Form(), name); }
-    void Trigger(const char* name) { Action(Form(), name)->trigger(); }
+    void Trigger(const char* name) {
+        Action(Form(), name)->trigger();
+        Settle();
+    }
     // Opens the meet file in the window; a copy of it for the CLI.
     std::string OpenWithCliCopy(const std::string& file) {
         const std::string copy = dir_->File("cli.bmf");
@@ -318,7 +321,8 @@ void RaceDayTest::resultsOfAWholeRegattaAsTheCliRecordsThem() {
     QCOMPARE(verdict->currentText(), QString());
     QCOMPARE(bm::SetRaceResult(*Form().Session().Meet(), "1", 1, std::string("Easily")),
              std::string());
-    Form().MeetChanged("Result");
+    Form().Session().Changed("Result");
+    Settle();
     QCOMPARE(winner->currentText(), winners.front());
 
     Trigger("FileSave");
@@ -361,7 +365,8 @@ void RaceDayTest::informationOnACrewAndARace() {
     // Refresh all reads the number again: a result shows, with no new empty
     // line on top.
     QCOMPARE(bm::SetRaceResult(*Form().Session().Meet(), "1", 1, std::nullopt), std::string());
-    Form().MeetChanged("Result");
+    Form().Session().Changed("Result");
+    Settle();
     Trigger("FileSave");
     QCOMPARE(QLatin1Char('\n') + text->toPlainText() + QLatin1Char('\n'),
              Q(Cli({"info", file, "--race", "1"})));

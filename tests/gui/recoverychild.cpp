@@ -3,6 +3,7 @@
 // by club through the Operations menu, waits until the recovery copy of that
 // change is on disk, prints "ready" and runs on until it is killed.
 // Usage: bm_recovery_child SETTINGS RECOVERYFOLDER MEETFILE
+#include "engine/session/messages.h"
 #include "gui/common/dialogprovider.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "store/settingsstore.h"
@@ -22,7 +23,8 @@ int main(int argc, char** argv) {
         return 2;
     bm::SettingsStore store(arguments.at(1).toStdString());
     StandardDialogs dialogs; // never shown: the change asks nothing
-    TForm1 window(store, dialogs);
+    bm::SilentMessages messages;
+    TForm1 window(store, dialogs, messages);
     window.SetRecoveryFolder(arguments.at(2));
     window.show();
     window.StartUp(arguments.at(3));

@@ -95,7 +95,10 @@ private:
     }
     QComboBox* Selector() { return Form().findChild<QComboBox*>(QStringLiteral("DSelect_CB")); }
     QCheckBox* Lock() { return Form().findChild<QCheckBox*>(QStringLiteral("DisplayLock_CB")); }
-    void Trigger(const char* name) { Action(Form(), name)->trigger(); }
+    void Trigger(const char* name) {
+        Action(Form(), name)->trigger();
+        Settle();
+    }
     // Opens the regatta and puts the lines in the locked view, as a report would.
     void ShowLocked(const std::vector<std::string>& lines) {
         Form().OpenFile(Q(WriteRegatta(*dir_, "spring.bmf")));
@@ -204,6 +207,7 @@ void ReportViewTest::selectsWithMouseAndKeyboardAndCopies() {
 
 void ReportViewTest::lockedDisplayKeepsItsTextAndUnlockingRefreshes() {
     Form().OpenFile(Q(WriteRegatta(*dir_, "spring.bmf", true)));
+    Settle();
     const std::vector<std::string> before = Form().Report().ViewLines();
     QVERIFY(Shown().contains(QStringLiteral("Spring Regatta")));
     Lock()->click();
@@ -219,6 +223,7 @@ void ReportViewTest::lockedDisplayKeepsItsTextAndUnlockingRefreshes() {
 
 void ReportViewTest::showTypeAndSelectorRefreshTheView() {
     Form().OpenFile(Q(WriteRegatta(*dir_, "spring.bmf", true)));
+    Settle();
     const QString tree = Shown();
     QVERIFY(tree.contains(QStringLiteral("Spring Regatta")));
     Selector()->setCurrentIndex(16); // Event Totals

@@ -94,7 +94,8 @@ int main(int argc, char** argv) {
     const std::string meetFile =
         QDir(work.path()).filePath(QStringLiteral("spring.bmf")).toStdString();
     WriteRegatta(meetFile);
-    TForm1 window(store, dialogs);
+    bm::SilentMessages messages;
+    TForm1 window(store, dialogs, messages);
     window.resize(1000, 720);
     window.show();
     window.OpenFile(QString::fromStdString(meetFile));

@@ -4,7 +4,7 @@
 #include "guitestsupport.h"
 
 #include "engine/session/meetfiles.h"
-#include "gui/mainwindow/meetview.h"
+#include "engine/session/meetobserver.h"
 
 #include <QLineEdit>
 #include <QProcess>
@@ -18,9 +18,9 @@ using namespace guitest;
 namespace {
 
 // A window over the meet that counts how often it was told to show it anew.
-class CountingView : public MeetView {
+class CountingView : public bm::MeetObserver {
 public:
-    void ReloadFromMeet() override { ++reloads; }
+    void MeetChanged(const bm::MeetChanges&) override { ++reloads; }
     void MeetReplaced() override {}
     int reloads = 0;
 };
@@ -43,6 +43,7 @@ private:
         QAction* action = Action(Form(), name);
         QVERIFY2(action, name);
         action->trigger();
+        Settle();
     }
     // The meet as Save As writes it, to a file of its own.
     std::string SavedBytes() {
@@ -61,6 +62,7 @@ private:
     }
     void Press(QWidget* target, int key, Qt::KeyboardModifiers modifiers) {
         QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+        Settle();
     }
     void Activate(QWidget* window) {
         window->show();
@@ -82,15 +84,15 @@ void UndoTest::cleanup() {
 void UndoTest::commandsAreUndoneAndRedoneByMenuAndKeys() {
     QCOMPARE(EditItems(), QStringLiteral("&Undo-|&Redo-"));
     Form().OpenFile(Q(WriteRegatta(*dir_, "spring.bmf")));
+    Settle();
     CountingView view;
-    Form().AddMeetView(&view);
+    Form().Session().AddObserver(view);
     const std::vector<std::string> undrawnView = Form().Report().ViewLines();
     const std::string opened = SavedBytes();
     QCOMPARE(EditItems(), QStringLiteral("&Undo-|&Redo-"));
 
-    ModalDriver driver;
-    driver.ThenType(QStringLiteral("Summer Regatta"));
-    driver.ThenType(QStringLiteral("5 July"));
+    messages_->SetNextText("Summer Regatta");
+    messages_->SetNextText("5 July");
     Trigger("OpsChangeTitle");
     QCOMPARE(EditItems(), QStringLiteral("&Undo Change Boatmeet Title/Date|&Redo-"));
     const std::string retitled = SavedBytes();
@@ -138,7 +140,7 @@ void UndoTest::commandsAreUndoneAndRedoneByMenuAndKeys() {
     messages_->SetNextAnswer(false); // Save Existing Data?
     Form().OpenFile(Q(WriteRegatta(*dir_, "autumn.bmf")));
     QCOMPARE(EditItems(), QStringLiteral("&Undo-|&Redo-"));
-    QCOMPARE(driver.Unanswered(), 0);
+    Form().Session().RemoveObserver(view);
 }
 
 // An editor is a window of its own over the main window: while it is active,
@@ -198,6 +200,7 @@ void UndoTest::aKilledProgramsChangeIsOfferedAtTheNextStart() {
     });
     messages_->SetNextAnswer(true);
     Form().StartUp({});
+    Settle();
     QCOMPARE(askedBeforeAbout, std::size_t{0});
     QCOMPARE(messages_->asked.size(), std::size_t{1});
     const QRegularExpression question(QStringLiteral(

@@ -6,6 +6,8 @@
 
 #include <deque>
 #include <filesystem>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,6 +59,12 @@ public:
     // The answer to the next question (questions without a scripted answer get No).
     void SetNextAnswer(bool yes) { answers.push_back(yes ? Answer::Yes : Answer::No); }
     void SetNextAnswer(Answer answer) { answers.push_back(answer); }
+    // The answers to the next questions, in place of any still scripted.
+    void SetAnswers(std::initializer_list<bool> yes) {
+        answers.clear();
+        for (bool answer : yes)
+            SetNextAnswer(answer);
+    }
     // What the next input dialog is left holding when OK closes it; none
     // cancels it. Without a scripted text OK closes it as it opened.
     void SetNextText(std::optional<std::string> text) { texts.push_back(std::move(text)); }

@@ -43,7 +43,7 @@ bool MeetSession::OpenFile(const std::string& name) {
         messages_.Inform(error);
         return false;
     }
-    if (!CloseMeet())
+    if (!LetGo())
         return false;
     // Changes a crash or a No to "Save Existing Data?" left behind.
     RecoveryCopy copy;
@@ -79,7 +79,7 @@ bool MeetSession::CreateNew() {
     if (!title)
         return false;
     const std::optional<std::string> date = messages_.AskText(DateCaption, DatePrompt, "");
-    if (!date || !CloseMeet())
+    if (!date || !LetGo())
         return false;
     meet_ = NewMeet(*title, *date);
     AfterOpen();
@@ -98,6 +98,15 @@ void MeetSession::AfterOpen() {
 }
 
 bool MeetSession::CloseMeet() {
+    const bool hadMeet = HasMeet();
+    if (!LetGo())
+        return false;
+    if (hadMeet)
+        Replaced();
+    return true;
+}
+
+bool MeetSession::LetGo() {
     if (!meet_)
         return true;
     if (IsModified()) {
@@ -107,7 +116,6 @@ bool MeetSession::CloseMeet() {
     }
     EndMeet();
     meet_.reset();
-    Replaced();
     return true;
 }
 
@@ -231,7 +239,7 @@ bool MeetSession::OfferRecovery() {
         std::unique_ptr<Boatmeet> recovered = LoadRecoveryCopy(copy);
         if (!recovered)
             continue; // gone meanwhile
-        if (!CloseMeet())
+        if (!LetGo())
             return false;
         meet_ = std::move(recovered);
         SetFileName(copy.MeetFile);

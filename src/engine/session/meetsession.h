@@ -141,6 +141,9 @@ public:
 
 private:
     bool SaveTo(const std::string& name, bool full);
+    // The close flow without telling the observers (another meet follows, or
+    // CloseMeet tells them): false when the meet stays open.
+    bool LetGo();
     void AfterOpen();
     void AfterSave();
     // Starts the history and the recovery copy of the meet just made current;

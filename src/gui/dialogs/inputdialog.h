@@ -1,8 +1,11 @@
 // TFGetData: the one-line input dialog: a caption, a prompt and an edit
-// preset with a text. It has no cancel: however it closes, the edit's text is the answer.
+// preset with a text, with OK and Cancel (Escape and the window's close
+// button cancel too).
 #pragma once
 
 #include <QDialog>
+
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -13,11 +16,13 @@ class TFGetData : public QDialog {
 public:
     explicit TFGetData(QWidget* parent = nullptr);
 
-    // Shows the dialog modally and returns the text of the edit once it closes.
-    QString Ask(const QString& caption, const QString& prompt, const QString& text);
+    // Shows the dialog modally: the text of the edit when OK closes it, none
+    // when it is cancelled.
+    std::optional<QString> Ask(const QString& caption, const QString& prompt, const QString& text);
 
 private:
     QLabel* Info = nullptr;
     QLineEdit* Data_E = nullptr;
     QPushButton* OK_B = nullptr;
+    QPushButton* Cancel_B = nullptr;
 };

@@ -2,11 +2,9 @@
 
 #include "engine/editors/draweditor.h"
 #include "engine/reports/reportoutput.h"
-#include "engine/session/messages.h"
+#include "engine/session/meetsession.h"
 #include "gui/common/namedlabel.h"
 #include "gui/common/textconversion.h"
-#include "gui/mainwindow/mainwindow.h"
-#include "gui/mainwindow/reportview.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -23,10 +21,6 @@
 namespace {
 
 constexpr const char* NoneText = "<none>";
-
-bool Ask(const std::string& question) {
-    return bm::Messages().Ask(question);
-}
 
 QLabel* ValueLabel(const char* name, const char* accessibleName, QWidget* parent) {
     auto* label = new QLabel(Text(NoneText), parent);
@@ -51,14 +45,15 @@ void FillList(QListWidget* list, const std::vector<std::string>& lines) {
 
 } // namespace
 
-TDEdit::TDEdit(TForm1& form) : QDialog(&form), form_(form) {
+// The window shows an event's crews, its draw and the race numbers in the view.
+TDEdit::TDEdit(bm::MeetSession& session, QWidget* parent)
+    : QDialog(parent), SessionView(session, bm::aspect::Crews | bm::aspect::Lists |
+                                                bm::aspect::Draws | bm::aspect::Preferences) {
     setObjectName(Text("DEdit"));
     setWindowTitle(Text("Draw Editor"));
     setModal(false);
     BuildControls();
     LayOutControls();
-    // Closed by any means, the window gives the main window's view back.
-    connect(this, &QDialog::finished, &form_, &TForm1::RefreshDisplay);
 }
 
 TDEdit::~TDEdit() = default;
@@ -170,7 +165,7 @@ void TDEdit::LayOutControls() {
 }
 
 void TDEdit::Open() {
-    bm::Boatmeet* meet = form_.Session().Meet();
+    bm::Boatmeet* meet = session_.Meet();
     if (!meet)
         return;
     editor_ = std::make_unique<bm::DrawEditor>(*meet);
@@ -183,7 +178,7 @@ void TDEdit::Open() {
 
 void TDEdit::DoDropDown() {
     const QVariant chosen = REEvents_CB->currentData();
-    const bm::Boatmeet* meet = form_.Session().Meet();
+    const bm::Boatmeet* meet = session_.Meet();
     const QSignalBlocker blocker(REEvents_CB);
     REEvents_CB->clear();
     if (!meet)
@@ -194,8 +189,6 @@ void TDEdit::DoDropDown() {
 }
 
 void TDEdit::ReloadFromMeet() {
-    if (!isVisible() || !editor_)
-        return;
     DoDropDown();
     editor_->Reload();
     if (!editor_->HasEvent()) {
@@ -203,6 +196,11 @@ void TDEdit::ReloadFromMeet() {
         REEvents_CB->setCurrentIndex(-1);
     }
     RefreshLists();
+}
+
+void TDEdit::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CatchUp();
 }
 
 void TDEdit::MeetReplaced() {
@@ -233,8 +231,9 @@ void TDEdit::RefreshLists() {
     if (!hasEvent)
         return;
     std::ostringstream view;
-    bm::WriteDrawEditorView(*form_.Session().Meet(), editor_->EventKey(), view);
-    form_.Report().LoadView(bm::ReportLines(view.str()));
+    bm::WriteDrawEditorView(*session_.Meet(), editor_->EventKey(), view);
+    viewLines_ = bm::ReportLines(view.str());
+    emit ViewChanged();
 }
 
 void TDEdit::ShowCounts() {
@@ -265,43 +264,36 @@ int TDEdit::ChosenCrew() const {
     return editor_->Unplaced()[static_cast<std::size_t>(row)];
 }
 
-void TDEdit::Finish(bool rebuilt, const std::string& message) {
-    if (!message.empty())
-        bm::Messages().Inform(message);
-    // The change reaches every view, this window among them.
-    if (rebuilt)
-        form_.MeetChanged("Draw edit");
+void TDEdit::Finish(const bm::EditResult& result) {
+    if (result.Changed)
+        RefreshLists();
+    // A rebuilt draw loses its race numbers, times and results.
+    session_.Finish(result, "Draw edit", {}, OwnChange(bm::aspect::Draws | bm::aspect::Races));
 }
 
 void TDEdit::AddToDraw() {
-    if (!editor_)
-        return;
-    std::string message;
-    const bool rebuilt = editor_->AddToDraw(ChosenSlot(), ChosenCrew(), Ask, message);
-    Finish(rebuilt, message);
+    if (editor_)
+        Finish(editor_->AddToDraw(ChosenSlot(), ChosenCrew(), session_.Messages().Confirmation()));
 }
 
 void TDEdit::RemoveFromDraw() {
-    if (!editor_)
-        return;
-    std::string message;
-    const bool rebuilt = editor_->RemoveFromDraw(ChosenSlot(), message);
-    Finish(rebuilt, message);
+    if (editor_)
+        Finish(editor_->RemoveFromDraw(ChosenSlot()));
 }
 
 void TDEdit::DoExpand() {
     if (editor_)
-        Finish(editor_->DoExpand(), {});
+        Finish(editor_->DoExpand());
 }
 
 void TDEdit::DoContract() {
     if (editor_)
-        Finish(editor_->DoContract(Ask), {});
+        Finish(editor_->DoContract(session_.Messages().Confirmation()));
 }
 
 void TDEdit::DoAuto() {
     if (editor_)
-        Finish(editor_->DoAuto(Ask), {});
+        Finish(editor_->DoAuto(session_.Messages().Confirmation()));
 }
 
 void TDEdit::DoClose() {

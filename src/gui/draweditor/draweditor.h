@@ -5,37 +5,39 @@
 // the event it edits instead of the selected report.
 #pragma once
 
-#include "gui/mainwindow/meetview.h"
+#include "engine/editors/editing.h"
+#include "gui/common/sessionview.h"
 
 #include <QDialog>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QLabel;
 class QLayout;
 class QListWidget;
 class QPushButton;
-class TForm1;
 
 namespace bm {
 class DrawEditor;
 }
 
-class TDEdit : public QDialog, public MeetView {
+class TDEdit : public QDialog, public SessionView {
     Q_OBJECT
 public:
-    // The window edits the draws of the main window's open meet.
-    explicit TDEdit(TForm1& form);
+    // The window edits the draws of the session's meet.
+    TDEdit(bm::MeetSession& session, QWidget* parent);
     ~TDEdit() override;
 
     // Opening: the lists start afresh on the open meet, the chosen event (if
     // it is still an event) is loaded again, and the window is shown.
     void Open();
+    // What the main window's report view shows while this window is open:
+    // the chosen event's draw as a bracket chart naming the races.
+    const std::vector<std::string>& ViewLines() const { return viewLines_; }
 
-    // MeetView
-    void ReloadFromMeet() override;
     void MeetReplaced() override;
 
     // --- The controls' handlers ---
@@ -46,6 +48,15 @@ public:
     void DoContract();
     void DoAuto();
     void DoClose();
+
+signals:
+    // ViewLines() changed.
+    void ViewChanged();
+
+protected:
+    bool Showing() const override { return isVisible() && editor_; }
+    void ReloadFromMeet() override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildControls();
@@ -59,14 +70,14 @@ private:
     // the main window's view.
     void RefreshLists();
     void ShowCounts();
-    // After a button: a message that stopped it is shown; a rebuilt draw is
-    // a change of the meet.
-    void Finish(bool rebuilt, const std::string& message);
+    // After a button: a rebuilt draw is shown here and handed to the session;
+    // a message that stopped it is shown.
+    void Finish(const bm::EditResult& result);
     int ChosenSlot() const;
     int ChosenCrew() const;
 
-    TForm1& form_;
     std::unique_ptr<bm::DrawEditor> editor_;
+    std::vector<std::string> viewLines_;
 
     QComboBox* REEvents_CB = nullptr;
     QListWidget* RaceSlot_E = nullptr;

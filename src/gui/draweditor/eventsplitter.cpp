@@ -3,7 +3,7 @@
 #include "engine/draw/eventsplit.h"
 #include "engine/model/boatmeet.h"
 #include "engine/model/text.h"
-#include "engine/session/messages.h"
+#include "engine/session/meetsession.h"
 #include "gui/common/namedlabel.h"
 #include "gui/common/textconversion.h"
 
@@ -14,7 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TESplitF::TESplitF(QWidget* parent) : QDialog(parent) {
+TESplitF::TESplitF(bm::MeetSession& session, QWidget* parent)
+    : QDialog(parent), session_(session) {
     setObjectName(Text("ESplitF"));
     setWindowTitle(Text("Event Splitter"));
     setModal(true);
@@ -52,13 +53,16 @@ TESplitF::TESplitF(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
 }
 
-bool TESplitF::Split(bm::Boatmeet& meet) {
-    meet_ = &meet;
+void TESplitF::Split() {
+    meet_ = session_.Meet();
+    if (!meet_)
+        return;
     DoList();
     Split_CB->setFocus();
     const bool split = exec() == QDialog::Accepted;
     meet_ = nullptr;
-    return split;
+    if (split)
+        session_.Changed("Split Event");
 }
 
 void TESplitF::DoList() {
@@ -74,11 +78,11 @@ void TESplitF::DoSplit() {
     const std::string event =
         Split_CB->currentIndex() < 0 ? std::string() : Split_CB->currentText().toStdString();
     std::string error;
-    const bool split = bm::SplitEvent(
-        *meet_, event, bm::ReadInt(NDivs_E->text().toStdString()),
-        [](const std::string& question) { return bm::Messages().Ask(question); }, error);
+    const bool split =
+        bm::SplitEvent(*meet_, event, bm::ReadInt(NDivs_E->text().toStdString()),
+                       session_.Messages().Confirmation(), error);
     if (!error.empty())
-        bm::Messages().Inform(error);
+        session_.Messages().Inform(error);
     if (!split)
         return;
     Split_CB->setCurrentIndex(-1);

@@ -10,15 +10,17 @@ class QPushButton;
 
 namespace bm {
 class Boatmeet;
+class MeetSession;
 }
 
 class TESplitF : public QDialog {
     Q_OBJECT
 public:
-    explicit TESplitF(QWidget* parent = nullptr);
+    explicit TESplitF(bm::MeetSession& session, QWidget* parent = nullptr);
 
-    // Shows the dialog modally on the meet; true when an event was split.
-    bool Split(bm::Boatmeet& meet);
+    // Shows the dialog modally on the session's meet; a split is a change of
+    // the meet. Nothing without a meet.
+    void Split();
 
     // --- The controls' handlers ---
     void DoSplit();
@@ -27,6 +29,7 @@ private:
     // Fills the event choice with the meet's events, none chosen.
     void DoList();
 
+    bm::MeetSession& session_;
     bm::Boatmeet* meet_ = nullptr; // only while the dialog is shown
 
     QComboBox* Split_CB = nullptr;

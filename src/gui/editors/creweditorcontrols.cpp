@@ -72,7 +72,9 @@ QListWidget* LinkList(const char* name, const QString& accessibleName) {
 
 } // namespace
 
-TCEdit::TCEdit(TForm1& form, QWidget* parent) : QWidget(parent, Qt::Window), form_(form) {
+TCEdit::TCEdit(bm::MeetSession& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), SessionView(session, bm::aspect::Crews | bm::aspect::Lists |
+                                                            bm::aspect::Preferences) {
     setObjectName(QStringLiteral("CEdit"));
     setWindowTitle(QStringLiteral("Crew Editor"));
     BuildControls();
@@ -112,6 +114,9 @@ void TCEdit::BuildDetails() {
     NameControl(EarlyReg_CB, "EarlyReg_CB", QStringLiteral("Early Pay Discount"));
     OverSize_L = new QLabel;
     NameControl(OverSize_L, "OverSize_L", QStringLiteral("Length warning"));
+    SameClub_L = new QLabel;
+    NameControl(SameClub_L, "SameClub_L", QStringLiteral("Same club warning"));
+    SameClub_L->setWordWrap(true);
     New_B = Button("New_B", "&New", QStringLiteral("New crew"));
     Delete_B = Button("Delete_B", "&Delete", QStringLiteral("Delete crew"));
 
@@ -134,6 +139,7 @@ void TCEdit::BuildDetails() {
     layout->addLayout(fields);
     layout->addLayout(boxes);
     layout->addWidget(OverSize_L);
+    layout->addWidget(SameClub_L);
     layout->addLayout(buttons);
     // A click on the group with no crew current says how to get one.
     Details_GB->installEventFilter(this);

@@ -1,12 +1,12 @@
 #include "gui/editors/creweditorwindow.h"
 
 #include "engine/session/history.h"
-#include "engine/session/messages.h"
+#include "engine/session/meetsession.h"
 #include "gui/common/textconversion.h"
 #include "gui/editors/crewlistmodel.h"
 #include "gui/editors/storededit.h"
-#include "gui/mainwindow/mainwindow.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -24,8 +24,10 @@ namespace {
 
 const char* const CrewChange = "Crew change";
 
-bool Ask(const std::string& question) {
-    return bm::Messages().Ask(question);
+// What a change of the crew editor touches: the crews, and with a new or
+// deleted crew or a crew that changed event, the draws too.
+bm::MeetChange CrewsChanged(const bm::CrewEditResult& result, const bm::MeetObserver* origin) {
+    return {result.ReloadAll ? bm::aspect::All : bm::aspect::Crews, origin};
 }
 
 // The text of a drop-down's entry; empty (no such entry) outside the choices.
@@ -52,12 +54,13 @@ bool IsKey(QEvent* event, std::initializer_list<int> keys) {
 // --- Opening and refreshing ----------------------------------------------------------------
 
 void TCEdit::OpenCrewEditor() {
-    bm::Boatmeet* meet = form_.Session().Meet();
+    bm::Boatmeet* meet = session_.Meet();
     if (!meet)
         return;
     editor_ = std::make_unique<bm::CrewEditor>(*meet);
     currentId_ = -1;
     typingIn_ = nullptr;
+    SameClub_L->clear();
     crewLines_->ShowLines(&editor_->Lines());
     ShowAll();
     show();
@@ -67,19 +70,19 @@ void TCEdit::OpenCrewEditor() {
 }
 
 void TCEdit::ReloadFromMeet() {
-    if (!editor_ || !isVisible())
-        return;
     editor_->Reload();
-    // After undo or redo every crew is a new object: the current crew is the
-    // one with its id, while the meet holds one.
-    if (!editor_->Current() && currentId_ > 0)
-        editor_->SelectLine(editor_->LineOfCrew(currentId_));
+    editor_->Reselect(currentId_);
     RememberCurrent();
     ShowAll();
 }
 
+void TCEdit::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    CatchUp();
+}
+
 void TCEdit::MeetReplaced() {
-    const bool reopen = isVisible() && form_.Session().HasMeet();
+    const bool reopen = isVisible() && session_.HasMeet();
     crewLines_->ShowLines(nullptr);
     editor_.reset();
     currentId_ = -1;
@@ -187,19 +190,27 @@ void TCEdit::EditTyped(QLineEdit* edit, const char* field, const Operation& oper
     const bm::CrewEditResult result = operation();
     typingIn_ = edit;
     typedValue_ = StoredText(editor_->Fields(), edit);
-    Finish(result, true, CrewChange, bm::TypingGroup("crew", id, field));
+    Finish(result, CrewChange, bm::TypingGroup("crew", id, field));
 }
 
 void TCEdit::EditChosen(const Operation& operation) {
-    if (!editor_)
-        return;
-    const bool current = editor_->Current() != nullptr;
-    Finish(operation(), current, CrewChange);
+    if (editor_)
+        Finish(operation(), CrewChange);
 }
 
-void TCEdit::Finish(const bm::CrewEditResult& result, bool changed, std::string_view step,
+void TCEdit::Choose(const Operation& operation) {
+    if (!editor_)
+        return;
+    const bm::CrewEditResult result = operation();
+    ShowSameClub(result);
+    Finish(result, CrewChange);
+}
+
+void TCEdit::Finish(const bm::CrewEditResult& result, std::string_view step,
                     std::string_view group) {
-    if (result.Refilled) {
+    if (result.ReloadAll)
+        editor_->Reload();
+    if (result.Refilled || result.ReloadAll) {
         ShowAll();
     } else {
         crewLines_->LineChanged(result.ChangedLine);
@@ -207,15 +218,23 @@ void TCEdit::Finish(const bm::CrewEditResult& result, bool changed, std::string_
     }
     RememberCurrent();
     if (!result.Stop.empty())
-        bm::Messages().Inform(result.Stop);
-    for (const std::string& warning : result.Warnings)
-        bm::Messages().Inform(warning);
-    if (changed)
-        form_.MeetChanged(step, group);
+        session_.Messages().Inform(result.Stop);
+    if (result.Changed)
+        session_.Changed(step, group, CrewsChanged(result, this));
+}
+
+// The same-club check only warns: it is shown beside the fields, so that the
+// typing that follows goes on into the crew's fields.
+void TCEdit::ShowSameClub(const bm::CrewEditResult& result) {
+    SameClub_L->setText(result.Messages.empty() ? QString() : Text(result.Messages.front()));
+    if (!result.Messages.empty()) {
+        QAccessibleEvent alert(SameClub_L, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
 }
 
 void TCEdit::EndTyping() {
-    form_.Session().EndTyping();
+    session_.EndTyping();
     if (!typingIn_)
         return;
     // The edit shows what its typing stored ("007" becomes 7).
@@ -224,11 +243,14 @@ void TCEdit::EndTyping() {
 }
 
 void TCEdit::ClubChosen(int index) {
-    EditChosen([&] { return editor_->ChooseClub(Choice(editor_->ClubChoices(), index)); });
+    Choose([&] { return editor_->ChooseClub(Choice(editor_->ClubChoices(), index)); });
 }
 
 void TCEdit::EventChosen(int index) {
-    EditChosen([&] { return editor_->ChooseEvent(Choice(editor_->EventChoices(), index), Ask); });
+    Choose([&] {
+        return editor_->ChooseEvent(Choice(editor_->EventChoices(), index),
+                                    session_.Messages().Confirmation());
+    });
 }
 
 void TCEdit::ClubDrop() {
@@ -246,6 +268,7 @@ void TCEdit::EventDrop() {
 void TCEdit::SelectCrewFromList() {
     if (!editor_ || !editor_->SelectLine(SelectedCrewLine()))
         return;
+    SameClub_L->clear();
     RememberCurrent();
     ShowCurrentCrew();
 }
@@ -253,8 +276,8 @@ void TCEdit::SelectCrewFromList() {
 void TCEdit::DoNew() {
     if (!editor_)
         return;
-    const bm::CrewEditResult result = editor_->New();
-    Finish(result, result.RefreshAll, "New crew");
+    SameClub_L->clear();
+    Finish(editor_->New(), "New crew");
     Name_E->setFocus();
     Name_E->selectAll();
 }
@@ -262,36 +285,28 @@ void TCEdit::DoNew() {
 void TCEdit::DoDelete() {
     if (!editor_)
         return;
-    const bm::CrewEditResult result = editor_->Delete(Ask);
-    Finish(result, result.RefreshAll, "Delete crew");
+    SameClub_L->clear();
+    Finish(editor_->Delete(session_.Messages().Confirmation()), "Delete crew");
 }
 
 void TCEdit::DoAddDouble() {
-    if (!editor_)
-        return;
-    const bm::CrewEditResult result = editor_->AddDoubleUp(SelectedCrewLine());
-    Finish(result, result.RefreshAll, "Crew link");
+    if (editor_)
+        Finish(editor_->AddDoubleUp(SelectedCrewLine()), "Crew link");
 }
 
 void TCEdit::DoAddShare() {
-    if (!editor_)
-        return;
-    const bm::CrewEditResult result = editor_->AddBoatShare(SelectedCrewLine());
-    Finish(result, result.RefreshAll, "Crew link");
+    if (editor_)
+        Finish(editor_->AddBoatShare(SelectedCrewLine()), "Crew link");
 }
 
 void TCEdit::DoRemoveDoubleUp() {
-    if (!editor_)
-        return;
-    const bm::CrewEditResult result = editor_->RemoveDoubleUp(SelectedRow(DoubleUp_LB));
-    Finish(result, result.RefreshAll, "Crew link");
+    if (editor_)
+        Finish(editor_->RemoveDoubleUp(SelectedRow(DoubleUp_LB)), "Crew link");
 }
 
 void TCEdit::DoRemoveBoatShare() {
-    if (!editor_)
-        return;
-    const bm::CrewEditResult result = editor_->RemoveBoatShare(SelectedRow(BoatShare_LB));
-    Finish(result, result.RefreshAll, "Crew link");
+    if (editor_)
+        Finish(editor_->RemoveBoatShare(SelectedRow(BoatShare_LB)), "Crew link");
 }
 
 void TCEdit::ClickCurrent() {
@@ -299,7 +314,7 @@ void TCEdit::ClickCurrent() {
         return;
     const std::string hint = editor_->ClickCurrent();
     if (!hint.empty())
-        bm::Messages().Inform(hint);
+        session_.Messages().Inform(hint);
 }
 
 void TCEdit::DoClose() {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "engine/editors/creweditor.h"
-#include "gui/mainwindow/meetview.h"
+#include "gui/common/sessionview.h"
 
 #include <QWidget>
 
@@ -22,22 +22,20 @@ class QLineEdit;
 class QListView;
 class QListWidget;
 class QPushButton;
-class TForm1;
 
-class TCEdit : public QWidget, public MeetView {
+class TCEdit : public QWidget, public SessionView {
     Q_OBJECT
 public:
-    // The editor works on the meet that the main window holds.
-    explicit TCEdit(TForm1& form, QWidget* parent = nullptr);
+    // The editor works on the session's meet.
+    explicit TCEdit(bm::MeetSession& session, QWidget* parent = nullptr);
     ~TCEdit() override;
 
     // Shows the editor on the open meet with no current crew (the crews are
     // sorted by event and club); does nothing without a meet.
     void OpenCrewEditor();
 
-    // MeetView: refresh all fills the lists and the fields again, keeping the
-    // current crew; another meet leaves a visible editor open on it, empty.
-    void ReloadFromMeet() override;
+    // A change made elsewhere fills the lists and the fields again, keeping
+    // the current crew; another meet leaves a visible editor open on it, empty.
     void MeetReplaced() override;
 
     // --- Handlers of the controls ---
@@ -58,6 +56,9 @@ public:
     void DoClose();
 
 protected:
+    bool Showing() const override { return isVisible() && editor_; }
+    void ReloadFromMeet() override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -75,11 +76,14 @@ private:
 
     // A change typed into an edit: one step of a typing group per field.
     void EditTyped(QLineEdit* edit, const char* field, const Operation& operation);
-    // A check box clicked or a drop-down choice made.
+    // A check box clicked.
     void EditChosen(const Operation& operation);
-    // After an action: the list and fields shown as the result says, the stop
-    // and the warnings shown, then the change recorded (with refresh all).
-    void Finish(const bm::CrewEditResult& result, bool changed, std::string_view step,
+    // A drop-down choice made: the same-club check is shown beside the fields.
+    void Choose(const Operation& operation);
+    // After an action: the list and fields shown as the result says, the
+    // same-club warning beside the fields, then the stop and the other
+    // messages shown and the change handed to the session.
+    void Finish(const bm::CrewEditResult& result, std::string_view step,
                 std::string_view group = {});
     // Everything anew: the crew list, both drop-downs and the fields.
     void ShowAll();
@@ -94,8 +98,8 @@ private:
     int SelectedCrewLine() const;
     void RememberCurrent();
     void EndTyping();
+    void ShowSameClub(const bm::CrewEditResult& result);
 
-    TForm1& form_;
     std::unique_ptr<bm::CrewEditor> editor_;
     // The current crew's id, to find it again when the meet's crews were
     // made anew (undo and redo); -1 for none.
@@ -115,6 +119,7 @@ private:
     QCheckBox* EntryFee_CB = nullptr;
     QCheckBox* EarlyReg_CB = nullptr;
     QLabel* OverSize_L = nullptr;
+    QLabel* SameClub_L = nullptr;
     QPushButton* New_B = nullptr;
     QPushButton* Delete_B = nullptr;
     QGroupBox* CrewList_GB = nullptr;

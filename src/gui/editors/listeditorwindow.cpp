@@ -1,9 +1,8 @@
 #include "gui/editors/listeditorwindow.h"
 
-#include "engine/session/messages.h"
+#include "engine/session/meetsession.h"
 #include "gui/common/textconversion.h"
 #include "gui/editors/storededit.h"
-#include "gui/mainwindow/mainwindow.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -22,10 +21,6 @@ std::string Std(const QLineEdit* edit) {
     return edit->text().toStdString();
 }
 
-bool Ask(const std::string& question) {
-    return bm::Messages().Ask(question);
-}
-
 QPushButton* Button(const char* name, const char* caption, const char* accessibleName) {
     auto* button = new QPushButton(Text(caption));
     NameControl(button, name, Text(accessibleName));
@@ -34,7 +29,11 @@ QPushButton* Button(const char* name, const char* caption, const char* accessibl
 
 } // namespace
 
-TListEdit_F::TListEdit_F(TForm1& form, QWidget* parent) : QWidget(parent, Qt::Window), form_(form) {
+// The list editor shows the events or clubs with their side values, and the
+// automatic entry fees, which follow the preferences.
+TListEdit_F::TListEdit_F(bm::MeetSession& session, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      SessionView(session, bm::aspect::Lists | bm::aspect::Preferences) {
     setObjectName(QStringLiteral("ListEdit_F"));
     BuildControls();
     LayOutControls();
@@ -130,7 +129,7 @@ void TListEdit_F::SetTabOrder() {
 }
 
 void TListEdit_F::OpenListEditor(bm::EditedList list) {
-    bm::Boatmeet* meet = form_.Session().Meet();
+    bm::Boatmeet* meet = session_.Meet();
     if (!meet)
         return;
     list_ = list;
@@ -155,8 +154,6 @@ void TListEdit_F::OpenListEditor(bm::EditedList list) {
 }
 
 void TListEdit_F::ReloadFromMeet() {
-    if (!editor_ || !isVisible())
-        return;
     editor_->Reload();
     ShowList();
 }
@@ -192,12 +189,7 @@ std::string TListEdit_F::StepName() const {
 
 void TListEdit_F::Finish(const bm::EditResult& result) {
     ShowList();
-    if (!result.Stop.empty())
-        bm::Messages().Inform(result.Stop);
-    for (const std::string& warning : result.Warnings)
-        bm::Messages().Inform(warning);
-    if (result.RefreshAll)
-        form_.MeetChanged(StepName());
+    session_.Finish(result, StepName(), {}, OwnChange(bm::aspect::Lists));
 }
 
 void TListEdit_F::DoClick() {
@@ -212,7 +204,7 @@ void TListEdit_F::DoOKB() {
         return;
     const std::string typed = Std(Modify_E);
     Modify_E->clear();
-    Finish(editor_->Rename(typed, Ask));
+    Finish(editor_->Rename(typed, session_.Messages().Confirmation()));
 }
 
 void TListEdit_F::DoUp() {
@@ -237,7 +229,7 @@ void TListEdit_F::DoSortEvent() {
 
 void TListEdit_F::DoDelete() {
     if (editor_)
-        Finish(editor_->Delete(Ask));
+        Finish(editor_->Delete(session_.Messages().Confirmation()));
 }
 
 void TListEdit_F::DoAdd() {
@@ -252,7 +244,7 @@ void TListEdit_F::DoSponsorSet() {
 
 void TListEdit_F::DoEntryFeeSet() {
     if (editor_)
-        Finish(editor_->SetSide2(Std(Set2_E), Ask));
+        Finish(editor_->SetSide2(Std(Set2_E), session_.Messages().Confirmation()));
 }
 
 void TListEdit_F::DoClose() {

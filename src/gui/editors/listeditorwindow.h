@@ -4,7 +4,7 @@
 #pragma once
 
 #include "engine/editors/listeditor.h"
-#include "gui/mainwindow/meetview.h"
+#include "gui/common/sessionview.h"
 
 #include <QWidget>
 
@@ -15,22 +15,20 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class TForm1;
 
-class TListEdit_F : public QWidget, public MeetView {
+class TListEdit_F : public QWidget, public SessionView {
     Q_OBJECT
 public:
-    // The editor works on the meet that the main window holds.
-    explicit TListEdit_F(TForm1& form, QWidget* parent = nullptr);
+    // The editor works on the session's meet.
+    explicit TListEdit_F(bm::MeetSession& session, QWidget* parent = nullptr);
     ~TListEdit_F() override;
 
     // Shows the editor on the events or the clubs of the open meet, no line
     // selected; does nothing without a meet.
     void OpenListEditor(bm::EditedList list);
 
-    // MeetView: refresh all reloads the list, keeping the selected position;
-    // another meet closes the editor.
-    void ReloadFromMeet() override;
+    // A change made elsewhere reloads the list, keeping the selected
+    // position; another meet closes the editor.
     void MeetReplaced() override;
 
     // --- Handlers of the controls ---
@@ -47,6 +45,8 @@ public:
     void DoClose();
 
 protected:
+    bool Showing() const override { return isVisible() && editor_; }
+    void ReloadFromMeet() override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -59,13 +59,11 @@ private:
     void ShowList();
     // The three edits of the selected line.
     void ShowValues();
-    // After a button: the list shown anew, the stop and the warnings shown,
-    // and the change recorded with refresh all when the action asks for it.
+    // After a button: the list shown anew, then the result handed to the session.
     void Finish(const bm::EditResult& result);
     // The name of the undoable step of a change here.
     std::string StepName() const;
 
-    TForm1& form_;
     std::unique_ptr<bm::ListEditor> editor_;
     bm::EditedList list_ = bm::EditedList::Events;
 

@@ -3,7 +3,6 @@
 #include "engine/import/makedata.h"
 #include "engine/model/text.h"
 #include "engine/session/meetsession.h"
-#include "engine/session/messages.h"
 #include "gui/common/dialogprovider.h"
 #include "gui/common/textconversion.h"
 
@@ -108,7 +107,7 @@ void TMakeData_F::DoGenerate() {
     // Generated data written over the open meet's file would replace the
     // regatta on disk while the window still shows it.
     if (session_.HasMeet() && SameFile(OFName_E->text(), Text(session_.FileName()))) {
-        bm::Messages().Inform(TestDataOverOpenMeetText);
+        session_.Messages().Inform(TestDataOverOpenMeetText);
         return;
     }
     bm::GenerateParams params;
@@ -120,7 +119,7 @@ void TMakeData_F::DoGenerate() {
     params.BoatShares = Count(BS_E);
     std::string message;
     bm::WriteGeneratedMeet(params, OFName_E->text().toStdString(), message);
-    bm::Messages().Inform(message);
+    session_.Messages().Inform(message);
 }
 
 void TMakeData_F::DoClose() {

@@ -3,7 +3,6 @@
 // at start-up, and a warning when it cannot be written.
 #include "gui/mainwindow/mainwindow.h"
 
-#include "engine/session/messages.h"
 #include "gui/common/textconversion.h"
 
 #include <QAction>
@@ -11,13 +10,11 @@
 #include <QDir>
 
 void TForm1::EditUndo() {
-    if (session_.Undo())
-        RefreshAll();
+    session_.Undo();
 }
 
 void TForm1::EditRedo() {
-    if (session_.Redo())
-        RefreshAll();
+    session_.Redo();
 }
 
 void TForm1::UpdateEditActions() {
@@ -38,8 +35,7 @@ void TForm1::StartUp(const QString& meetFile) {
         return;
     }
     DoAbout();
-    if (session_.OfferRecovery())
-        MeetReplaced();
+    session_.OfferRecovery();
 }
 
 void TForm1::SetRecoveryFolder(const QString& folder) {
@@ -58,7 +54,7 @@ void TForm1::CheckRecoveryCopy() {
         return;
     }
     recoveryWarned_ = true;
-    bm::Messages().Inform("Could not write the recovery copy of your changes to " +
+    session_.Messages().Inform("Could not write the recovery copy of your changes to " +
                           QDir::toNativeSeparators(recoveryFolder_).toStdString() +
                           ". If Boatmeet ends without saving, unsaved changes are lost: "
                           "save often.");

@@ -4,10 +4,8 @@
 
 #include "engine/import/vexaapply.h"
 #include "engine/reports/reportoutput.h"
-#include "engine/session/messages.h"
 #include "gui/common/dialogprovider.h"
 #include "gui/common/textconversion.h"
-#include "gui/dialogs/inputdialog.h"
 #include "gui/draweditor/eventsplitter.h"
 #include "gui/import/testdatawindow.h"
 #include "gui/mainwindow/reportview.h"
@@ -33,13 +31,8 @@ std::string TForm1::ChooseMeetFile(const std::string& proposed) {
     return dialogs_.SaveFileName(this, request).toStdString();
 }
 
-std::string TForm1::AskText(const std::string& caption, const std::string& prompt,
-                            const std::string& text) {
-    return GetData->Ask(Text(caption), Text(prompt), Text(text)).toStdString();
-}
-
-void TForm1::ReadSettings() {
-    bm::LoadCurrentSettings(store_);
+std::string TForm1::ReadSettings() {
+    return bm::LoadCurrentSettings(store_);
 }
 
 std::vector<std::string> TForm1::RecentFiles() {
@@ -76,13 +69,11 @@ void TForm1::FileReopen(const QString& name) {
 }
 
 void TForm1::OpenLast() {
-    if (session_.OpenLast())
-        MeetReplaced();
+    session_.OpenLast();
 }
 
 void TForm1::OpenFile(const QString& name) {
-    if (session_.OpenFile(name.toStdString()))
-        MeetReplaced();
+    session_.OpenFile(name.toStdString());
 }
 
 void TForm1::FileSave() {
@@ -103,33 +94,26 @@ void TForm1::FileExit() {
 
 void TForm1::OpsCreateNew() {
     session_.CreateNew();
-    MeetReplaced();
 }
 
 void TForm1::OpsChangeTitle() {
-    if (session_.ChangeTitleAndDate())
-        RefreshAll();
+    session_.ChangeTitleAndDate();
 }
 
 void TForm1::OpnsSplit() {
-    bm::Boatmeet* meet = session_.Meet();
-    if (meet && ESplitF->Split(*meet))
-        MeetChanged("Split Event");
+    ESplitF->Split();
 }
 
 void TForm1::OpnsDraw() {
-    if (session_.DrawAllEvents())
-        RefreshAll();
+    session_.DrawAllEvents();
 }
 
 void TForm1::OpnsNumberRaces() {
-    if (session_.NumberRaces())
-        RefreshAll();
+    session_.NumberRaces();
 }
 
 void TForm1::OpnsNumberCrews(bool byEvent) {
-    if (session_.NumberCrews(byEvent))
-        RefreshAll();
+    session_.NumberCrews(byEvent);
 }
 
 void TForm1::OpnsTestData() {
@@ -140,9 +124,10 @@ void TForm1::OpnsTestData() {
 // crews it made are a change of the meet, and its report stays on screen
 // under "Display Locked" (a view locked before keeps its text).
 void TForm1::VEXATest() {
+    bm::MessageHandler& messages = session_.Messages();
     bm::VexaLoadDialogs load;
-    load.Ask = [](const std::string& question) { return bm::Messages().Ask(question); };
-    load.Inform = [](const std::string& text) { bm::Messages().Inform(text); };
+    load.Ask = messages.Confirmation();
+    load.Inform = [&messages](const std::string& text) { messages.Inform(text); };
     load.ChooseCsvFile = [this](const std::string& title) {
         return dialogs_.OpenFileName(this, QStringLiteral("CSV files (*.csv)"), Text(title))
             .toStdString();
@@ -151,7 +136,7 @@ void TForm1::VEXATest() {
     if (!bm::RunVexaLoad(session_.Meet(), QCoreApplication::applicationDirPath().toStdString(),
                          load, report))
         return;
-    MeetChanged("Load VEXA");
+    session_.Changed("Load VEXA");
     Panel1->LoadView(bm::ReportLines(report));
     Panel1->LockDisplay();
 }

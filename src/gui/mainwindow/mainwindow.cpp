@@ -1,13 +1,11 @@
 #include "gui/mainwindow/mainwindow.h"
 
 #include "engine/model/settings.h"
-#include "engine/session/messages.h"
 #include "gui/common/dialogprovider.h"
 #include "gui/common/menuactions.h"
 #include "gui/common/textconversion.h"
 #include "gui/dialogs/aboutbox.h"
 #include "gui/dialogs/helpwindow.h"
-#include "gui/dialogs/inputdialog.h"
 #include "gui/dialogs/preferencesdialog.h"
 #include "gui/dialogs/progressdialog.h"
 #include "gui/draweditor/draweditor.h"
@@ -15,7 +13,6 @@
 #include "gui/editors/creweditorwindow.h"
 #include "gui/editors/listeditorwindow.h"
 #include "gui/import/testdatawindow.h"
-#include "gui/mainwindow/meetview.h"
 #include "gui/mainwindow/reportview.h"
 #include "gui/raceday/infowindow.h"
 #include "gui/raceday/raceeditor.h"
@@ -29,6 +26,7 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -45,10 +43,12 @@ constexpr const char* MeetCommands[] = {
 
 } // namespace
 
-TForm1::TForm1(bm::SettingsStore& store, DialogProvider& dialogs, QWidget* parent)
-    : QMainWindow(parent), store_(store), dialogs_(dialogs), session_(*this),
+TForm1::TForm1(bm::SettingsStore& store, DialogProvider& dialogs, bm::MessageHandler& messages,
+               QWidget* parent)
+    : QMainWindow(parent), store_(store), dialogs_(dialogs), session_(*this, messages),
       helpFolder_(QCoreApplication::applicationDirPath()) {
     setObjectName(Text("Form1"));
+    session_.AddObserver(*this);
     auto* client = new QWidget(this);
     client->setObjectName(Text("Client"));
     setCentralWidget(client);
@@ -56,27 +56,10 @@ TForm1::TForm1(bm::SettingsStore& store, DialogProvider& dialogs, QWidget* paren
     Panel1 = new ReportView(session_, dialogs_, client);
     BuildMenus();
     LayOutClient();
-    ListEdit_F = new TListEdit_F(*this, this);
-    AddMeetView(ListEdit_F);
-    CEdit = new TCEdit(*this, this);
-    AddMeetView(CEdit);
-    GetData = new TFGetData(this);
-    ProgressF = new TProgressF(this);
-    PrefsF = new TPrefsF(this);
-    AboutBox = new TAboutBox(this);
-    HelpF = new THelpF(this);
+    BuildWindows();
     recoveryCheck_.setSingleShot(true);
     recoveryCheck_.setInterval(2000);
     connect(&recoveryCheck_, &QTimer::timeout, this, &TForm1::CheckRecoveryCopy);
-    DEdit = new TDEdit(*this);
-    AddMeetView(DEdit);
-    // While the draw editor is open the report view shows the draw it edits.
-    Panel1->SetTakenOver([this] { return DEdit->isVisible(); });
-    ESplitF = new TESplitF(this);
-    MakeData_F = new TMakeData_F(dialogs_, session_, this);
-    RaceEdit_F = new TRaceEdit_F(*this);
-    RaceResults = new TRaceResults(*this);
-    Info_F = new TInfo_F(*this);
     RefreshDisplay();
     UpdateEditActions();
     SetWindowTitle();
@@ -84,7 +67,36 @@ TForm1::TForm1(bm::SettingsStore& store, DialogProvider& dialogs, QWidget* paren
     resize(960, 680);
 }
 
-TForm1::~TForm1() = default;
+// Every window is made once and reused; each takes the session (and the
+// dialogs it needs) and follows the meet as the session's observer.
+void TForm1::BuildWindows() {
+    ListEdit_F = new TListEdit_F(session_, this);
+    CEdit = new TCEdit(session_, this);
+    ProgressF = new TProgressF(this);
+    PrefsF = new TPrefsF(this);
+    AboutBox = new TAboutBox(this);
+    HelpF = new THelpF(this);
+    DEdit = new TDEdit(session_, this);
+    // While the draw editor is open the report view shows the draw it edits.
+    Panel1->SetTakenOver([this] { return DEdit->isVisible(); });
+    connect(DEdit, &TDEdit::ViewChanged, this, [this] { Panel1->LoadView(DEdit->ViewLines()); });
+    connect(DEdit, &QDialog::finished, Panel1, &ReportView::RefreshDisplay);
+    ESplitF = new TESplitF(session_, this);
+    MakeData_F = new TMakeData_F(dialogs_, session_, this);
+    RaceEdit_F = new TRaceEdit_F(session_, *ProgressF, this);
+    RaceResults = new TRaceResults(session_, this);
+    Info_F = new TInfo_F(session_, this);
+}
+
+// The windows observe the session, a member of this window: they go first.
+TForm1::~TForm1() {
+    for (QWidget* window : std::initializer_list<QWidget*>{ListEdit_F, CEdit, DEdit, ESplitF,
+                                                           MakeData_F, RaceEdit_F, RaceResults,
+                                                           Info_F})
+        delete window;
+    delete takeCentralWidget();
+    session_.RemoveObserver(*this);
+}
 
 QAction* TForm1::AddAction(QMenu* menu, const char* caption, const char* name,
                            void (TForm1::*handler)()) {
@@ -242,10 +254,8 @@ void TForm1::DoRefresh() {
         offeringReload_ = true;
         const bool reloaded = session_.OfferReload();
         offeringReload_ = false;
-        if (reloaded) {
-            MeetReplaced();
+        if (reloaded)
             return;
-        }
     }
     RefreshDisplay();
 }
@@ -268,32 +278,30 @@ void TForm1::CheckClose(QCloseEvent* event) {
     event->accept();
 }
 
-void TForm1::MeetChanged(std::string_view step, std::string_view group) {
-    session_.RecordChange(step, group);
-    RefreshAll();
-}
-
-void TForm1::AddMeetView(MeetView* view) {
-    views_.push_back(view);
-}
-
-void TForm1::MeetReplaced() {
-    for (MeetView* view : views_)
-        view->MeetReplaced();
-    RefreshAll();
-}
-
-void TForm1::RefreshAll() {
+void TForm1::MeetChanged(const bm::MeetChanges&) {
     SetWindowTitle();
     UpdateEditActions();
     // The recovery copy of this change is written shortly: look at how that went.
     if (!recoveryFolder_.isEmpty() && !recoveryWarned_)
         recoveryCheck_.start();
     EnableMeetCommands();
-    if (session_.HasMeet())
-        for (MeetView* view : views_)
-            view->ReloadFromMeet();
-    RefreshDisplay();
+}
+
+void TForm1::MeetReplaced() {
+    SetWindowTitle();
+    UpdateEditActions();
+    EnableMeetCommands();
+}
+
+void TForm1::RefreshAll() {
+    session_.SettingsChanged();
+    session_.NotifyObservers();
+}
+
+// The observers are told once the event that made the changes is handled:
+// the call is posted to this window, so none runs after it is gone.
+void TForm1::Post(std::function<void()> call) {
+    QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
 }
 
 void TForm1::EnableMeetCommands() {
@@ -339,20 +347,21 @@ void TForm1::EditInfo() {
 }
 
 void TForm1::EditPreferences() {
-    bm::LoadCurrentSettings(store_);
+    if (const std::string problem = ReadSettings(); !problem.empty())
+        session_.Messages().Inform(problem);
     PrefsF->Fill(bm::CurrentSettings());
     if (PrefsF->exec() != QDialog::Accepted)
         return;
     PrefsF->Apply(bm::CurrentSettings());
     store_.Write(bm::CurrentSettings());
-    RefreshAll();
+    session_.SettingsChanged();
 }
 
 void TForm1::DoHelp() {
     const QString name = QDir(helpFolder_).filePath(Text("Boatmeet.html"));
     if (!QFileInfo(name).isFile()) {
-        bm::Messages().Inform("Cannot find Help File: " +
-                              QDir::toNativeSeparators(name).toStdString());
+        session_.Messages().Inform("Cannot find Help File: " +
+                                   QDir::toNativeSeparators(name).toStdString());
         return;
     }
     HelpF->ShowContents(name);

@@ -1,7 +1,8 @@
 // TForm1: the main window: the open meet with its file flows, the meet-wide
 // commands, the report panel, and the way into every editor and dialog. The
-// flows themselves are the engine's MeetSession; this window supplies the
-// dialogs and shows the results.
+// flows themselves are the engine's MeetSession, which this window holds and
+// hands to every window; the window supplies the session's dialogs and, as
+// one of the session's observers, keeps its title and Edit menu with the meet.
 #pragma once
 
 #include "engine/session/meetsession.h"
@@ -9,12 +10,11 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 class DialogProvider;
-class MeetView;
 class QAction;
 class QMenu;
 class QToolButton;
@@ -24,7 +24,6 @@ class TDEdit;
 class TESplitF;
 class TCEdit;
 class TListEdit_F;
-class TFGetData;
 class TInfo_F;
 class THelpF;
 class TMakeData_F;
@@ -42,11 +41,13 @@ class SettingsStore;
 // without an argument.
 QString MeetFileArgument(const QStringList& arguments);
 
-class TForm1 : public QMainWindow, private bm::SessionHost {
+class TForm1 : public QMainWindow, private bm::SessionHost, private bm::MeetObserver {
     Q_OBJECT
 public:
-    // The window works with the given settings store and dialogs; neither is owned.
-    TForm1(bm::SettingsStore& store, DialogProvider& dialogs, QWidget* parent = nullptr);
+    // The window works with the given settings store, dialogs and messages;
+    // none is owned.
+    TForm1(bm::SettingsStore& store, DialogProvider& dialogs, bm::MessageHandler& messages,
+           QWidget* parent = nullptr);
     ~TForm1() override;
 
     // --- File (filecommands.cpp) ---
@@ -102,20 +103,9 @@ public:
     // The folder where the help file is looked for (the program's folder by default).
     void SetHelpFolder(const QString& folder) { helpFolder_ = folder; }
 
-    // Every open editor reloads from the meet, the title follows the meet and
-    // the report view is produced again.
+    // Every open window reloads from the meet at once, the title follows the
+    // meet and the report view is produced again (after the preferences).
     void RefreshAll();
-    // Every change a window makes to the meet ends here: the change becomes
-    // one undoable step named for the menu ("Crew change"), changes of one
-    // group (bm::TypingGroup: the same field of the same crew or entry while
-    // typing) are one step, the recovery copy follows, and refresh all runs.
-    void MeetChanged(std::string_view step, std::string_view group = {});
-    // A window over the meet that refresh all reaches (not owned; it lives as
-    // long as the main window).
-    void AddMeetView(MeetView* view);
-    void SetWindowTitle();
-    // The commands that need a meet are enabled exactly while one is open.
-    void EnableMeetCommands();
     bm::MeetSession& Session() { return session_; }
     TProgressF* ProgressWindow() const { return ProgressF; }
 
@@ -126,11 +116,14 @@ protected:
 private:
     // SessionHost
     std::string ChooseMeetFile(const std::string& proposed) override;
-    std::string AskText(const std::string& caption, const std::string& prompt,
-                        const std::string& text) override;
-    void ReadSettings() override;
+    std::string ReadSettings() override;
     std::vector<std::string> RecentFiles() override;
     void AddRecentFile(const std::string& name) override;
+    void Post(std::function<void()> call) override;
+    // MeetObserver: the title, the Edit menu and the commands follow the
+    // meet; another meet shows in them at once.
+    void MeetChanged(const bm::MeetChanges& changes) override;
+    void MeetReplaced() override;
 
     void BuildMenus();
     void BuildFileMenu();
@@ -144,6 +137,9 @@ private:
     QToolButton* AddToolButton(const char* name, const char* text, const char* hint,
                                void (TForm1::*handler)());
     void DoRefresh();
+    void SetWindowTitle();
+    // The commands that need a meet are enabled exactly while one is open.
+    void EnableMeetCommands();
     // The Edit menu names the steps that Undo and Redo would take back or
     // bring back, and offers only what there is.
     void UpdateEditActions();
@@ -151,15 +147,12 @@ private:
     // changes are not safe from a crash.
     void CheckRecoveryCopy();
     void CheckClose(QCloseEvent* event);
-    // After a meet was opened or created: the views let go of the old one,
-    // then everything is shown anew.
-    void MeetReplaced();
+    void BuildWindows();
 
     bm::SettingsStore& store_;
     DialogProvider& dialogs_;
     bm::MeetSession session_;
     QString helpFolder_;
-    std::vector<MeetView*> views_;
     // While the reload question is up, coming back to the window asks nothing.
     bool offeringReload_ = false;
 
@@ -175,7 +168,6 @@ private:
 
     TListEdit_F* ListEdit_F = nullptr;
     TCEdit* CEdit = nullptr;
-    TFGetData* GetData = nullptr;
     TProgressF* ProgressF = nullptr;
     TPrefsF* PrefsF = nullptr;
     TAboutBox* AboutBox = nullptr;

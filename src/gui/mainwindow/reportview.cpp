@@ -5,7 +5,6 @@
 #include "engine/reports/catalogue.h"
 #include "engine/reports/reportoutput.h"
 #include "engine/session/meetsession.h"
-#include "engine/session/messages.h"
 #include "gui/common/dialogprovider.h"
 #include "gui/common/menuactions.h"
 #include "gui/common/printing.h"
@@ -26,8 +25,9 @@
 
 #include <sstream>
 
-ReportView::ReportView(const bm::MeetSession& session, DialogProvider& dialogs, QWidget* parent)
-    : QWidget(parent), session_(session), dialogs_(dialogs), printer_(MakeReportPrinter()) {
+ReportView::ReportView(bm::MeetSession& session, DialogProvider& dialogs, QWidget* parent)
+    : QWidget(parent), SessionView(session, bm::aspect::All), dialogs_(dialogs),
+      printer_(MakeReportPrinter()) {
     setObjectName(Text("Panel1"));
     BuildSelectors();
     BuildView();
@@ -154,7 +154,7 @@ QString ReportView::ChooseOutputFile(const char* filter, const char* suffix) {
 
 void ReportView::WriteOutput(const QString& name, const std::string& content) {
     if (!bm::WriteFileSafely(name.toStdString(), content))
-        bm::Messages().Inform("Could not write to file : " + name.toStdString());
+        session_.Messages().Inform("Could not write to file : " + name.toStdString());
 }
 
 void ReportView::SaveViewAsText() {
@@ -199,14 +199,14 @@ void ReportView::SaveViewAsPdf() {
     if (!bm::WritePdfReport(name.toStdString(), printer_->pageLayout(), REdit->font(), ViewLines(),
                             bm::CurrentSettings().SplitOnBlankLine,
                             DSelect_CB->currentText().toStdString()))
-        bm::Messages().Inform("Could not write to file : " + name.toStdString());
+        session_.Messages().Inform("Could not write to file : " + name.toStdString());
 }
 
 void ReportView::PrintView() {
     printer_->setDocName(DSelect_CB->currentText());
     if (!bm::PrintReportLines(*printer_, REdit->font(), ViewLines(),
                               bm::CurrentSettings().SplitOnBlankLine))
-        bm::Messages().Inform("Could not start printing: no printer is available.");
+        session_.Messages().Inform("Could not start printing: no printer is available.");
 }
 
 void ReportView::PrinterSetup() {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "engine/draw/drawdisplay.h"
+#include "gui/common/sessionview.h"
 
 #include <QWidget>
 
@@ -21,17 +22,16 @@ class QMenu;
 class QPrinter;
 class ReportLinesView;
 
-namespace bm {
-class MeetSession;
-}
-
-class ReportView : public QWidget {
+class ReportView : public QWidget, public SessionView {
     Q_OBJECT
 public:
-    // The panel shows the reports of the session's meet and asks through the
-    // dialogs; neither is owned.
-    ReportView(const bm::MeetSession& session, DialogProvider& dialogs, QWidget* parent = nullptr);
+    // The panel shows the reports of the session's meet, produced again at
+    // every change, and asks through the dialogs; neither is owned.
+    ReportView(bm::MeetSession& session, DialogProvider& dialogs, QWidget* parent = nullptr);
     ~ReportView() override;
+
+    // The view keeps nothing of the meet: the next change shows the new one.
+    void MeetReplaced() override {}
 
     // Produces the selected report of the open meet and shows it, unless a
     // window has taken the view over.
@@ -59,6 +59,12 @@ public:
     void ChooseViewFont();
     QPrinter& Printer() { return *printer_; }
 
+protected:
+    // SessionView: the panel is the main window's, on screen while the
+    // program runs.
+    bool Showing() const override { return true; }
+    void ReloadFromMeet() override { RefreshDisplay(); }
+
 private:
     void BuildSelectors();
     void BuildView();
@@ -69,7 +75,6 @@ private:
     QString ChooseOutputFile(const char* filter, const char* suffix);
     void WriteOutput(const QString& name, const std::string& content);
 
-    const bm::MeetSession& session_;
     DialogProvider& dialogs_;
     std::unique_ptr<QPrinter> printer_;
     std::function<bool()> takenOver_;

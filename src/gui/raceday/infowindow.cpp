@@ -1,7 +1,7 @@
 #include "gui/raceday/infowindow.h"
 
+#include "engine/session/meetsession.h"
 #include "gui/common/radiogroup.h"
-#include "gui/mainwindow/mainwindow.h"
 #include "gui/raceday/racedaycontrols.h"
 
 #include <QHBoxLayout>
@@ -11,7 +11,8 @@
 
 using namespace raceday;
 
-TInfo_F::TInfo_F(TForm1& form) : QWidget(&form, Qt::Window), form_(form) {
+TInfo_F::TInfo_F(bm::MeetSession& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), SessionView(session, bm::aspect::All & ~bm::aspect::Title) {
     setObjectName(QStringLiteral("Info_F"));
     setWindowTitle(QStringLiteral("Race or Competitor Information"));
     RaceOrCrew_RG = new RadioGroup("RaceOrCrew_RG", "Info to Display", {"Race", "Crew"}, 2);
@@ -46,11 +47,10 @@ TInfo_F::TInfo_F(TForm1& form) : QWidget(&form, Qt::Window), form_(form) {
     connect(Number_ME, &QLineEdit::textChanged, this, &TInfo_F::NewNumber);
     connect(Close_B, &QPushButton::clicked, this, &TInfo_F::DoCloseB);
     resize(720, 560);
-    form_.AddMeetView(this);
 }
 
 void TInfo_F::ShowInfo() {
-    if (!form_.Session().Meet())
+    if (!session_.Meet())
         return;
     // The meet may have changed while the window was hidden.
     Reread();
@@ -60,9 +60,9 @@ void TInfo_F::ShowInfo() {
     Number_ME->setFocus();
 }
 
-void TInfo_F::ReloadFromMeet() {
-    if (isVisible())
-        Reread();
+void TInfo_F::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    CatchUp();
 }
 
 // The same number again: the text keeps its place in the view.
@@ -84,7 +84,7 @@ void TInfo_F::ChangeDataType() {
 }
 
 void TInfo_F::NewNumber() {
-    bm::Boatmeet* meet = form_.Session().Meet();
+    bm::Boatmeet* meet = session_.Meet();
     QString text;
     if (meet) {
         const bool crew = RaceOrCrew_RG->ItemIndex() == 1;

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "engine/draw/crewraceinfo.h"
-#include "gui/mainwindow/meetview.h"
+#include "gui/common/sessionview.h"
 
 #include <QWidget>
 
@@ -14,18 +14,16 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class RadioGroup;
-class TForm1;
 
-class TInfo_F : public QWidget, public MeetView {
+class TInfo_F : public QWidget, public SessionView {
     Q_OBJECT
 public:
-    explicit TInfo_F(TForm1& form);
+    // The window reads the session's meet.
+    TInfo_F(bm::MeetSession& session, QWidget* parent);
 
     // Shows the window over the open meet (the Info Editor command).
     void ShowInfo();
 
-    // MeetView: refresh all reads the current number again.
-    void ReloadFromMeet() override;
     void MeetReplaced() override;
 
     // --- Handlers ---
@@ -33,10 +31,15 @@ public:
     void NewNumber();
     void DoCloseB();
 
+protected:
+    // A change anywhere reads the current number again.
+    bool Showing() const override { return isVisible(); }
+    void ReloadFromMeet() override { Reread(); }
+    void showEvent(QShowEvent* event) override;
+
 private:
     void Reread();
 
-    TForm1& form_;
     bm::InformationView view_;
 
     RadioGroup* RaceOrCrew_RG = nullptr;

@@ -28,7 +28,8 @@ QLabel* Note(const char* name, const char* text, bool bold) {
 
 } // namespace
 
-TRPEdit::TRPEdit(QWidget* parent) : QDialog(parent) {
+TRPEdit::TRPEdit(bm::MessageHandler& messages, QWidget* parent)
+    : QDialog(parent), messages_(messages) {
     setObjectName(QStringLiteral("RPEdit"));
     setWindowTitle(Text(bm::PeriodDialogCaption));
     setModal(true);
@@ -112,7 +113,7 @@ void TRPEdit::DoOK() {
         Interval_E->setFocus();
         break;
     case bm::PeriodCheck::Refused:
-        bm::Messages().Inform(refusal);
+        messages_.Inform(refusal);
         break;
     }
 }

@@ -12,10 +12,15 @@ class QLineEdit;
 class QPushButton;
 class RadioGroup;
 
+namespace bm {
+class MessageHandler;
+}
+
 class TRPEdit : public QDialog {
     Q_OBJECT
 public:
-    explicit TRPEdit(QWidget* parent = nullptr);
+    // Refusals are shown through the messages.
+    explicit TRPEdit(bm::MessageHandler& messages, QWidget* parent = nullptr);
 
     // Shows the dialog modally, preset with the record; on Ok the record holds
     // the period entered. Delete is offered only for a period that exists.
@@ -42,5 +47,6 @@ private:
     QPushButton* OK_B = nullptr;
     QPushButton* Cancel_B = nullptr;
     QPushButton* Delete_B = nullptr;
+    bm::MessageHandler& messages_;
     bm::RacePeriod period_;
 };

@@ -1,15 +1,15 @@
 #include "gui/raceday/raceeditor.h"
 
+#include "engine/editors/periodeditor.h"
+#include "engine/editors/raceeditor.h"
 #include "engine/model/boatmeet.h"
 #include "engine/model/text.h"
 #include "engine/reports/racepanels.h"
-#include "engine/editors/raceeditor.h"
 #include "engine/schedule/schedulefit.h"
 #include "engine/session/history.h"
-#include "engine/session/messages.h"
+#include "engine/session/meetsession.h"
 #include "gui/common/radiogroup.h"
 #include "gui/dialogs/progressdialog.h"
-#include "gui/mainwindow/mainwindow.h"
 #include "gui/raceday/periodeditor.h"
 #include "gui/raceday/racecheck.h"
 #include "gui/raceday/racedaycontrols.h"
@@ -24,10 +24,6 @@
 using namespace raceday;
 
 namespace {
-
-const bm::Confirm AskUser = [](const std::string& question) {
-    return bm::Messages().Ask(question);
-};
 
 // Shows the value unless the edit already reads as it (as typed, "007" or an
 // empty edit for 0, say), so that a refresh while typing leaves the text alone.
@@ -45,10 +41,12 @@ QGroupBox* Group(const char* name, const char* title, QLayout* layout) {
 
 } // namespace
 
-TRaceEdit_F::TRaceEdit_F(TForm1& form) : QWidget(&form, Qt::Window), form_(form) {
+TRaceEdit_F::TRaceEdit_F(bm::MeetSession& session, TProgressF& progress, QWidget* parent)
+    : QWidget(parent, Qt::Window), SessionView(session, bm::aspect::All & ~bm::aspect::Title),
+      progress_(progress) {
     setObjectName(QStringLiteral("RaceEdit_F"));
     setWindowTitle(QStringLiteral("Race Editor"));
-    RPEdit = new TRPEdit(this);
+    RPEdit = new TRPEdit(session_.Messages(), this);
     RaceChk_F = new TRaceChk_F(this);
     Close_B = NamedButton("Close_B", "&Close");
     auto* closeRow = new QHBoxLayout;
@@ -60,7 +58,6 @@ TRaceEdit_F::TRaceEdit_F(TForm1& form) : QWidget(&form, Qt::Window), form_(form)
     layout->addLayout(closeRow);
     connect(Close_B, &QPushButton::clicked, this, &TRaceEdit_F::DoClose);
     resize(760, 720);
-    form_.AddMeetView(this);
 }
 
 QWidget* TRaceEdit_F::ManualPanel() {
@@ -129,7 +126,7 @@ QLineEdit* TRaceEdit_F::LeastTimeEdit(const char* name) {
     const std::string group = bm::TypingGroup("meet", 0, name);
     connect(edit, &QLineEdit::textEdited, this,
             [this, group] { SetASTimes("Least times", group); });
-    connect(edit, &QLineEdit::editingFinished, this, [this] { form_.Session().EndTyping(); });
+    connect(edit, &QLineEdit::editingFinished, this, [this] { session_.EndTyping(); });
     return edit;
 }
 
@@ -190,7 +187,7 @@ QWidget* TRaceEdit_F::SchedulingButtons() {
 }
 
 bm::Boatmeet* TRaceEdit_F::Meet() const {
-    return form_.Session().Meet();
+    return session_.Meet();
 }
 
 void TRaceEdit_F::OpenRaceEditor() {
@@ -229,13 +226,16 @@ void TRaceEdit_F::FillFields(bool all) {
 }
 
 void TRaceEdit_F::ReloadFromMeet() {
-    if (!isVisible() || !Meet())
-        return;
     const bool ready = ready_;
     ready_ = false;
     FillFields(false);
     ChgeRaceNo();
     ready_ = ready;
+}
+
+void TRaceEdit_F::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    CatchUp();
 }
 
 void TRaceEdit_F::MeetReplaced() {
@@ -262,7 +262,8 @@ void TRaceEdit_F::ChgeRaceNo() {
 
 void TRaceEdit_F::DoSetTime() {
     if (Meet())
-        Apply(bm::SetRaceTime(*Meet(), Std(RaceNo_E), Std(Time_E)), "Race time");
+        Apply(bm::SetRaceTime(*Meet(), Std(RaceNo_E), Std(Time_E)), "Race time",
+              bm::aspect::Races);
 }
 
 void TRaceEdit_F::SetASTimes(std::string_view step, std::string_view group) {
@@ -271,36 +272,39 @@ void TRaceEdit_F::SetASTimes(std::string_view step, std::string_view group) {
         return;
     bm::SetLeastTimes(*meet, Std(BRTime_E), Std(DUTime_E), Std(BSTime_E));
     bm::SetSchedulingChoices(*meet, SType_RG->ItemIndex(), fType_RG->ItemIndex());
-    form_.MeetChanged(step, group);
+    session_.Changed(step, group, OwnChange(bm::aspect::Periods));
 }
 
 void TRaceEdit_F::DoAddRacePeriod() {
-    if (Meet() && bm::AddRacePeriod(*Meet(), [this](bm::RacePeriod& record) {
-            return RPEdit->Edit(record, false);
-        }))
-        form_.MeetChanged("Race periods");
+    if (Meet())
+        Apply(bm::AddRacePeriod(
+                  *Meet(), [this](bm::RacePeriod& record) { return RPEdit->Edit(record, false); }),
+              "Race periods", bm::aspect::Periods);
 }
 
 void TRaceEdit_F::EditRacePeriod(QListWidgetItem* item) {
-    if (Meet() && item &&
-        bm::EditRacePeriod(*Meet(), RaceP_LB->row(item),
-                           [this](bm::RacePeriod& record) { return RPEdit->Edit(record, true); }))
-        form_.MeetChanged("Race periods");
+    if (Meet() && item)
+        Apply(bm::EditRacePeriod(
+                  *Meet(), RaceP_LB->row(item),
+                  [this](bm::RacePeriod& record) { return RPEdit->Edit(record, true); }),
+              "Race periods", bm::aspect::Periods);
 }
 
 void TRaceEdit_F::DoClearRaces() {
     if (Meet())
-        Apply(bm::ClearTimesInEditor(*Meet(), AskUser), "Clear race times");
+        Apply(bm::ClearTimesInEditor(*Meet(), session_.Messages().Confirmation()),
+              "Clear race times", bm::aspect::Races);
 }
 
 void TRaceEdit_F::DoRealign() {
     if (Meet())
-        Apply(bm::RealignInEditor(*Meet(), AskUser), "Re-time races");
+        Apply(bm::RealignInEditor(*Meet(), session_.Messages().Confirmation()), "Re-time races",
+              bm::aspect::Races);
 }
 
 void TRaceEdit_F::DoFixed() {
     if (Meet())
-        Apply(bm::ScheduleFixedInEditor(*Meet()), "Fixed order");
+        Apply(bm::ScheduleFixedInEditor(*Meet()), "Fixed order", bm::aspect::Races);
 }
 
 // The scheduler runs on this thread; the progress window, modal while it
@@ -311,25 +315,26 @@ void TRaceEdit_F::DoSchedule() {
     if (!meet || busy_)
         return;
     busy_ = true;
-    TProgressF& progress = *form_.ProgressWindow();
-    const bm::ScheduleHooks hooks{[&progress] { progress.ShowProgress(); },
-                                  [&progress](int percent) { progress.Advance(percent); },
+    const bm::ScheduleHooks hooks{[this] { progress_.ShowProgress(); },
+                                  [this](int percent) { progress_.Advance(percent); },
                                   [this, meet](int cursor, const std::vector<bm::Race*>& races) {
                                       return RaceChk_F->Check(*meet, cursor, races);
                                   }};
-    const bm::EditorOutcome outcome = bm::ScheduleInEditor(*meet, hooks);
-    progress.HideProgress();
+    const bm::EditResult result = bm::ScheduleInEditor(*meet, hooks);
+    progress_.HideProgress();
     busy_ = false;
-    Apply(outcome, "Schedule Races");
+    // Scheduling numbers the races too.
+    Apply(result, "Schedule Races", bm::aspect::Races | bm::aspect::Draws);
 }
 
 void TRaceEdit_F::DoClose() {
     hide();
 }
 
-void TRaceEdit_F::Apply(const bm::EditorOutcome& outcome, std::string_view step) {
-    if (outcome.Changed)
-        form_.MeetChanged(step);
-    for (const std::string& text : outcome.Information)
-        bm::Messages().Inform(text);
+// The window shows its own change at once: the periods as the list keeps
+// them, the races still to time, the race shown.
+void TRaceEdit_F::Apply(const bm::EditResult& result, std::string_view step, unsigned aspects) {
+    if (result.Changed)
+        ReloadFromMeet();
+    session_.Finish(result, step, {}, OwnChange(aspects));
 }

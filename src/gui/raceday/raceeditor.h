@@ -4,7 +4,7 @@
 // and clear race times.
 #pragma once
 
-#include "gui/mainwindow/meetview.h"
+#include "gui/common/sessionview.h"
 
 #include <QWidget>
 
@@ -17,26 +17,25 @@ class QListWidgetItem;
 class QPlainTextEdit;
 class QPushButton;
 class RadioGroup;
-class TForm1;
+class TProgressF;
 class TRaceChk_F;
 class TRPEdit;
 
 namespace bm {
 class Boatmeet;
-struct EditorOutcome;
+struct EditResult;
 } // namespace bm
 
-class TRaceEdit_F : public QWidget, public MeetView {
+class TRaceEdit_F : public QWidget, public SessionView {
     Q_OBJECT
 public:
-    // A window of the main window, which it tells of every change to the meet.
-    explicit TRaceEdit_F(TForm1& form);
+    // The window works on the session's meet and shows the scheduler's
+    // progress in the progress window.
+    TRaceEdit_F(bm::MeetSession& session, TProgressF& progress, QWidget* parent);
 
     // Fills the window from the open meet and shows it (the Race Editor command).
     void OpenRaceEditor();
 
-    // MeetView
-    void ReloadFromMeet() override;
     void MeetReplaced() override;
 
     // --- Handlers ---
@@ -53,6 +52,11 @@ public:
     void DoFixed();
     void DoClose();
 
+protected:
+    bool Showing() const override { return isVisible() && Meet(); }
+    void ReloadFromMeet() override;
+    void showEvent(QShowEvent* event) override;
+
 private:
     QWidget* ManualPanel();
     QWidget* SchedulingPanel();
@@ -64,11 +68,11 @@ private:
     // the meet holds them; `all` rewrites every field, otherwise a field whose
     // value the meet already holds is left as typed.
     void FillFields(bool all);
-    // After a command: the change becomes a step, then its information shows.
-    void Apply(const bm::EditorOutcome& outcome, std::string_view step);
+    // After a command: its information shows, and the change becomes a step.
+    void Apply(const bm::EditResult& result, std::string_view step, unsigned aspects);
     bm::Boatmeet* Meet() const;
 
-    TForm1& form_;
+    TProgressF& progress_;
     // Off while the window fills its fields, so that the change handlers do
     // not write half-filled values to the meet.
     bool ready_ = false;

@@ -2,8 +2,7 @@
 
 #include "engine/model/boatmeet.h"
 #include "engine/session/history.h"
-#include "engine/session/messages.h"
-#include "gui/mainwindow/mainwindow.h"
+#include "engine/session/meetsession.h"
 #include "gui/raceday/racedaycontrols.h"
 
 #include <QComboBox>
@@ -40,7 +39,10 @@ QStringList Items(const std::vector<std::string>& texts) {
 
 } // namespace
 
-TRaceResults::TRaceResults(TForm1& form) : QWidget(&form, Qt::Window), form_(form) {
+// The window shows a race's crews, event, winner and verdict.
+TRaceResults::TRaceResults(bm::MeetSession& session, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      SessionView(session, bm::aspect::All & ~(bm::aspect::Title | bm::aspect::Periods)) {
     setObjectName(QStringLiteral("RaceResults"));
     setWindowTitle(QStringLiteral("Race Results"));
     RaceNo_ME = NamedEdit("RaceNo_ME");
@@ -84,13 +86,12 @@ TRaceResults::TRaceResults(TForm1& form) : QWidget(&form, Qt::Window), form_(for
     connect(Winner_CB, &QComboBox::activated, this, &TRaceResults::CrewSelected);
     connect(Verdict_CB, &QComboBox::editTextChanged, this, &TRaceResults::VerdictChanged);
     connect(Verdict_CB->lineEdit(), &QLineEdit::editingFinished, this,
-            [this] { form_.Session().EndTyping(); });
+            [this] { session_.EndTyping(); });
     connect(Close_B, &QPushButton::clicked, this, &TRaceResults::DoClose);
-    form_.AddMeetView(this);
 }
 
 bm::Boatmeet* TRaceResults::Meet() const {
-    return form_.Session().Meet();
+    return session_.Meet();
 }
 
 void TRaceResults::ShowResults() {
@@ -104,9 +105,9 @@ void TRaceResults::ShowResults() {
     RaceNo_ME->setFocus();
 }
 
-void TRaceResults::ReloadFromMeet() {
-    if (isVisible() && !changing_ && Meet())
-        ShowCurrentRace();
+void TRaceResults::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    CatchUp();
 }
 
 void TRaceResults::MeetReplaced() {
@@ -121,10 +122,8 @@ void TRaceResults::MeetReplaced() {
 
 // Silently: the number was taken when it was typed.
 void TRaceResults::ShowCurrentRace() {
-    if (RaceNo_ME->text().isEmpty())
-        return;
-    std::string message;
-    Show(editor_.EnterRaceNumber(*Meet(), Std(RaceNo_ME), message));
+    if (!RaceNo_ME->text().isEmpty())
+        Show(editor_.EnterRaceNumber(*Meet(), Std(RaceNo_ME)));
 }
 
 void TRaceResults::Show(const bm::ResultShown& shown) {
@@ -140,10 +139,9 @@ void TRaceResults::Show(const bm::ResultShown& shown) {
 void TRaceResults::RaceNoChanged() {
     if (filling_ || !Meet())
         return;
-    std::string message;
-    Show(editor_.EnterRaceNumber(*Meet(), Std(RaceNo_ME), message));
-    if (!message.empty())
-        bm::Messages().Inform(message);
+    const bm::ResultShown shown = editor_.EnterRaceNumber(*Meet(), Std(RaceNo_ME));
+    Show(shown);
+    session_.Finish(shown, {});
 }
 
 void TRaceResults::GenerateCrewList() {
@@ -158,8 +156,7 @@ void TRaceResults::GenerateCrewList() {
         Winner_CB->setCurrentIndex(Winner_CB->findText(shown));
         filling_ = false;
     }
-    if (!list.Message.empty())
-        bm::Messages().Inform(list.Message);
+    session_.Finish(list, {});
 }
 
 void TRaceResults::CrewSelected(int item) {
@@ -173,8 +170,7 @@ void TRaceResults::CrewSelected(int item) {
         Verdict_CB->setEditText(QString());
         filling_ = false;
     }
-    if (choice.Changed)
-        Changed({});
+    Changed(choice, {});
 }
 
 void TRaceResults::VerdictChanged(const QString& verdict) {
@@ -185,14 +181,12 @@ void TRaceResults::VerdictChanged(const QString& verdict) {
     if (!race)
         return;
     const std::string group = bm::TypingGroup("race", race->Number, "verdict");
-    if (editor_.VerdictChanged(*meet, verdict.toStdString()))
-        Changed(group);
+    Changed(editor_.VerdictChanged(*meet, verdict.toStdString()), group);
 }
 
-void TRaceResults::Changed(std::string_view group) {
-    changing_ = true;
-    form_.MeetChanged("Result", group);
-    changing_ = false;
+// This window shows the result as recorded already.
+void TRaceResults::Changed(const bm::EditResult& result, std::string_view group) {
+    session_.Finish(result, "Result", group, OwnChange(bm::aspect::Races));
 }
 
 void TRaceResults::DoClose() {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "engine/editors/resultseditor.h"
-#include "gui/mainwindow/meetview.h"
+#include "gui/common/sessionview.h"
 
 #include <QWidget>
 
@@ -14,23 +14,20 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TForm1;
 
 namespace bm {
 class Boatmeet;
 } // namespace bm
 
-class TRaceResults : public QWidget, public MeetView {
+class TRaceResults : public QWidget, public SessionView {
     Q_OBJECT
 public:
-    // A window of the main window, which it tells of every result recorded.
-    explicit TRaceResults(TForm1& form);
+    // The window records the results of the session's meet.
+    TRaceResults(bm::MeetSession& session, QWidget* parent);
 
     // Shows the window over the open meet (the Results Editor command).
     void ShowResults();
 
-    // MeetView
-    void ReloadFromMeet() override;
     void MeetReplaced() override;
 
     // --- Handlers ---
@@ -41,19 +38,21 @@ public:
     void VerdictChanged(const QString& verdict);
     void DoClose();
 
+protected:
+    bool Showing() const override { return isVisible() && Meet(); }
+    void ReloadFromMeet() override { ShowCurrentRace(); }
+    void showEvent(QShowEvent* event) override;
+
 private:
     // The race the number names, as the engine shows it, without writing back.
     void Show(const bm::ResultShown& shown);
     void ShowCurrentRace();
-    void Changed(std::string_view group);
+    void Changed(const bm::EditResult& result, std::string_view group);
     bm::Boatmeet* Meet() const;
 
-    TForm1& form_;
     bm::ResultsEditor editor_;
     // On while the window sets its own controls: their change handlers then do nothing.
     bool filling_ = false;
-    // On while the window's own change refreshes every view: this one is up to date.
-    bool changing_ = false;
 
     QLineEdit* RaceNo_ME = nullptr;
     QLabel* Event_L = nullptr;
