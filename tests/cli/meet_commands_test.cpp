@@ -264,18 +264,24 @@ TEST_F(MeetCommands, BadSettingsAreUsageErrors) {
     for (const char* assignment :
          {"Unknown=1", "MaxNameLen", "maxnamelen=5", "ShowSponsor=2", "ShowSponsor=yes",
           "CompressDT=", "MaxNameLen=12x", "MaxNameLen= 12", "MaxNameLen=99999999999",
-          "MaxNameLen=1.5", "DiscountPerCrew=one", "AutoFeeOn=-1"}) {
+          "MaxNameLen=1.5", "DiscountPerCrew=one", "AutoFeeOn=-1", "EarlyDiscount=abc",
+          "DayLicCost=12.5", "FeePerSeat=£30", "DayLicCost=", "FeePerSeat=21474836.48"}) {
         const Outcome result = RunCli({"save", small, "-o", out, "--set", assignment});
         EXPECT_EQ(result.status, 2) << assignment;
         EXPECT_NE(result.err, "") << assignment;
         EXPECT_FALSE(std::filesystem::exists(out)) << assignment;
     }
     for (const char* assignment : {"MaxNameLen=-3", "MaxNameLen=+40", "DayLicCost=5.00",
-                                   "EarlyDiscount=abc", "SetCrewName=", "Lane2Info=a=b"}) {
+                                   "EarlyDiscount= 1.50 ", "SetCrewName=", "Lane2Info=a=b"}) {
         EXPECT_EQ(RunCli({"save", small, "--defaults", "--set", assignment}).status, 0)
             << assignment;
     }
     EXPECT_EQ(CurrentSettings().Lane2Info, "a=b");
+    ASSERT_EQ(RunCli({"save", small, "--defaults", "--set", "FeePerSeat=21474836.47"}).status, 0);
+    EXPECT_EQ(CurrentSettings().AutoFeeSTR.FeePerSeat, 2147483647);
+    const Outcome money = RunCli({"save", small, "--defaults", "--set", "DayLicCost=7.5"});
+    EXPECT_EQ(money.err, "boatmeet-cli: bad value for setting DayLicCost: '7.5'\n"
+                         "Money values are written like 12 or 12.50\n");
 }
 
 TEST(CliUsage, HelpVersionAndUnknownCommands) {
