@@ -58,11 +58,13 @@ TEST(CommandHelp, GenerateWithItsDefaultsAndAWrappedUsageLine) {
     EXPECT_EQ(RunCli({"generate", "--help"}).out,
               "Usage: boatmeet-cli generate OUT [--title T] [--crews N] [--events N]\n"
               "                             [--clubs N] [--double-ups N] [--boat-shares N]\n"
+              "                             [--force]\n"
               "\n"
               "Writes a synthetic meet, as the test data window does.\n"
               "\n"
               "Arguments:\n"
-              "  OUT                   The meet file to write; an existing file is replaced.\n"
+              "  OUT                   The meet file to write; an existing file is kept unless\n"
+              "                        --force is given.\n"
               "\n"
               "Options:\n"
               "  --title T             The meet's title (default: empty).\n"
@@ -71,6 +73,7 @@ TEST(CommandHelp, GenerateWithItsDefaultsAndAWrappedUsageLine) {
               "  --clubs N             The number of clubs (default: 50).\n"
               "  --double-ups N        The number of double-up links (default: 30).\n"
               "  --boat-shares N       The number of boat-share links (default: 30).\n"
+              "  --force               Replaces OUT when it already exists.\n"
               "\n" +
                   SettingsRows +
                   "\n"

@@ -84,7 +84,13 @@ TEST_F(MeetCommands, NewWritesTitleDateAndTheWinnerClub) {
                              "StrSet: \"Clubs\" \"1\" \"Winner Prev\"\n"
                              "\n\n\n\n\n");
 
-    ASSERT_EQ(RunCli({"new", out}).status, 0);
+    // An existing meet is replaced only with --force.
+    const std::string first = ReadFile(out);
+    const Outcome kept = RunCli({"new", out});
+    EXPECT_EQ(kept.status, 1);
+    EXPECT_EQ(kept.err, out + " already exists (use --force to replace it)\n");
+    EXPECT_EQ(ReadFile(out), first);
+    ASSERT_EQ(RunCli({"new", out, "--force"}).status, 0);
     EXPECT_EQ(Boatmeet::LoadFromFile(out)->TitleText(), "");
 
     const Outcome failed = RunCli({"new", dir.File("no/such/folder/new.bmf")});
@@ -144,9 +150,31 @@ TEST_F(MeetCommands, SaveKeyWritesOnlyTheKeyData) {
     EXPECT_EQ(ReadFile(small), ReadFile(DataPath("meet_small.bmf")));
 
     EXPECT_EQ(RunCli({"save-key", small}).status, 2);
-    const Outcome failed = RunCli({"save-key", small, dir.Path().string()});
+    const Outcome failed = RunCli({"save-key", small, dir.Path().string(), "--force"});
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.err, kWriteFailure);
+
+    // An existing OUT is replaced only with --force; the meet file itself,
+    // under any of its names, never.
+    WriteFile(key, "older key data");
+    const Outcome kept = RunCli({"save-key", small, key});
+    EXPECT_EQ(kept.status, 1);
+    EXPECT_EQ(kept.err, key + " already exists (use --force to replace it)\n");
+    EXPECT_EQ(ReadFile(key), "older key data");
+    EXPECT_EQ(RunCli({"save-key", small, key, "--force"}).status, 0);
+    EXPECT_EQ(ReadFile(key), text);
+    std::filesystem::create_symlink(small, dir.File("link.bmf"));
+    for (const std::string& itself :
+         {small, dir.Path().string() + "/./meet_small.bmf", dir.File("link.bmf")}) {
+        for (const std::vector<std::string>& command :
+             {std::vector<std::string>{"save-key", small, itself},
+              {"save-key", small, itself, "--force"}}) {
+            const Outcome refused = RunCli(command);
+            EXPECT_EQ(refused.status, 1) << itself;
+            EXPECT_EQ(refused.err, "The key data cannot replace the meet file itself\n");
+        }
+    }
+    EXPECT_EQ(ReadFile(small), ReadFile(DataPath("meet_small.bmf")));
 }
 
 TEST_F(MeetCommands, NumberCrewsByEventOrClub) {
