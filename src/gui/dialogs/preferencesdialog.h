@@ -1,6 +1,7 @@
 // TPrefsF: the preferences dialog: five tabs of report, draw-tree,
 // crew-editor and billing settings. Filled from the settings, and on OK the settings take the
-// controls' values.
+// controls' values. OK refuses an amount that is no money value ("Money values are written
+// like 12 or 12.50") and the dialog stays open on it.
 #pragma once
 
 #include "engine/model/settings.h"
@@ -19,7 +20,8 @@ public:
 
     // Each control takes its setting.
     void Fill(const bm::Settings& settings);
-    // Each setting takes its control's value.
+    // Each setting takes its control's value; an amount keeps its value when
+    // its edit holds no money value.
     void Apply(bm::Settings& settings) const;
 
 private:
