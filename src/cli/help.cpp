@@ -188,6 +188,8 @@ void WriteProgramHelp(std::ostream& out) {
     WriteSettingNames(out, "money (5.00):", SettingKind::Money);
     WriteSettingNames(out, "text:", SettingKind::Text);
     WriteNotes(out, "\n"
+                    "Money (the money settings, an event's entry fee) is written as digits, "
+                    "optionally followed by a point and exactly two digits: 12 or 12.50.\n\n"
                     "A command that changes a meet writes it back to FILE, or to OUT with -o "
                     "OUT; the old file stays intact until the new one is completely written.\n\n"
                     "Exit status: 0 done; 1 the operation reported a problem; 2 usage error or "

@@ -4,6 +4,7 @@
 #include "cli/commandmeet.h"
 #include "cli/editing.h"
 #include "engine/model/boatmeet.h"
+#include "engine/model/clockmoney.h"
 
 #include <functional>
 
@@ -95,8 +96,9 @@ std::vector<ActionRule> ListActions(EditedList list) {
         {"list", "", lines},
         {"add", "TEXT",
          "Adds the " + w.entry +
-             " (Add): blanks at both ends dropped, at most 100 characters kept; a text already "
-             "in the list adds nothing."},
+             " (Add): blanks at both ends dropped, at most 100 characters kept. A text already "
+             "in the list (ignoring letter case) is refused: \"The new text is empty or already "
+             "in the list!\"."},
         {"rename", "OLD NEW",
          "Renames the " + w.entry +
              " (O&K), which keeps its crews and side values; asks \"OK to change the value?\"."},
@@ -114,8 +116,8 @@ std::vector<ActionRule> ListActions(EditedList list) {
         {w.side2, "TEXT [VALUE]",
          "Sets the " + w.entry + "'s " + w.side2Text + " to VALUE; without VALUE removes it" +
              (list == EditedList::Events
-                  ? ". With AutoFeeOn a fee asks \"Override Auto Fee Value?\" and no VALUE "
-                    "brings the automatic fee back."
+                  ? ". VALUE is money, as 12 or 12.50. With AutoFeeOn a fee asks \"Override "
+                    "Auto Fee Value?\" and no VALUE brings the automatic fee back."
                   : ".")},
     };
 }
@@ -136,6 +138,10 @@ int RunListEditing(EditedList list, const ParsedArgs& args, Streams& io) {
         return PrintList(list, args, io);
     if (args.action == "sort" && ChoiceIndex(args.words[0], {"az", "events"}) < 0)
         return UsageError(io, words.command, "sort takes az or events");
+    if (list == EditedList::Events && args.action == words.side2 && !IsFeeText(SideValue(args))) {
+        io.err << NotMoneyText << "\n";
+        return Usage;
+    }
     const Button button = ButtonOf(args.action, words);
     return ChangeMeet(args, io, [&](Boatmeet& meet) {
         ListEditor editor(meet, list);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <variant>
 
 namespace bm::cli {
@@ -30,9 +31,16 @@ bool ReadFlag(const std::string& value, bool& flag) {
     return true;
 }
 
-// The rule of a setting kept under its own name, by its kind. Money takes any
-// money text, read as the preferences dialog reads it; texts are kept as given
-// (settings are not meet texts).
+// Money settings take only money values (MoneyValue).
+template <typename Amount> bool ReadMoney(const std::string& value, Amount& amount) {
+    const std::optional<std::int64_t> money = MoneyValue(value);
+    if (money)
+        amount = static_cast<Amount>(*money);
+    return money.has_value();
+}
+
+// The rule of a setting kept under its own name, by its kind. Texts are kept
+// as given (settings are not meet texts).
 SettingRule RuleOf(const SettingField& field) {
     return std::visit(SettingVisitor{[&field](bool Settings::*flag) -> SettingRule {
                                          return {field.Name, SettingKind::Flag,
@@ -49,8 +57,7 @@ SettingRule RuleOf(const SettingField& field) {
                                      [&field](std::int64_t Settings::*amount) -> SettingRule {
                                          return {field.Name, SettingKind::Money,
                                                  [amount](Settings& s, const std::string& v) {
-                                                     s.*amount = ParseMoney(v);
-                                                     return true;
+                                                     return ReadMoney(v, s.*amount);
                                                  }};
                                      },
                                      [&field](std::string Settings::*text) -> SettingRule {
@@ -63,12 +70,10 @@ SettingRule RuleOf(const SettingField& field) {
                       field.Member);
 }
 
-// The fee record holds 32-bit amounts; larger ones saturate instead of wrapping.
+// The fee record holds 32-bit amounts, which every money value fits.
 SettingRule FeeAmount(const char* name, std::int32_t AutoFee::*amount) {
     return {name, SettingKind::Money, [amount](Settings& s, const std::string& value) {
-                s.AutoFeeSTR.*amount = static_cast<std::int32_t>(
-                    std::clamp<std::int64_t>(ParseMoney(value), INT32_MIN, INT32_MAX));
-                return true;
+                return ReadMoney(value, s.AutoFeeSTR.*amount);
             }};
 }
 
@@ -129,6 +134,8 @@ bool ApplySetting(const std::string& assignment, std::string& error) {
     }
     if (!rule->set(CurrentSettings(), assignment.substr(equals + 1))) {
         error = "bad value for setting " + name + ": '" + assignment.substr(equals + 1) + "'";
+        if (rule->kind == SettingKind::Money)
+            error += std::string("\n") + NotMoneyText;
         return false;
     }
     return true;

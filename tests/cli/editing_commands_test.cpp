@@ -196,3 +196,21 @@ TEST_F(EditingCommands, UsageErrorsChangeNothing) {
     }
     EXPECT_EQ(ReadFile(file), before);
 }
+
+TEST_F(EditingCommands, FeesMustBeMoneyAndAddedEntriesNew) {
+    const std::string notMoney = "Money values are written like 12 or 12.50\n";
+    for (const char* fee : {"12.5", "£30", "abc", "12.", ".50", "99999999999"})
+        ExpectRefused({"events", file, "fee", "WS 1x", fee}, 2, notMoney);
+    // Refused before the question, whatever the answer would be.
+    ExpectRefused({"events", file, "fee", "MS 4-", "30,00", "--set", "AutoFeeOn=1", "--yes"}, 2,
+                  notMoney);
+    const std::string taken = "The new text is empty or already in the list!\n";
+    ExpectRefused({"events", file, "add", " ms 4- "}, 1, taken);
+    ExpectRefused({"clubs", file, "add", "RIVERSIDE"}, 1, taken);
+
+    EXPECT_EQ(Cli({"events", file, "fee", "MS 4-", " 12 "}).status, 0);
+    EXPECT_EQ(Cli({"events", file, "list"}).out, "MS 4-\t\t12\nWS 1x\tAcme Boats\t7.50\n");
+    EXPECT_EQ(Cli({"events", file, "fee", "WS 1x"}).status, 0);
+    const auto saved = Saved();
+    EXPECT_FALSE(saved->EntryFees.HasKey(saved->Events.KeyOf("WS 1x")));
+}

@@ -169,6 +169,14 @@ TEST(GenerateCommand, Problems) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("g.bmf")));
     // Like every command, generate takes the general settings options.
     EXPECT_EQ(RunCli({"generate", dir.File("g.bmf"), "--defaults", "--crews", "3"}).status, 0);
+    // The meet it wrote is replaced only with --force.
+    const std::string written = ReadFile(dir.File("g.bmf"));
+    result = RunCli({"generate", dir.File("g.bmf"), "--crews", "4"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, dir.File("g.bmf") + " already exists (use --force to replace it)\n");
+    EXPECT_EQ(ReadFile(dir.File("g.bmf")), written);
+    EXPECT_EQ(RunCli({"generate", dir.File("g.bmf"), "--crews", "4", "--force"}).status, 0);
+    EXPECT_NE(ReadFile(dir.File("g.bmf")), written);
 }
 
 TEST(ImportEndToEnd, ExampleExportWithTheInstalledConfiguration) {

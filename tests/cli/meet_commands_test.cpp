@@ -84,7 +84,13 @@ TEST_F(MeetCommands, NewWritesTitleDateAndTheWinnerClub) {
                              "StrSet: \"Clubs\" \"1\" \"Winner Prev\"\n"
                              "\n\n\n\n\n");
 
-    ASSERT_EQ(RunCli({"new", out}).status, 0);
+    // An existing meet is replaced only with --force.
+    const std::string first = ReadFile(out);
+    const Outcome kept = RunCli({"new", out});
+    EXPECT_EQ(kept.status, 1);
+    EXPECT_EQ(kept.err, out + " already exists (use --force to replace it)\n");
+    EXPECT_EQ(ReadFile(out), first);
+    ASSERT_EQ(RunCli({"new", out, "--force"}).status, 0);
     EXPECT_EQ(Boatmeet::LoadFromFile(out)->TitleText(), "");
 
     const Outcome failed = RunCli({"new", dir.File("no/such/folder/new.bmf")});
@@ -144,9 +150,31 @@ TEST_F(MeetCommands, SaveKeyWritesOnlyTheKeyData) {
     EXPECT_EQ(ReadFile(small), ReadFile(DataPath("meet_small.bmf")));
 
     EXPECT_EQ(RunCli({"save-key", small}).status, 2);
-    const Outcome failed = RunCli({"save-key", small, dir.Path().string()});
+    const Outcome failed = RunCli({"save-key", small, dir.Path().string(), "--force"});
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.err, kWriteFailure);
+
+    // An existing OUT is replaced only with --force; the meet file itself,
+    // under any of its names, never.
+    WriteFile(key, "older key data");
+    const Outcome kept = RunCli({"save-key", small, key});
+    EXPECT_EQ(kept.status, 1);
+    EXPECT_EQ(kept.err, key + " already exists (use --force to replace it)\n");
+    EXPECT_EQ(ReadFile(key), "older key data");
+    EXPECT_EQ(RunCli({"save-key", small, key, "--force"}).status, 0);
+    EXPECT_EQ(ReadFile(key), text);
+    std::filesystem::create_symlink(small, dir.File("link.bmf"));
+    for (const std::string& itself :
+         {small, dir.Path().string() + "/./meet_small.bmf", dir.File("link.bmf")}) {
+        for (const std::vector<std::string>& command :
+             {std::vector<std::string>{"save-key", small, itself},
+              {"save-key", small, itself, "--force"}}) {
+            const Outcome refused = RunCli(command);
+            EXPECT_EQ(refused.status, 1) << itself;
+            EXPECT_EQ(refused.err, "The key data cannot replace the meet file itself\n");
+        }
+    }
+    EXPECT_EQ(ReadFile(small), ReadFile(DataPath("meet_small.bmf")));
 }
 
 TEST_F(MeetCommands, NumberCrewsByEventOrClub) {
@@ -264,18 +292,24 @@ TEST_F(MeetCommands, BadSettingsAreUsageErrors) {
     for (const char* assignment :
          {"Unknown=1", "MaxNameLen", "maxnamelen=5", "ShowSponsor=2", "ShowSponsor=yes",
           "CompressDT=", "MaxNameLen=12x", "MaxNameLen= 12", "MaxNameLen=99999999999",
-          "MaxNameLen=1.5", "DiscountPerCrew=one", "AutoFeeOn=-1"}) {
+          "MaxNameLen=1.5", "DiscountPerCrew=one", "AutoFeeOn=-1", "EarlyDiscount=abc",
+          "DayLicCost=12.5", "FeePerSeat=£30", "DayLicCost=", "FeePerSeat=21474836.48"}) {
         const Outcome result = RunCli({"save", small, "-o", out, "--set", assignment});
         EXPECT_EQ(result.status, 2) << assignment;
         EXPECT_NE(result.err, "") << assignment;
         EXPECT_FALSE(std::filesystem::exists(out)) << assignment;
     }
     for (const char* assignment : {"MaxNameLen=-3", "MaxNameLen=+40", "DayLicCost=5.00",
-                                   "EarlyDiscount=abc", "SetCrewName=", "Lane2Info=a=b"}) {
+                                   "EarlyDiscount= 1.50 ", "SetCrewName=", "Lane2Info=a=b"}) {
         EXPECT_EQ(RunCli({"save", small, "--defaults", "--set", assignment}).status, 0)
             << assignment;
     }
     EXPECT_EQ(CurrentSettings().Lane2Info, "a=b");
+    ASSERT_EQ(RunCli({"save", small, "--defaults", "--set", "FeePerSeat=21474836.47"}).status, 0);
+    EXPECT_EQ(CurrentSettings().AutoFeeSTR.FeePerSeat, 2147483647);
+    const Outcome money = RunCli({"save", small, "--defaults", "--set", "DayLicCost=7.5"});
+    EXPECT_EQ(money.err, "boatmeet-cli: bad value for setting DayLicCost: '7.5'\n"
+                         "Money values are written like 12 or 12.50\n");
 }
 
 TEST(CliUsage, HelpVersionAndUnknownCommands) {

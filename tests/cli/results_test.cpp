@@ -140,8 +140,37 @@ TEST_F(ResultCommands, CheckExitsWithProblemsFound) {
     CliResult result = Run({"check", meetFile});
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.out.find(" 0950 : Unfilled Race slot\n"), std::string::npos);
-    result = Run({"check", CopyFixture(dir, "rep_clean.bmf")});
+    const std::string clean = CopyFixture(dir, "rep_clean.bmf");
+    result = Run({"check", clean});
     EXPECT_EQ(result.status, 0);
     EXPECT_NE(result.out.find(" *** No Gaps detected\n"), std::string::npos);
     EXPECT_EQ(result.err, "");
+    const std::string report = result.out;
+
+    // A fee no bill can be made from is a problem of its own.
+    auto meet = Boatmeet::LoadFromFile(clean);
+    meet->EntryFees.AddWithKey(meet->Events.KeyOf("WS 1x"), "12.5");
+    meet->SaveToFile(clean, true);
+    result = Run({"check", clean});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, report);
+    EXPECT_EQ(result.err, "Entry fee of WS 1x is not a money value: 12.5\n");
+
+    // Fees in the order of the events list, then crews without a club or an
+    // event by id; a fee under no event is no event's fee.
+    meet->Events.AddWithKey(7, "MS 8+");
+    meet->Events.SwapTexts("MS 8+", "WS 1x");
+    meet->EntryFees.AddWithKey(7, "£30");
+    meet->EntryFees.AddWithKey(8, "abc");
+    meet->NextCrewId = 9;
+    meet->AddCrew(std::make_unique<Crew>())->ClubKey = meet->Clubs.KeyOf("Harbour");
+    meet->NextCrewId = 3;
+    meet->AddCrew(std::make_unique<Crew>())->EventKey = meet->Events.KeyOf("WS 1x");
+    meet->SaveToFile(clean, true);
+    result = Run({"check", clean});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "Entry fee of MS 8+ is not a money value: £30\n"
+                          "Entry fee of WS 1x is not a money value: 12.5\n"
+                          "Crew 3 has no club or event\n"
+                          "Crew 9 has no club or event\n");
 }

@@ -33,3 +33,19 @@ TEST(ParseMoney, TakesUnitsAndHundredthsAsWritten) {
     EXPECT_EQ(ParseMoney("  3.20 "), 320);
     EXPECT_EQ(ParseMoney("abc"), 0);
 }
+
+TEST(MoneyValue, TakesDigitsWithNoneOrTwoHundredthsOnly) {
+    EXPECT_EQ(MoneyValue("12"), 1200);
+    EXPECT_EQ(MoneyValue("12.50"), 1250);
+    EXPECT_EQ(MoneyValue(" \t12.50 \n"), 1250);
+    EXPECT_EQ(MoneyValue("0.05"), 5);
+    EXPECT_EQ(MoneyValue("007"), 700);
+    // The largest amount the settings hold, and a hundredth more.
+    EXPECT_EQ(MoneyValue("21474836.47"), MaxMoney);
+    EXPECT_EQ(MoneyValue("21474836.48"), std::nullopt);
+    EXPECT_EQ(MoneyValue("0000000000000000000000000000012"), 1200);
+    for (const char* text :
+         {"12.5", "12.", ".50", "12.500", "", "   ", "£30", "abc", "12 50", "1,50", "-3", "+3",
+          "12.5O", "1.2.3", "99999999999999999999", "21474837", "99999999999999999999.00"})
+        EXPECT_EQ(MoneyValue(text), std::nullopt) << text;
+}

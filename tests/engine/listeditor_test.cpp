@@ -1,6 +1,7 @@
 #include "engine/editors/listeditor.h"
 
 #include "editormeet.h"
+#include "engine/model/clockmoney.h"
 #include "engine/reports/catalogue.h"
 
 #include <climits>
@@ -37,9 +38,15 @@ TEST_F(ListEditorTest, AddTakesAKeyAboveEveryKeyStillInUse) {
     clubs.Add("Tideway");
     EXPECT_EQ(meet.Clubs.KeyOf("Tideway"), 9);
 
-    // Nothing is added for an empty text or one already in the list.
-    for (const char* typed : {"", " \t ", "ms 4-", "  WS 1x"})
-        EXPECT_TRUE(events.Add(typed).Changed);
+    // Nothing is added for an empty text, silently, or for one already in the
+    // list, which the editor refuses and says so.
+    for (const char* typed : {"", " \t "})
+        EXPECT_EQ(events.Add(typed).Stop, "") << typed;
+    for (const char* typed : {"ms 4-", "  WS 1x", "new 'EV'"}) {
+        const EditResult result = events.Add(typed);
+        EXPECT_EQ(result.Stop, Refused) << typed;
+        EXPECT_FALSE(result.Changed);
+    }
     EXPECT_EQ(meet.Events.Count(), 3);
 
     // An entry is cut at 100 characters before it is trimmed.
@@ -165,6 +172,16 @@ TEST_F(ListEditorTest, TheAutomaticFeeIsShownUntilAFeeIsStored) {
     EXPECT_EQ(meet.EntryFees.TextOf(8), "45.00");
     EXPECT_EQ(events.Shown().Side2, "45.00");
 
+    // A fee that is no money value is refused before the question, and the
+    // stored fee stays.
+    for (const char* typed : {"12.5", "£30", "abc", "45.", "-5"}) {
+        const EditResult result = events.SetSide2(typed, yes.Callback());
+        EXPECT_EQ(result.Stop, "Money values are written like 12 or 12.50") << typed;
+        EXPECT_FALSE(result.Changed);
+    }
+    EXPECT_EQ(yes.asked.size(), 1u);
+    EXPECT_EQ(meet.EntryFees.TextOf(8), "45.00");
+
     // Emptying the edit brings the automatic fee back without a question.
     events.SetSide2("  ", yes.Callback());
     EXPECT_EQ(yes.asked.size(), 1u);
@@ -179,9 +196,11 @@ TEST_F(ListEditorTest, TheAutomaticFeeIsShownUntilAFeeIsStored) {
     ListEditor plain(meet, EditedList::Events);
     EXPECT_EQ(plain.Values(2).Side2, "");
     plain.Select(2);
-    plain.SetSide2("45.00", no.Callback());
+    plain.SetSide2("45", no.Callback());
     EXPECT_EQ(no.asked.size(), 1u);
-    EXPECT_EQ(meet.EntryFees.TextOf(8), "45.00");
+    EXPECT_EQ(meet.EntryFees.TextOf(8), "45");
+    EXPECT_EQ(plain.SetSide2("4 5", no.Callback()).Stop, NotMoneyText);
+    EXPECT_EQ(meet.EntryFees.TextOf(8), "45");
 }
 
 TEST_F(ListEditorTest, SideValuesAreCleanedAndTrimmedButNotCut) {

@@ -170,3 +170,25 @@ TEST_F(Scheduling, LateMeansAfterTheEndOfEveryPeriod) {
     EXPECT_EQ(LateRacesOf(*meet), (LateRaces{0, -1}));
     EXPECT_EQ(PeriodCapacityOf(*meet), (PeriodCapacity{0, 0, 0}));
 }
+
+TEST_F(Scheduling, RacesPastMidnightAreToldByTheirDayAndClockTime) {
+    Draw& draw = meet->DrawOfEvent(1);
+    meet->RaceTimes.SetPeriods({{2200, 2330, 30, 0}});
+    // The last period runs on past 2359: 2400 is midnight, 10342 is 07:42 four days on.
+    draw.RaceAt(1).Time = 2330;
+    draw.RaceAt(2).Time = 2359;
+    draw.RaceAt(3).Time = 2400;
+    meet->DrawOfEvent(2).RaceAt(1).Time = 10342;
+    const LateRaces late = LateRacesOf(*meet);
+    EXPECT_EQ(late, (LateRaces{3, 10342, 2}));
+    EXPECT_EQ(LateRacesText(late), "3 races were timed after the end of the last race period, 2 "
+                                   "of them past midnight (latest 07:42 on day 5).");
+    EXPECT_EQ(LateRacesText({2, 2410, 2}), "2 races were timed after the end of the last race "
+                                           "period, all of them past midnight (latest 00:10 on "
+                                           "day 2).");
+    EXPECT_EQ(LateRacesText({1, 2400, 1}),
+              "1 race was timed after the end of the last race period (latest 00:00 on day 2).");
+    // Before midnight the note keeps the clock value the race schedule shows.
+    EXPECT_EQ(LateRacesText({2, 2359, 0}),
+              "2 races were timed after the end of the last race period (latest 2359).");
+}

@@ -44,6 +44,7 @@ private slots:
     void preferencesRoundTripThroughTheStore();
     void cancelledPreferencesChangeNothing();
     void aNonNumericNameLengthBecomesZero();
+    void okRefusesAmountsThatAreNoMoney();
     void inputDialogAndCloseQuestionCanBeCancelled();
     void progressStartsFromZeroAtEachRun();
 
@@ -165,6 +166,37 @@ void DialogsTest::aNonNumericNameLengthBecomesZero() {
                  .value(QStringLiteral("MaxNameLen"))
                  .toInt(),
              0);
+}
+
+void DialogsTest::okRefusesAmountsThatAreNoMoney() {
+    bm::Settings stored;
+    stored.DayLicCost = 500;
+    store_->Write(stored);
+    WithPreferences([this](QWidget* dialog) {
+        auto* tabs = Child<QTabWidget>(dialog, "PageControl1");
+        tabs->setCurrentIndex(0);
+        SetText(dialog, "Lane1Info_E", "Bow side");
+        SetText(dialog, "DayLicCost_E", " 7.50 ");
+        auto* perSeat = Child<QLineEdit>(dialog, "PerSeat_E");
+        for (const char* typed : {"12.5", "£30"}) {
+            perSeat->setText(QString::fromUtf8(typed));
+            Child<QPushButton>(dialog, "OK_B")->click();
+            // Still open on the Billing tab, the amount to correct selected,
+            // and nothing taken yet.
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Billing"));
+            QCOMPARE(perSeat->selectedText(), QString::fromUtf8(typed));
+            QCOMPARE(bm::CurrentSettings().DayLicCost, 500);
+        }
+        QCOMPARE(messages_->informed,
+                 std::vector<std::string>(2, "Money values are written like 12 or 12.50"));
+        perSeat->setText(QStringLiteral("12"));
+        Child<QPushButton>(dialog, "OK_B")->click();
+    });
+    QCOMPARE(bm::CurrentSettings().DayLicCost, 750);
+    QCOMPARE(bm::CurrentSettings().AutoFeeSTR.FeePerSeat, 1200);
+    QCOMPARE(bm::CurrentSettings().Lane1Info, std::string("Bow side"));
+    QCOMPARE(bm::SettingsStore(dir_->File("settings.ini")).Read() == bm::CurrentSettings(), true);
 }
 
 void DialogsTest::inputDialogAndCloseQuestionCanBeCancelled() {

@@ -152,6 +152,10 @@ void EditorsTest::eventsAndClubsEnteredFromScratchAsWithTheCli() {
     QCOMPARE(fee->text(), QStringLiteral("10.00"));
     messages_->SetNextAnswer(true);
     TypeAndEnter(fee, QStringLiteral("12.50"));
+    // A fee that is no money value is refused before the question; the stored fee stays.
+    TypeOver(fee, QStringLiteral("£30"));
+    Find<QPushButton>(events, "Set2_B")->click();
+    QCOMPARE(fee->text(), QStringLiteral("12.50"));
     // Renaming to another event's text is refused before the question.
     ClickLine(list, QStringLiteral("Mixed 8+"));
     TypeAndEnter(modify, QStringLiteral("ws 1X"));
@@ -188,8 +192,9 @@ void EditorsTest::eventsAndClubsEnteredFromScratchAsWithTheCli() {
                                        "Override Auto Fee Value?", "OK to change the value?",
                                        "Any existing references to the data will be undefined "
                                        "if you deleted. Continue?"}));
+    const std::string taken = "The new text is empty or already in the list!";
     QCOMPARE(messages_->informed,
-             std::vector<std::string>{"The new text is empty or already in the list!"});
+             (std::vector<std::string>{taken, "Money values are written like 12 or 12.50", taken}));
     QCOMPARE(Q(Form().Session().History().UndoText()), QStringLiteral("Undo Club change"));
     const std::string window = dir_->File("window.bmf");
     dialogs_->saveNames = {Q(window)};
@@ -209,6 +214,7 @@ void EditorsTest::eventsAndClubsEnteredFromScratchAsWithTheCli() {
     events_({"fee", "MS 4-", "40.00", "--yes"});
     QCOMPARE(events_({"fee", "WS 1x", "12.50"}), 1);
     events_({"fee", "WS 1x", "12.50", "--yes"});
+    QCOMPARE(events_({"fee", "WS 1x", "£30", "--yes"}), 2);
     QCOMPARE(events_({"rename", "Mixed 8+", "ws 1X", "--yes"}), 1);
     events_({"rename", "Mixed 8+", "MX 8+", "--yes"});
     events_({"up", "MJ16 2x"});

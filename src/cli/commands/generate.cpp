@@ -1,6 +1,7 @@
 // generate OUT: a synthetic meet, as the test data window makes it.
 #include "cli/arguments.h"
 #include "cli/commands/commands.h"
+#include "cli/outputfile.h"
 #include "cli/settingsoptions.h"
 #include "engine/import/makedata.h"
 
@@ -34,6 +35,8 @@ int RunGenerate(const ParsedArgs& args, Streams& io) {
         !ReadCount(args, "--double-ups", params.DoubleUps, io) ||
         !ReadCount(args, "--boat-shares", params.BoatShares, io) || !PrepareSettings(args, io))
         return Usage;
+    if (!MayWriteNewFile(args, args.positional.front(), io))
+        return Problem;
     std::string message;
     if (!WriteGeneratedMeet(params, args.positional.front(), message)) {
         io.err << message << "\n";
@@ -54,7 +57,7 @@ Command GenerateCommand() {
     const GenerateParams defaults;
     return {.name = "generate",
             .summary = "Writes a synthetic meet, as the test data window does.",
-            .arguments = {{"OUT", "The meet file to write; an existing file is replaced."}},
+            .arguments = {{"OUT", CreatedFileHelp("The meet file to write")}},
             .options = {{.name = "--title",
                          .values = "T",
                          .help = "The meet's title (default: empty)."},
@@ -62,7 +65,8 @@ Command GenerateCommand() {
                         CountOption("--events", "events", defaults.Events),
                         CountOption("--clubs", "clubs", defaults.Clubs),
                         CountOption("--double-ups", "double-up links", defaults.DoubleUps),
-                        CountOption("--boat-shares", "boat-share links", defaults.BoatShares)},
+                        CountOption("--boat-shares", "boat-share links", defaults.BoatShares),
+                        ForceOption()},
             .notes = "The meet has numbered clubs, events and crews, placed at random. Counts are "
                      "whole numbers of 0 or more; crews need at least one event and one club. "
                      "Prints nothing on success.",

@@ -13,7 +13,7 @@ namespace bm {
 
 namespace {
 
-const std::string RenameRefused = "The new text is empty or already in the list!";
+const std::string TextRefused = "The new text is empty or already in the list!";
 const std::string RenameQuestion = "OK to change the value?";
 const std::string DeleteQuestion =
     "Any existing references to the data will be undefined if you deleted. Continue?";
@@ -25,7 +25,17 @@ EditResult Refreshed() {
     return result;
 }
 
+EditResult Refused(const std::string& stop) {
+    EditResult result;
+    result.Stop = stop;
+    return result;
+}
+
 } // namespace
+
+bool IsFeeText(std::string_view typed) {
+    return Trimmed(typed).empty() || MoneyValue(typed).has_value();
+}
 
 ListEditor::ListEditor(Boatmeet& meet, EditedList list)
     : meet_(meet), list_(list),
@@ -121,9 +131,13 @@ int ListEditor::FreshKey() const {
 }
 
 EditResult ListEditor::Add(std::string_view typed) {
+    const std::string text = Trimmed(TypedText(typed, ListEntryLimit));
+    if (!text.empty() && Edited().KeyOf(text) != -1) {
+        return Refused(TextRefused);
+    }
     // A new entry must not take over the crews, draw or side values that a
     // deleted entry left under its key, so its key is above every key in use.
-    Edited().AddWithKey(FreshKey(), Trimmed(TypedText(typed, ListEntryLimit)));
+    Edited().AddWithKey(FreshKey(), text);
     Reload();
     return Refreshed();
 }
@@ -144,7 +158,7 @@ EditResult ListEditor::Rename(std::string_view typed, const Confirm& confirm) {
     // An empty entry, or two entries equal ignoring case, would be dropped
     // when the meet is read again, with the crews' event or club and its draw.
     if (Trimmed(text).empty() || TextTakenByOther(text)) {
-        result.Stop = RenameRefused;
+        result.Stop = TextRefused;
         return result;
     }
     if (confirm && confirm(RenameQuestion))
@@ -209,6 +223,9 @@ EditResult ListEditor::SetSide1(std::string_view typed) {
 EditResult ListEditor::SetSide2(std::string_view typed, const Confirm& confirm) {
     if (!HasSelection())
         return {};
+    if (list_ == EditedList::Events && !IsFeeText(typed)) {
+        return Refused(NotMoneyText);
+    }
     const std::string value = Trimmed(CleanText(typed));
     // In automatic fee mode an emptied edit brings the automatic fee back
     // without a question; a typed fee replaces it only when confirmed.

@@ -34,6 +34,10 @@ struct ListLineValues {
     std::string Side2;
 };
 
+// What an entry fee edit may hold: a money value (MoneyValue), or nothing but
+// blanks, which removes the fee.
+bool IsFeeText(std::string_view typed);
+
 class ListEditor {
 public:
     // Opens the editor on one list with no line selected. The events list works
@@ -69,8 +73,9 @@ public:
     void Reload();
 
     // --- Buttons: each returns what to show and whether the meet changed ---
-    // Add: the typed text, cleaned, cut and trimmed, under a key above every key in use; an
-    // empty text or one already in the list adds nothing.
+    // Add: the typed text, cleaned, cut and trimmed, under a key above every
+    // key in use. An empty text adds nothing; one already in the list (ignoring
+    // ASCII case) stops with "The new text is empty or already in the list!".
     EditResult Add(std::string_view typed);
     // O&K: renames the selected entry (its key stays) once "OK to change the
     // value?" is answered Yes. A text empty after trimming, or another entry's
@@ -87,8 +92,10 @@ public:
     EditResult SortAlphabetic();
     EditResult SortEvents();
     // The Set buttons: stores the cleaned, trimmed value under the selected
-    // entry's key, or removes it when the value is empty. In automatic fee mode
-    // a fee is only stored once "Override Auto Fee Value?" is answered Yes.
+    // entry's key, or removes it when the value is empty. An entry fee must be
+    // a fee text (IsFeeText): anything else stops with NotMoneyText before any
+    // question. In automatic fee mode a fee is only stored once "Override Auto
+    // Fee Value?" is answered Yes.
     EditResult SetSide1(std::string_view typed);
     EditResult SetSide2(std::string_view typed, const Confirm& confirm);
 

@@ -57,4 +57,28 @@ std::int64_t ParseMoney(std::string_view text) {
     return units * 100 + cents;
 }
 
+std::optional<std::int64_t> MoneyValue(std::string_view text) {
+    const std::string money = Trimmed(text);
+    const std::size_t point = money.find('.');
+    const std::size_t unitsEnd = point == std::string::npos ? money.size() : point;
+    if (unitsEnd == 0 || (point != std::string::npos && money.size() != point + 3))
+        return std::nullopt;
+    std::int64_t amount = 0;
+    for (std::size_t i = 0; i < money.size(); ++i) {
+        if (i == point)
+            continue;
+        if (money[i] < '0' || money[i] > '9')
+            return std::nullopt;
+        amount = amount * 10 + (money[i] - '0');
+        // Stop before the amount can outgrow 64 bits, however many digits follow.
+        if (amount > MaxMoney * 100)
+            return std::nullopt;
+    }
+    if (point == std::string::npos)
+        amount *= 100;
+    if (amount > MaxMoney)
+        return std::nullopt;
+    return amount;
+}
+
 } // namespace bm

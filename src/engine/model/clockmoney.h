@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,17 @@ int MinutesToClock(int minutes);
 // An amount in hundredths as units, ".", and two digits of hundredths.
 std::string MoneyText(std::int64_t amount);
 // An amount in hundredths read from money text (units, then hundredths as written).
+// Stored texts are read with it whatever they hold; typed amounts go through MoneyValue.
 std::int64_t ParseMoney(std::string_view text);
+
+// The refusal of a typed amount that is not a money value.
+inline constexpr const char* NotMoneyText = "Money values are written like 12 or 12.50";
+// The largest money value: the settings keep amounts as 32-bit hundredths.
+inline constexpr std::int64_t MaxMoney = 2147483647;
+// The amount in hundredths of a money value: digits, optionally followed by "."
+// and exactly two digits, with blanks (codes 0 to 32) around ignored. None for
+// any other text ("12.5", "12.", ".50", "-3", "abc", empty) and for an
+// amount above MaxMoney.
+std::optional<std::int64_t> MoneyValue(std::string_view text);
 
 } // namespace bm

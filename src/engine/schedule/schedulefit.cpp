@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <unordered_set>
 
 namespace bm {
@@ -14,6 +15,21 @@ namespace {
 // "1 race" or "2 races".
 std::string Counted(int count, const char* one, const char* many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+constexpr int MinutesPerDay = 24 * 60;
+
+// A time on the first day as the clock value the reports show ("1250"); a time
+// past midnight as the clock time on its day, the first day being day 1
+// ("07:42 on day 5" for 10342).
+std::string TimeOfDayText(int time) {
+    const int minutes = ClockToMinutes(time);
+    if (minutes < MinutesPerDay)
+        return ClockTimeText(time);
+    const int ofDay = minutes % MinutesPerDay;
+    char clock[8];
+    std::snprintf(clock, sizeof clock, "%02d:%02d", ofDay / 60, ofDay % 60);
+    return std::string(clock) + " on day " + std::to_string(minutes / MinutesPerDay + 1);
 }
 
 } // namespace
@@ -53,6 +69,7 @@ LateRaces LateRacesOf(const Boatmeet& meet) {
         if (!race->IsTimed() || minutes <= end)
             continue;
         ++late.Count;
+        late.PastMidnight += minutes >= MinutesPerDay;
         if (minutes > latestMinutes) {
             latestMinutes = minutes;
             late.Latest = race->Time;
@@ -64,9 +81,14 @@ LateRaces LateRacesOf(const Boatmeet& meet) {
 std::string LateRacesText(const LateRaces& late) {
     if (late.Count == 0)
         return {};
-    return Counted(late.Count, "race was", "races were") +
-           " timed after the end of the last race period (latest " + ClockTimeText(late.Latest) +
-           ").";
+    std::string text = Counted(late.Count, "race was", "races were") +
+                       " timed after the end of the last race period";
+    // One late race is told past midnight by its time alone.
+    if (late.PastMidnight == late.Count && late.Count > 1)
+        text += ", all of them past midnight";
+    else if (late.PastMidnight > 0 && late.Count > 1)
+        text += ", " + std::to_string(late.PastMidnight) + " of them past midnight";
+    return text + " (latest " + TimeOfDayText(late.Latest) + ").";
 }
 
 } // namespace bm

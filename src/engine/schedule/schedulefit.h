@@ -27,12 +27,19 @@ std::string PeriodCapacityText(const PeriodCapacity& capacity);
 struct LateRaces {
     int Count = 0;   // timed contested races that start after the end of every period
     int Latest = -1; // the latest of their start times (HHMM), -1 when none
+    // Those of them that start at midnight or later: the last period runs on
+    // without end, so its time slots carry on past 2359 (minute 1450 is 2410).
+    int PastMidnight = 0;
 
     bool operator==(const LateRaces&) const = default;
 };
 // None when the meet has no race periods.
 LateRaces LateRacesOf(const Boatmeet& meet);
-// "3 races were timed after the end of the last race period (latest 1250)."; empty for none.
+// "3 races were timed after the end of the last race period (latest 1250)."; a
+// latest time past midnight is told as the clock time on its day, and of two or
+// more late races, how many start past midnight: "5 races were timed after the
+// end of the last race period, 2 of them past midnight (latest 07:42 on day
+// 5)." ("all of them" when every one does). Empty for none.
 std::string LateRacesText(const LateRaces& late);
 
 } // namespace bm

@@ -2,6 +2,7 @@
 
 #include "engine/model/clockmoney.h"
 #include "engine/model/text.h"
+#include "engine/session/messages.h"
 #include "gui/common/textconversion.h"
 
 #include <QCheckBox>
@@ -14,9 +15,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <cstdint>
-#include <limits>
+#include <optional>
 
 namespace {
 
@@ -24,12 +24,11 @@ std::string Std(const QLineEdit* edit) {
     return edit->text().toStdString();
 }
 
-// A money edit's amount, kept within what the settings store holds.
-std::int32_t Money32(const QLineEdit* edit) {
-    const std::int64_t amount = bm::ParseMoney(Std(edit));
-    return static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(amount, std::numeric_limits<std::int32_t>::min(),
-                                 std::numeric_limits<std::int32_t>::max()));
+// A money edit's amount; the amount as it was when the edit holds no money
+// value (OK refuses such an edit, so this only guards other callers).
+template <typename Amount> Amount Money(const QLineEdit* edit, Amount current) {
+    const std::optional<std::int64_t> amount = bm::MoneyValue(Std(edit));
+    return amount ? static_cast<Amount>(*amount) : current;
 }
 
 QWidget* Column(std::initializer_list<QWidget*> widgets) {
@@ -43,7 +42,8 @@ QWidget* Column(std::initializer_list<QWidget*> widgets) {
 
 } // namespace
 
-TPrefsF::TPrefsF(QWidget* parent) : QDialog(parent) {
+TPrefsF::TPrefsF(bm::MessageHandler& messages, QWidget* parent)
+    : QDialog(parent), messages_(messages) {
     setObjectName(QStringLiteral("PrefsF"));
     setWindowTitle(QStringLiteral("Preferences"));
     setModal(true);
@@ -190,16 +190,29 @@ void TPrefsF::Apply(bm::Settings& s) const {
     s.SplitOnBlankLine = SplitOnBlankLine_CB->isChecked();
     s.RecordMoves = RecordMoves_CB->isChecked();
     s.SetCrewName = Std(SetCrewName_E);
-    s.DayLicCost = Money32(DayLicCost_E);
+    s.DayLicCost = Money(DayLicCost_E, s.DayLicCost);
     s.EarlyRegDiscountActive = Early_Pay_CB->isChecked();
     s.AutoFeeSTR.AutoFeeOn = AutoEntry_CB->isChecked();
-    s.AutoFeeSTR.FeePerSeat = Money32(PerSeat_E);
-    s.AutoFeeSTR.EarlyDiscount = Money32(EarlyPayment_E);
+    s.AutoFeeSTR.FeePerSeat = Money(PerSeat_E, s.AutoFeeSTR.FeePerSeat);
+    s.AutoFeeSTR.EarlyDiscount = Money(EarlyPayment_E, s.AutoFeeSTR.EarlyDiscount);
     s.AutoFeeSTR.DiscountPerCrew = PerCrew_RB->isChecked() ? 1 : 0;
     s.AutoFeeSTR.CoxesPay = CoxesPay_CB->isChecked();
 }
 
+// An amount that is no money value keeps the dialog open, with everything
+// typed in it, on the edit to correct.
 void TPrefsF::DoOK() {
+    for (QLineEdit* edit : {DayLicCost_E, PerSeat_E, EarlyPayment_E}) {
+        if (bm::MoneyValue(Std(edit)))
+            continue;
+        messages_.Inform(bm::NotMoneyText);
+        for (int tab = 0; tab < PageControl1->count(); ++tab)
+            if (PageControl1->widget(tab)->isAncestorOf(edit))
+                PageControl1->setCurrentIndex(tab);
+        edit->setFocus();
+        edit->selectAll();
+        return;
+    }
     accept();
 }
 

@@ -1,6 +1,7 @@
 // TPrefsF: the preferences dialog: five tabs of report, draw-tree,
 // crew-editor and billing settings. Filled from the settings, and on OK the settings take the
-// controls' values.
+// controls' values. OK refuses an amount that is no money value ("Money values are written
+// like 12 or 12.50") and the dialog stays open on it.
 #pragma once
 
 #include "engine/model/settings.h"
@@ -12,14 +13,20 @@ class QLineEdit;
 class QRadioButton;
 class QTabWidget;
 
+namespace bm {
+class MessageHandler;
+}
+
 class TPrefsF : public QDialog {
     Q_OBJECT
 public:
-    explicit TPrefsF(QWidget* parent = nullptr);
+    // Refusals are shown through the messages.
+    explicit TPrefsF(bm::MessageHandler& messages, QWidget* parent = nullptr);
 
     // Each control takes its setting.
     void Fill(const bm::Settings& settings);
-    // Each setting takes its control's value.
+    // Each setting takes its control's value; an amount keeps its value when
+    // its edit holds no money value.
     void Apply(bm::Settings& settings) const;
 
 private:
@@ -57,4 +64,5 @@ private:
     QRadioButton* PerSeat_RB = nullptr;
     QRadioButton* PerCrew_RB = nullptr;
     QCheckBox* CoxesPay_CB = nullptr;
+    bm::MessageHandler& messages_;
 };

@@ -73,7 +73,7 @@ void TForm1::BuildWindows() {
     ListEdit_F = new TListEdit_F(session_, this);
     CEdit = new TCEdit(session_, this);
     ProgressF = new TProgressF(this);
-    PrefsF = new TPrefsF(this);
+    PrefsF = new TPrefsF(session_.Messages(), this);
     AboutBox = new TAboutBox(this);
     HelpF = new THelpF(this);
     DEdit = new TDEdit(session_, this);
