@@ -2,7 +2,8 @@
 // the configuration, each further piece separated by 0x1E is the export file
 // of the next file key (pieces are reused when there are more keys). A
 // configuration that reads is loaded and, when that succeeds, applied to a
-// meet with doubling-up detection and the meet is written.
+// meet with doubling-up detection and the meet is written; applying it again
+// to the meet read back from that text must leave the text as it was.
 #include "engine/import/vexaapply.h"
 #include "engine/model/textfile.h"
 
@@ -44,10 +45,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream report;
     bm::ApplyVexaImport(meet, importer, true, report);
     bm::ListCrewsNeedingLabels(meet, report);
-    std::ostringstream file;
-    meet.WriteTo(file, true);
-    const auto reloaded = bm::Boatmeet::LoadFromText(file.str());
+    const std::string saved = meet.SavedText();
+    const auto reloaded = bm::Boatmeet::LoadFromText(saved);
     if (reloaded->Crews.size() != meet.Crews.size())
+        __builtin_trap();
+    // Importing the same export again, into the meet as saved and read back,
+    // changes nothing.
+    const std::string before = reloaded->SavedText();
+    std::ostringstream again;
+    bm::ApplyVexaImport(*reloaded, importer, true, again);
+    if (reloaded->SavedText() != before)
         __builtin_trap();
     return 0;
 }

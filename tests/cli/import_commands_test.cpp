@@ -87,6 +87,38 @@ TEST(ImportCommand, WithoutOutputTheMeetFileIsRewritten) {
     EXPECT_TRUE(written->Crews[4]->DoubleUps.empty());
 }
 
+TEST(ImportCommand, ImportingAgainPrintsTheSummaryAndDoublesNothing) {
+    TempDir dir;
+    const std::string path = EmptyMeet(dir);
+    ASSERT_EQ(RunCli(FixtureImport(path)).status, 0);
+    const std::string imported = ReadFile(path);
+    const Result same = RunCli(FixtureImport(path));
+    ASSERT_EQ(same.status, 0) << same.err;
+    EXPECT_EQ(ReadFile(path), imported);
+
+    // Entry 13 leaves the export, 12 has paid.
+    std::string later = ReadFile(DataPath("vexa_entries.csv"));
+    const auto replace = [&later](const std::string& from, const std::string& to) {
+        later.replace(later.find(from), from.size(), to);
+    };
+    replace("13,Men 1x,Lakeside,,n,y,\r\n", "");
+    replace("12,Men 4+,RIVERSIDE,,N,N", "12,Men 4+,RIVERSIDE,,N,Y");
+    test::WriteFile(dir.File("later.csv"), later);
+    std::vector<std::string> args = FixtureImport(path);
+    args[6] = "entries=" + dir.File("later.csv");
+    const Result result = RunCli(args);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out.substr(0, result.out.find("\nMen 4+  11")),
+              "0 added, 1 changed, 0 withdrawn, 1 no longer in the export, 4 unchanged\n"
+              "\nChanged:\n"
+              "  12 Men 4+ () Riverside (Brown): paid no -> yes\n"
+              "\nNo longer in the export:\n"
+              "  13 Men 1x () Lakeside (Black)\n");
+    const auto meet = Boatmeet::LoadFromFile(path);
+    EXPECT_EQ(meet->Crews.size(), 5u);
+    EXPECT_TRUE(meet->Crews[1]->FeePaid);
+}
+
 TEST(ImportCommand, ProblemsLeaveTheMeetUnchanged) {
     TempDir dir;
     const std::string path = EmptyMeet(dir);
@@ -204,6 +236,15 @@ TEST(ImportEndToEnd, ExampleExportWithTheInstalledConfiguration) {
     EXPECT_EQ(meet->Crews.size(), 20u);
     EXPECT_EQ(meet->Events.Count(), 12);
     EXPECT_GE(meet->Clubs.KeyOf("Lakeside Rowing Club/St Andrews Boat Club"), 1);
+
+    // The later download of the examples' README.
+    const Result later = RunProgram(
+        dir, {"import", path, "--defaults", "--file", "entries=" + examples + "entries-later.csv",
+              "--file", "members=" + examples + "members.csv", "--detect-doubling-up"});
+    ASSERT_EQ(later.status, 0) << later.err;
+    EXPECT_EQ(later.out.substr(0, later.out.find('\n') + 1),
+              "1 added, 3 changed, 1 withdrawn, 1 no longer in the export, 16 unchanged\n");
+    EXPECT_EQ(Boatmeet::LoadFromFile(path)->Crews.size(), 21u);
 }
 
 TEST(GenerateEndToEnd, FirstGenerationOfAProcessIsTheSame) {

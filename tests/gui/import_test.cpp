@@ -80,11 +80,21 @@ void ImportTest::loadVexaRefusesWhatItCannotUseAndKeepsTheReportOnScreen() {
     QVERIFY(Lock()->isChecked());
     QVERIFY(!Child<QComboBox>(&Form(), "DSelect_CB")->isEnabled());
     QCOMPARE(Form().Session().History().UndoText(), std::string("Undo Load VEXA"));
-    // A view locked before keeps its text; the crews are made all the same.
+    // A view locked before keeps its text; the export is applied all the
+    // same: downloaded again with a late entry, it adds that crew alone, in
+    // one step of the undo history.
     const std::vector<std::string> firstReport = Form().Report().ViewLines();
+    const std::size_t steps = Form().Session().History().UndoCount();
+    bm::test::WriteFile(entries.toStdString(),
+                        "Entry No,Event,Club,Crew Name,Division,Withdrawn,Paid,Notes\r\n"
+                        "1001,MS 2x,Riverside,M\xfcller,A,N,Y,\r\n"
+                        "1002,MS 2x,Riverside,,A,N,Y,\r\n");
     LoadVexa({true, false}, {config, entries, members});
     QCOMPARE(Form().Report().ViewLines(), firstReport);
     QCOMPARE(Form().Session().Meet()->Crews.size(), std::size_t{9});
+    QCOMPARE(Form().Session().History().UndoCount(), steps + 1);
+    QVERIFY(Form().Session().Undo());
+    QCOMPARE(Form().Session().Meet()->Crews.size(), std::size_t{8});
 }
 
 void ImportTest::testDataWindowWritesTheChosenSizeBesideTheMeet() {

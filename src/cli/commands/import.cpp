@@ -1,4 +1,4 @@
-// import FILE: the association's entry export, added to the meet.
+// import FILE: the association's entry export, applied to the meet.
 #include "cli/commandmeet.h"
 #include "cli/commands/commands.h"
 #include "cli/programfolder.h"
@@ -72,10 +72,14 @@ Command ImportCommand() {
                          .help = "Links imported crews of different events that share a rower "
                                  "as doubling up."}},
             .writesBack = true,
-            .notes = "Prints the import report once the meet is written. The imported crews are "
-                     "added to the crews already in the meet. A missing "
-                     "file key, or a file the importer cannot read, prints the importer's "
-                     "message and leaves the meet unchanged (exit 1).",
+            .notes = "Prints the import report once the meet is written. An entry whose "
+                     "association entry number a crew of the meet already carries (\"VEXA "
+                     "1001 ...\" in its notes) brings that crew up to date instead of adding "
+                     "one; crews entered by hand are never touched, and crews whose entry left "
+                     "the export are listed, not deleted. Importing again starts the report "
+                     "with a summary of what changed. A missing file key, or a file the "
+                     "importer cannot read, prints the importer's message and leaves the meet "
+                     "unchanged (exit 1).",
             .run = RunImport};
 }
 

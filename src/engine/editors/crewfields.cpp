@@ -3,6 +3,7 @@
 #include "engine/editors/creweditor.h"
 
 #include "engine/model/boatmeet.h"
+#include "engine/model/crewmove.h"
 #include "engine/model/settings.h"
 #include "engine/model/text.h"
 
@@ -12,7 +13,6 @@ namespace bm {
 
 namespace {
 
-const std::string RecordMoveQuestion = "Record Event change in Crew Notes?";
 const std::string SameClubWarning = "There is already another crew from this club in this event!";
 
 } // namespace
@@ -96,15 +96,7 @@ CrewEditResult CrewEditor::ChooseEvent(std::string_view text, const Confirm& rec
     CrewEditResult result;
     const int key = meet_.Events.KeyOf(text);
     if (key != -1) {
-        const int old = crew->EventKey;
-        if (CurrentSettings().RecordMoves && old > 0 && old != key &&
-            (!recordMove || recordMove(RecordMoveQuestion)))
-            crew->Notes +=
-                " Moved from " + meet_.Events.TextOf(old) + " to " + meet_.Events.TextOf(key);
-        // The crew leaves its old draw even when it stays in the event: its
-        // place there is cleared for the draw editor to fill.
-        meet_.RemoveCrewFromDraw(crew);
-        crew->EventKey = key;
+        MoveCrewToEvent(meet_, *crew, key, recordMove);
         SameClubCheck(*crew, result);
         result.ReloadAll = true;
     }

@@ -1,5 +1,6 @@
 #include "engine/import/vexaapply.h"
 
+#include "engine/import/vexamerge.h"
 #include "engine/model/text.h"
 
 #include <algorithm>
@@ -11,38 +12,76 @@ namespace bm {
 
 namespace {
 
-// A crew made by this import, with the entry it came from.
-struct MadeCrew {
-    int crewId;
-    int entry;
-};
-
-// The crews of this import by the member numbers (upper-cased) of their
-// entries, to find crews that share a rower without comparing every pair.
+// The crews of the entries that have one (withdrawn entries aside) by the
+// member numbers (upper-cased) of their entries, to find crews that share a
+// rower without comparing every pair.
 class RowerIndex {
 public:
-    // Positions in the made list of the earlier crews that share a rower with the entry.
-    std::vector<int> Sharing(const ImportedEntry& entry) const {
+    RowerIndex(const VexaImporter& importer, const VexaMerge& merge) {
+        for (int index = 0; index < importer.EntryCount(); ++index) {
+            const ImportedEntry& entry = *importer.Entry(index);
+            if (entry.Withdrawn || merge.Entries[static_cast<std::size_t>(index)].CrewId == -1)
+                continue;
+            for (const std::string& number : entry.MemberNumbers)
+                if (!number.empty())
+                    entries_[UpperAscii(number)].push_back(index);
+        }
+    }
+
+    // The other entries, in entry order, that share a rower with the entry.
+    std::vector<int> Sharing(const ImportedEntry& entry, int index) const {
         std::vector<int> found;
         for (const std::string& number : entry.MemberNumbers) {
-            const auto hit = crews_.find(UpperAscii(number));
-            if (!number.empty() && hit != crews_.end())
+            const auto hit = entries_.find(UpperAscii(number));
+            if (!number.empty() && hit != entries_.end())
                 found.insert(found.end(), hit->second.begin(), hit->second.end());
         }
         std::sort(found.begin(), found.end());
         found.erase(std::unique(found.begin(), found.end()), found.end());
+        std::erase(found, index);
         return found;
     }
 
-    void Add(const ImportedEntry& entry, int made) {
-        for (const std::string& number : entry.MemberNumbers)
-            if (!number.empty())
-                crews_[UpperAscii(number)].push_back(made);
-    }
-
 private:
-    std::unordered_map<std::string, std::vector<int>> crews_;
+    std::unordered_map<std::string, std::vector<int>> entries_;
 };
+
+// A crew made or changed by this import has its doubling up worked out again.
+bool Relinked(const MergedEntry& merged) {
+    return merged.Outcome == EntryOutcome::Added || merged.Outcome == EntryOutcome::Changed;
+}
+
+// Links the crew of the entry with the crews of the entries that share a
+// rower with it, writing a line for each whether or not the meet accepted the
+// link. Each pair is linked once: under the later entry when both crews were
+// made or changed by this import, otherwise under the one that was.
+void LinkDoublingUp(Boatmeet& meet, const VexaMerge& merge, const std::vector<int>& sharing,
+                    int index, std::ostream& report) {
+    const int crewId = merge.Entries[static_cast<std::size_t>(index)].CrewId;
+    for (int other : sharing) {
+        const MergedEntry& otherEntry = merge.Entries[static_cast<std::size_t>(other)];
+        if (other > index && Relinked(otherEntry))
+            continue;
+        meet.LinkDoubleUp(crewId, otherEntry.CrewId);
+        report << "   doubling up with : " << meet.EventCrewLabel(meet.FindCrew(otherEntry.CrewId))
+               << "\n";
+    }
+}
+
+void WriteEntryLine(const ImportedEntry& entry, std::ostream& report) {
+    if (entry.Withdrawn)
+        report << "**** Withdrawn **** ";
+    PadRight(CleanText(entry.Event), 7, report);
+    report << " ";
+    PadRight(CleanText(entry.Id), 5, report);
+    report << " ";
+    PadRight(CleanText(entry.CrewName), 10, report);
+    report << " ";
+    PadRight(CleanText(entry.MembersClub), 20, report);
+    report << " ";
+    PadRight(CleanText(entry.Notes), 10, report);
+    report << "\n";
+}
 
 void WriteCompetitors(const VexaImporter& importer, std::ostream& report) {
     report << "\n\n\nList of Competitors\n===================\n";
@@ -95,54 +134,26 @@ bool ChooseExportFiles(VexaImporter& importer, const VexaLoadDialogs& dialogs) {
 } // namespace
 
 bool AddImportedCrew(Boatmeet& meet, const ImportedEntry& entry, std::ostream& report) {
-    const std::string event = CleanText(entry.Event);
-    const std::string club = CleanText(entry.MembersClub);
-    const std::string notes = CleanText(entry.Notes);
-    if (entry.Withdrawn)
-        report << "**** Withdrawn **** ";
-    PadRight(event, 7, report);
-    report << " ";
-    PadRight(CleanText(entry.Id), 5, report);
-    report << " ";
-    PadRight(CleanText(entry.CrewName), 10, report);
-    report << " ";
-    PadRight(club, 20, report);
-    report << " ";
-    PadRight(notes, 10, report);
-    report << "\n";
+    WriteEntryLine(entry, report);
     if (entry.Withdrawn)
         return false;
-    auto crew = std::make_unique<Crew>();
-    crew->ClubKey = meet.Clubs.Add(club);
-    crew->EventKey = meet.Events.Add(event);
-    crew->Notes = "VEXA " + notes;
-    crew->FeePaid = entry.Paid;
-    crew->EarlyPay = entry.Paid;
-    if (!entry.Label.empty())
-        crew->Name = "(" + CleanText(entry.Label) + ")";
-    meet.AddCrew(std::move(crew));
+    MakeImportedCrew(meet, entry);
     return true;
 }
 
 void ApplyVexaImport(Boatmeet& meet, const VexaImporter& importer, bool detectDoublingUp,
                      std::ostream& report) {
-    std::vector<MadeCrew> made;
-    RowerIndex rowers;
+    const VexaMerge merge = MergeImportedEntries(meet, importer);
+    WriteMergeSummary(meet, importer, merge, report);
+    const RowerIndex rowers(importer, merge);
     for (int index = 0; index < importer.EntryCount(); ++index) {
-        const ImportedEntry& entry = *importer.Entry(index);
-        if (!AddImportedCrew(meet, entry, report))
+        const MergedEntry& merged = merge.Entries[static_cast<std::size_t>(index)];
+        if (merged.Outcome == EntryOutcome::LeftOut)
             continue;
-        const int crewId = meet.Crews.back()->Id;
-        if (detectDoublingUp) {
-            for (int earlier : rowers.Sharing(entry)) {
-                const MadeCrew& other = made[static_cast<std::size_t>(earlier)];
-                meet.LinkDoubleUp(crewId, other.crewId);
-                report << "   doubling up with : "
-                       << meet.EventCrewLabel(meet.FindCrew(other.crewId)) << "\n";
-            }
-        }
-        rowers.Add(entry, static_cast<int>(made.size()));
-        made.push_back({crewId, index});
+        const ImportedEntry& entry = *importer.Entry(index);
+        WriteEntryLine(entry, report);
+        if (detectDoublingUp && !entry.Withdrawn && Relinked(merged))
+            LinkDoublingUp(meet, merge, rowers.Sharing(entry, index), index, report);
     }
     WriteCompetitors(importer, report);
 }

@@ -28,8 +28,12 @@ inline constexpr const char* VexaFileDialogTitle = "Specify filename for : ";
 // Writes the entry's report line and, unless the entry is withdrawn, adds its
 // crew to the meet; true when a crew was made.
 bool AddImportedCrew(Boatmeet& meet, const ImportedEntry& entry, std::ostream& report);
-// Makes the crews of every entry, optionally links crews that share a rower
-// as doubling up, and writes the entry lines and the list of competitors.
+// Brings the meet up to date with the export (see vexamerge.h): crews for new
+// entries, crews imported earlier updated by their entry number. With
+// detection on, the crews it made or changed are linked as doubling up with
+// the crews of the export that share a rower. Writes the opening lines of
+// WriteMergeSummary, the entry lines with their doubling-up lines, and the
+// list of competitors.
 void ApplyVexaImport(Boatmeet& meet, const VexaImporter& importer, bool detectDoublingUp,
                      std::ostream& report);
 // Writes, per event (single sculls aside) and club, the notes of the crews
@@ -51,7 +55,7 @@ struct VexaImportOutcome {
 
 // The whole import: reads the configuration, takes the path of every file key
 // ("VEXA load abandoned" when one is missing), loads the export and, only when
-// that succeeded, makes the crews and writes the report. The command line
+// that succeeded, applies it to the meet and writes the report. The command line
 // imports with it; the desktop asks step by step with RunVexaLoad.
 VexaImportOutcome ImportVexaExport(Boatmeet& meet, const VexaImportRequest& request);
 
@@ -67,9 +71,9 @@ struct VexaLoadDialogs {
 // The "Load VEXA" command, asking and informing through the dialogs: the
 // configuration (the user's own, or "VexaConfig.csv" in the program folder),
 // one export file per file key, then the load; only when that succeeded is
-// the doubling-up question asked and are crews made. True, with the import
-// report, when crews were made; on every other path the meet is untouched
-// (no meet at all is refused with a message).
+// the doubling-up question asked and is the export applied. True, with the
+// import report, when it was applied; on every other path the meet is
+// untouched (no meet at all is refused with a message).
 bool RunVexaLoad(Boatmeet* meet, const std::string& programFolder, const VexaLoadDialogs& dialogs,
                  std::string& report);
 
