@@ -19,15 +19,31 @@ bool WriteWhole(const fs::path& path, const std::string& content) {
     return !out.fail();
 }
 
+// True when a file staged there can be renamed into the folder: both lie on
+// one file system (a folder that is a mount point has its parent on another).
+bool RenamesInto(const fs::path& staging, const fs::path& folder, const std::string& tag) {
+    const std::string probe = ".boatmeet-probe" + tag;
+    std::error_code error;
+    if (!WriteWhole(staging / probe, {}))
+        return false;
+    fs::rename(staging / probe, folder / probe, error);
+    const bool moved = !error;
+    fs::remove(moved ? folder / probe : staging / probe, error);
+    return moved;
+}
+
 // A new, empty staging folder beside the published folder, or inside it when
-// its parent cannot be written; empty when neither can be made.
+// none can be made or used beside it; empty when neither can be made.
 fs::path MakeStaging(const fs::path& folder) {
     std::random_device seed;
     const std::string tag = ".publishing-" + std::to_string(seed());
     std::error_code error;
     const fs::path beside = folder.parent_path() / ("." + folder.filename().string() + tag);
-    if (fs::create_directory(beside, error))
-        return beside;
+    if (fs::create_directory(beside, error)) {
+        if (RenamesInto(beside, folder, tag))
+            return beside;
+        fs::remove_all(beside, error);
+    }
     const fs::path inside = folder / (".boatmeet" + tag);
     if (fs::create_directory(inside, error))
         return inside;
@@ -91,9 +107,15 @@ bool UpdateFolder(const fs::path& folder, const SitePages& pages,
                   FolderUpdate& update, std::string& error) {
     std::error_code failure;
     fs::create_directories(folder, failure);
-    const Staging staging(folder);
-    if (failure || !staging.Ready()) {
-        error = failure ? failure.message() : "no file can be made there";
+    if (failure) {
+        error = failure.message();
+        return false;
+    }
+    // A folder reached through a link is staged beside the folder it names.
+    const fs::path real = fs::canonical(folder, failure);
+    const Staging staging(failure ? folder : real);
+    if (!staging.Ready()) {
+        error = "no file can be made there";
         return false;
     }
     const std::vector<std::string> order = WriteOrder(pages, folder);
