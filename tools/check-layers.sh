@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Fails when an include runs back up the layers. Inside the engine the folders
-# are ordered model < draw < schedule < reports < import < editors < session,
-# and a file includes only its own folder and those below it; the windows'
-# folders are ranked the same way (see gui_rank). The engine includes nothing
+# are ordered model < draw < schedule < reports < publish < import < editors <
+# session, and a file includes only its own folder and those below it; the
+# windows' folders are ranked the same way (see gui_rank). The engine includes nothing
 # of the store, the printing, the windows or the command line (and no Qt header); the store
 # includes nothing of the windows or the command line; the printing includes
 # the engine and Qt Gui only (no widgets, no printer support), so the command
@@ -10,7 +10,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
-layers=(model draw schedule reports import editors session)
+layers=(model draw schedule reports publish import editors session)
 rank() {
     local i
     for i in "${!layers[@]}"; do

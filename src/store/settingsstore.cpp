@@ -120,6 +120,22 @@ void SettingsStore::AddRecentFile(const std::string& name) {
     store_->sync();
 }
 
+// One value maps each meet file to the folder it was last published to.
+std::string SettingsStore::PublishFolder(const std::string& meetFile) const {
+    return store_->value(Key("PublishFolders"))
+        .toMap()
+        .value(QString::fromStdString(meetFile))
+        .toString()
+        .toStdString();
+}
+
+void SettingsStore::SetPublishFolder(const std::string& meetFile, const std::string& folder) {
+    QVariantMap folders = store_->value(Key("PublishFolders")).toMap();
+    folders.insert(QString::fromStdString(meetFile), QString::fromStdString(folder));
+    store_->setValue(Key("PublishFolders"), folders);
+    store_->sync();
+}
+
 std::string LoadCurrentSettings(const SettingsStore& store) {
     std::string problem;
     CurrentSettings() = store.Read(&problem);

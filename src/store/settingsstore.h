@@ -35,6 +35,10 @@ public:
     // Puts a name at the front of the recent files and stores the list.
     void AddRecentFile(const std::string& name);
 
+    // The folder the meet file was last published to; empty when none.
+    std::string PublishFolder(const std::string& meetFile) const;
+    void SetPublishFolder(const std::string& meetFile, const std::string& folder);
+
 private:
     std::unique_ptr<QSettings> store_;
 };

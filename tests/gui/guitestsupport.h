@@ -27,8 +27,8 @@
 
 namespace guitest {
 
-// Common dialogs answered from a script: each file dialog takes the next
-// scripted name (an empty name cancels; none left cancels too).
+// Common dialogs answered from a script: each file or folder dialog takes the
+// next scripted name (an empty name cancels; none left cancels too).
 class ScriptedDialogs : public DialogProvider {
 public:
     using DialogProvider::OpenFileName;
@@ -40,6 +40,11 @@ public:
     QString SaveFileName(QWidget*, const SaveRequest& request) override {
         saveRequests.push_back(request);
         return Next(saveNames);
+    }
+    QString ExistingFolder(QWidget*, const QString& title, const QString& start) override {
+        folderTitles.push_back(title);
+        folderStarts.push_back(start);
+        return Next(folderNames);
     }
     bool ChooseFont(QWidget*, QFont& chosen) override {
         ++fontDialogs;
@@ -53,9 +58,12 @@ public:
 
     std::deque<QString> openNames;
     std::deque<QString> saveNames;
+    std::deque<QString> folderNames;
     std::vector<QString> openFilters;
     std::vector<QString> openTitles;
     std::vector<SaveRequest> saveRequests;
+    std::vector<QString> folderTitles;
+    std::vector<QString> folderStarts; // the folder each folder dialog started in
     std::unique_ptr<QFont> font;
     QFont offeredFont; // the font the last font dialog started from
     int fontDialogs = 0;

@@ -30,6 +30,7 @@ const std::vector<Command>& Commands() {
         InfoCommand(),
         ReportCommand(),
         CheckCommand(),
+        PublishCommand(),
         // Saving.
         SaveCommand(),
         SaveKeyCommand(),

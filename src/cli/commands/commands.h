@@ -31,6 +31,7 @@ Command SetResultCommand();
 Command InfoCommand();
 Command ReportCommand();
 Command CheckCommand();
+Command PublishCommand();
 Command SaveCommand();
 Command SaveKeyCommand();
 

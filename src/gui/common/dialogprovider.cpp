@@ -24,6 +24,11 @@ QString StandardDialogs::SaveFileName(QWidget* parent, const SaveRequest& reques
     return dialog.selectedFiles().constFirst();
 }
 
+QString StandardDialogs::ExistingFolder(QWidget* parent, const QString& title,
+                                        const QString& start) {
+    return QFileDialog::getExistingDirectory(parent, title, start);
+}
+
 bool StandardDialogs::ChooseFont(QWidget* parent, QFont& font) {
     bool ok = false;
     // Reports line up in columns only in a fixed-pitch font.

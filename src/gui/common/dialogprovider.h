@@ -28,6 +28,9 @@ public:
     // The same with a title of its own ("Specify filename for : entries").
     virtual QString OpenFileName(QWidget* parent, const QString& filter, const QString& title) = 0;
     virtual QString SaveFileName(QWidget* parent, const SaveRequest& request) = 0;
+    // A folder chosen (or made) in the folder dialog with the title, starting
+    // in the folder given; empty when cancelled.
+    virtual QString ExistingFolder(QWidget* parent, const QString& title, const QString& start) = 0;
     // The font dialog, offering fixed-pitch fonts and starting from the font
     // given; true when the user confirmed a font (then in font).
     virtual bool ChooseFont(QWidget* parent, QFont& font) = 0;
@@ -41,6 +44,7 @@ public:
     using DialogProvider::OpenFileName;
     QString OpenFileName(QWidget* parent, const QString& filter, const QString& title) override;
     QString SaveFileName(QWidget* parent, const SaveRequest& request) override;
+    QString ExistingFolder(QWidget* parent, const QString& title, const QString& start) override;
     bool ChooseFont(QWidget* parent, QFont& font) override;
     void SetUpPrinter(QWidget* parent, QPrinter& printer) override;
 };

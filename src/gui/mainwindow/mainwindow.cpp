@@ -39,7 +39,7 @@ constexpr const char* MeetCommands[] = {
     "OpnsDraw",    "OpnsNumberRaces", "OpnsNumberCrews", "EditCrew",          "EditEvent",
     "EditClub",    "EditRace",        "EditDraw",        "ShowResultsEditor", "EditInfo",
     "Save_SB",     "CrewEdit_SB",     "EventEdit_SB",    "ClubEdit_SB",       "DrawEdit_SB",
-    "RaceEdit_SB", "Results_SB",      "Info_SB"};
+    "RaceEdit_SB", "Results_SB",      "Info_SB",         "PublishToFolder"};
 
 } // namespace
 
@@ -195,6 +195,8 @@ void TForm1::BuildOutputMenu(QMenu* menu) {
                         QKeySequence::Print, "Ctrl+P");
     AddMenuAction(menu, "Printer &Setup..", "PrinterSetup", view, &ReportView::PrinterSetup);
     AddMenuAction(menu, "&Font..", "ChooseViewFont", view, &ReportView::ChooseViewFont);
+    menu->addSeparator();
+    AddAction(menu, "Pu&blish to Folder...", "PublishToFolder", &TForm1::PublishToFolder);
 }
 
 QToolButton* TForm1::AddToolButton(const char* name, const char* text, const char* hint,

@@ -84,6 +84,12 @@ public:
     void OpnsTestData();
     void VEXATest();
 
+    // --- Publishing (publishcommand.cpp) ---
+    // Writes the regatta's web site into a folder chosen by the user (the
+    // meet's last one offered first) and shows what changed since the
+    // previous publication there.
+    void PublishToFolder();
+
     // --- The report panel with its outputs ---
     // Produces the selected report of the open meet in the report view.
     void RefreshDisplay();

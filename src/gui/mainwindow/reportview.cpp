@@ -144,6 +144,11 @@ void ReportView::LockDisplay() {
     DSelect_CB->setEnabled(false);
 }
 
+void ReportView::ShowLocked(std::vector<std::string> lines) {
+    REdit->SetLines(std::move(lines));
+    LockDisplay();
+}
+
 const std::vector<std::string>& ReportView::ViewLines() const {
     return REdit->Lines();
 }

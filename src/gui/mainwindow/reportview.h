@@ -45,6 +45,9 @@ public:
     void LoadView(std::vector<std::string> lines);
     // Ticks "Display Locked", so later refreshes leave the view's text as it is.
     void LockDisplay();
+    // Shows the lines under "Display Locked", in place of what the view shows
+    // even when it was locked: a text the user just asked for.
+    void ShowLocked(std::vector<std::string> lines);
     const std::vector<std::string>& ViewLines() const;
     bm::ShowType DrawShowType() const;
 
