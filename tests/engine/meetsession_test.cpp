@@ -252,6 +252,13 @@ TEST_F(MeetSessionTest, KeyDataProposesAKeyNameAndKeepsTheFileName) {
     EXPECT_EQ(messages.asked.back(),
               "This saves only key data; NO crew, draw or race info is saved. Continue?");
     EXPECT_EQ(session.FileName(), path);
+    // Never over the meet file itself: its crews and draws would be lost.
+    const std::string meetBytes = test::ReadFile(path);
+    messages.SetNextAnswer(true);
+    host.names = {path};
+    EXPECT_FALSE(session.SaveKeyData());
+    EXPECT_EQ(messages.informed.back(), "The key data cannot replace the meet file itself");
+    EXPECT_EQ(test::ReadFile(path), meetBytes);
     const std::string key = test::ReadFile(dir.File("springKey.bmf"));
     EXPECT_EQ(key.find("Crew:"), std::string::npos);
     EXPECT_NE(key.find("MS 4-"), std::string::npos);

@@ -92,6 +92,7 @@ private slots:
     void everyControlIsNamedAndReachedByTab();
     void editorsFollowTheOpenMeet();
     void crewListTakesTheRoomTheWindowGains();
+    void tenCrewsTypedAtFullSpeedAreAllKept();
 
 private:
     QWidget* Shown(const char* name) {
@@ -418,6 +419,50 @@ void EditorsTest::crewListTakesTheRoomTheWindowGains() {
     QCOMPARE(crews->size(), list + QSize(200, 140));
     QCOMPARE(details->size(), fixed);
     QCOMPARE(links->height(), linksHeight + 140);
+}
+
+// An organiser entering crews from a paper list, with the keyboard alone and
+// as fast as keys go: New, the name, back to the club, on to the event. A
+// crew of a club already in the event warns beside the fields and keeps the
+// typing going; every crew ends up whole in the saved meet.
+void EditorsTest::tenCrewsTypedAtFullSpeedAreAllKept() {
+    Form().OpenFile(Q(EventsAndClubs("typed.bmf")));
+    Form().show();
+    Find<QToolButton>(&Form(), "CrewEdit_SB")->click();
+    QWidget* editor = Shown("CEdit");
+    const auto type = [](const QString& keys) {
+        QTest::keyClicks(QApplication::focusWidget(), keys);
+    };
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    const char* clubs[] = {"Avon", "Riverside", "Harbour"};
+    const char* events[] = {"MS 4-", "WS 1x", "MX 8+"};
+    for (int i = 0; i < 10; ++i) {
+        press(Qt::Key_N, Qt::AltModifier);
+        type(QStringLiteral("Crew %1").arg(i));
+        press(Qt::Key_Backtab);
+        type(QString::fromUtf8(clubs[i % 3]));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        type(QString::fromUtf8(events[i % 2]));
+    }
+    QCOMPARE(Find<QLabel>(editor, "SameClub_L")->text(),
+             QStringLiteral("There is already another crew from this club in this event!"));
+    QVERIFY(messages_->informed.empty());
+    dialogs_->saveNames = {Q(dir_->File("typed-saved.bmf"))};
+    Action(Form(), "FileSaveAs")->trigger();
+    const auto saved = bm::Boatmeet::LoadFromFile(dir_->File("typed-saved.bmf"));
+    QCOMPARE(saved->Crews.size(), std::size_t{10});
+    for (int i = 0; i < 10; ++i) {
+        const std::string name = "Crew " + std::to_string(i);
+        const auto crew = std::find_if(saved->Crews.begin(), saved->Crews.end(),
+                                       [&](const auto& c) { return c->Name == name; });
+        QVERIFY2(crew != saved->Crews.end(), name.c_str());
+        QCOMPARE(saved->Clubs.TextOf((*crew)->ClubKey), std::string(clubs[i % 3]));
+        QCOMPARE(saved->Events.TextOf((*crew)->EventKey), std::string(events[i % 2]));
+    }
 }
 
 QTEST_MAIN(EditorsTest)

@@ -2,26 +2,18 @@
 #include "cli/commandmeet.h"
 #include "cli/commands/commands.h"
 #include "cli/outputfile.h"
-
-#include <filesystem>
+#include "engine/session/meetfiles.h"
 
 namespace bm::cli {
 
 namespace {
 
-// True when OUT is the meet file itself, under its own name or another path to it.
-bool IsSameFile(const std::string& file, const std::string& out) {
-    std::error_code error;
-    return std::filesystem::equivalent(file, out, error);
-}
-
 int RunSaveKey(const ParsedArgs& args, Streams& io) {
     const std::string& out = args.positional[1];
     return ReadMeet(args, io, [&](Boatmeet& meet) {
-        // The key data holds no crews and no draws: written over the meet file
-        // it would lose them, so not even --force allows it.
+        // Not even --force writes the key data over its own meet file.
         if (IsSameFile(args.positional[0], out)) {
-            io.err << "The key data cannot replace the meet file itself\n";
+            io.err << KeyDataOverMeetText << "\n";
             return static_cast<int>(Problem);
         }
         if (!MayWriteNewFile(args, out, io))

@@ -39,4 +39,9 @@ bool SaveMeetFile(Boatmeet& meet, const std::string& name, bool full, std::strin
     return true;
 }
 
+bool IsSameFile(const std::string& first, const std::string& second) {
+    std::error_code error;
+    return std::filesystem::equivalent(first, second, error);
+}
+
 } // namespace bm

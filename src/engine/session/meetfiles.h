@@ -11,6 +11,9 @@
 namespace bm {
 
 inline constexpr const char* SaveFailedText = "Failed to write to file. DATA NOT SAVED!";
+// The key data holds no crews and no draws: written over its own meet file it
+// would lose them.
+inline constexpr const char* KeyDataOverMeetText = "The key data cannot replace the meet file itself";
 // The club every new meet starts with, for the winners of earlier years.
 inline constexpr const char* WinnerPrevClub = "Winner Prev";
 
@@ -22,6 +25,9 @@ std::unique_ptr<Boatmeet> OpenMeetFile(const std::string& name, std::string& err
 // A new meet with the title and date (as texts entering the meet) and the
 // club "Winner Prev".
 std::unique_ptr<Boatmeet> NewMeet(std::string_view title, std::string_view date);
+// True when both names reach the same existing file (its own name, another
+// path to it or a link).
+bool IsSameFile(const std::string& first, const std::string& second);
 // Writes the meet safely, in full or its key data; false with SaveFailedText in error.
 bool SaveMeetFile(Boatmeet& meet, const std::string& name, bool full, std::string& error);
 

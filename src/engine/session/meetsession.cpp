@@ -152,7 +152,13 @@ bool MeetSession::SaveKeyData() {
                                   "saved. Continue?"))
         return false;
     const std::string name = host_.ChooseMeetFile(KeyDataFileName(fileName_));
-    return !name.empty() && SaveTo(name, false);
+    if (name.empty())
+        return false;
+    if (!fileName_.empty() && IsSameFile(fileName_, name)) {
+        messages_.Inform(KeyDataOverMeetText);
+        return false;
+    }
+    return SaveTo(name, false);
 }
 
 bool MeetSession::SaveTo(const std::string& name, bool full) {

@@ -1,16 +1,20 @@
 // TCEdit's controls: building them, laying them out and wiring them to the
 // editor's handlers.
+#include "gui/common/keybutton.h"
 #include "gui/common/textconversion.h"
 #include "gui/editors/creweditorwindow.h"
 #include "gui/editors/crewlistmodel.h"
 #include "gui/editors/storededit.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -22,7 +26,10 @@
 namespace {
 
 // A drop-down list that fills itself anew each time it opens, so that
-// entries added in the list editor meanwhile are offered.
+// entries added in the list editor meanwhile are offered. Typing picks an
+// entry by its first characters, afresh each time the box is reached, and a
+// blank typed in the middle ("MS 4-") is part of the search instead of
+// opening the list, so a fast typist's keys all land in the choice.
 class ChoiceBox : public QComboBox {
 public:
     std::function<void()> aboutToOpen;
@@ -32,6 +39,29 @@ public:
             aboutToOpen();
         QComboBox::showPopup();
     }
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        view()->keyboardSearch(QString());
+        typing_.invalidate();
+        QComboBox::focusInEvent(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool searching =
+            typing_.isValid() && typing_.elapsed() <= QApplication::keyboardInputInterval();
+        if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && searching) {
+            QKeyEvent blank(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral(" "));
+            QComboBox::keyPressEvent(&blank);
+            typing_.start();
+            return;
+        }
+        QComboBox::keyPressEvent(event);
+        if (!event->text().isEmpty() && event->text().front().isPrint())
+            typing_.start();
+    }
+
+private:
+    QElapsedTimer typing_; // the last character typed into the search
 };
 
 ChoiceBox* ChoiceList(const char* name) {
@@ -51,7 +81,7 @@ QLineEdit* Edit(const char* name) {
 }
 
 QPushButton* Button(const char* name, const char* caption, const QString& accessibleName) {
-    auto* button = new QPushButton(Text(caption));
+    auto* button = new KeyButton(Text(caption));
     NameControl(button, name, accessibleName);
     return button;
 }
