@@ -307,18 +307,22 @@ void MeetSession::NotifyObservers() {
         return;
     const MeetChanges changes = std::move(pending_);
     pending_ = {};
-    // An observer may open another window, which adds itself meanwhile.
-    const std::vector<MeetObserver*> observers = observers_;
-    for (MeetObserver* observer : observers)
-        observer->MeetChanged(changes);
+    TellObservers([&](MeetObserver& observer) { observer.MeetChanged(changes); });
 }
 
 void MeetSession::Replaced() {
     pending_ = {};
+    TellObservers([](MeetObserver& observer) { observer.MeetReplaced(); });
+    Pending({aspect::All, nullptr});
+}
+
+void MeetSession::TellObservers(const std::function<void(MeetObserver&)>& tell) {
+    // An observer may add or remove observers meanwhile (a window opened or
+    // closed): those still registered when their turn comes are told.
     const std::vector<MeetObserver*> observers = observers_;
     for (MeetObserver* observer : observers)
-        observer->MeetReplaced();
-    Pending({aspect::All, nullptr});
+        if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end())
+            tell(*observer);
 }
 
 bool MeetSession::Undo() {

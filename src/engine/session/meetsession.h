@@ -157,6 +157,7 @@ private:
     void Replaced();
     // The changes wait to be told; the telling is posted once.
     void Pending(const MeetChange& change);
+    void TellObservers(const std::function<void(MeetObserver&)>& tell);
 
     SessionHost& host_;
     MessageHandler& messages_;
