@@ -17,6 +17,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -125,8 +126,12 @@ void TCEdit::ShowCurrentCrew() {
     Event_CB->setCurrentIndex(fields.EventIndex);
     for (QLineEdit* edit : {Name_E, Notes_E, Number_E, DayLic_E})
         ShowEdit(edit, StoredText(fields, edit));
-    EntryFee_CB->setChecked(fields.FeePaid);
-    EarlyReg_CB->setChecked(fields.EarlyPay);
+    {
+        const QSignalBlocker feeBlocker(EntryFee_CB);
+        const QSignalBlocker earlyBlocker(EarlyReg_CB);
+        EntryFee_CB->setChecked(fields.FeePaid);
+        EarlyReg_CB->setChecked(fields.EarlyPay);
+    }
     ShowLinks(BoatShare_LB, fields.BoatShares);
     ShowLinks(DoubleUp_LB, fields.DoubleUps);
     SelectCurrentLine();

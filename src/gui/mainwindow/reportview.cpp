@@ -52,7 +52,9 @@ void ReportView::BuildSelectors() {
     DrawShowType_CB->addItems({Text("Races"), Text("Results"), Text("Truncated ")});
     DrawShowType_CB->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(DSelect_CB, &QComboBox::currentIndexChanged, this, &ReportView::RefreshDisplay);
-    connect(DisplayLock_CB, &QCheckBox::clicked, this, &ReportView::DisplayLockClicked);
+    // Toggled, so that the accessibility action, which toggles without a
+    // click, locks and unlocks the display as a click does.
+    connect(DisplayLock_CB, &QCheckBox::toggled, this, &ReportView::DisplayLockClicked);
     connect(DrawShowType_CB, &QComboBox::currentIndexChanged, this, &ReportView::RefreshDisplay);
 }
 
@@ -141,7 +143,6 @@ void ReportView::LoadView(std::vector<std::string> lines) {
 
 void ReportView::LockDisplay() {
     DisplayLock_CB->setChecked(true);
-    DSelect_CB->setEnabled(false);
 }
 
 void ReportView::ShowLocked(std::vector<std::string> lines) {
