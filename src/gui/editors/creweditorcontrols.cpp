@@ -113,9 +113,9 @@ void TCEdit::BuildDetails() {
     EarlyReg_CB = new QCheckBox(QStringLiteral("Early Pay Discount"));
     NameControl(EarlyReg_CB, "EarlyReg_CB", QStringLiteral("Early Pay Discount"));
     OverSize_L = new QLabel;
-    NameControl(OverSize_L, "OverSize_L", QStringLiteral("Length warning"));
+    NameControl(OverSize_L, "OverSize_L", Text(LengthCaption));
     SameClub_L = new QLabel;
-    NameControl(SameClub_L, "SameClub_L", QStringLiteral("Same club warning"));
+    NameControl(SameClub_L, "SameClub_L", Text(SameClubCaption));
     SameClub_L->setWordWrap(true);
     New_B = Button("New_B", "&New", QStringLiteral("New crew"));
     Delete_B = Button("Delete_B", "&Delete", QStringLiteral("Delete crew"));

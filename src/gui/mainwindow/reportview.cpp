@@ -53,6 +53,7 @@ ReportView::~ReportView() = default;
 void ReportView::BuildSelectors() {
     DSelect_CB = new QComboBox(this);
     DSelect_CB->setObjectName(Text("DSelect_CB"));
+    DSelect_CB->setAccessibleName(Text("Display"));
     for (std::string_view caption : bm::ReportCaptions)
         DSelect_CB->addItem(Text(caption));
     DSelect_CB->setMaxVisibleItems(bm::ReportCount);

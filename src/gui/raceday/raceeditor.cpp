@@ -262,8 +262,7 @@ void TRaceEdit_F::ChgeRaceNo() {
 
 void TRaceEdit_F::DoSetTime() {
     if (Meet())
-        Apply(bm::SetRaceTime(*Meet(), Std(RaceNo_E), Std(Time_E)), "Race time",
-              bm::aspect::Races);
+        Apply(bm::SetRaceTime(*Meet(), Std(RaceNo_E), Std(Time_E)), "Race time", bm::aspect::Races);
 }
 
 void TRaceEdit_F::SetASTimes(std::string_view step, std::string_view group) {
