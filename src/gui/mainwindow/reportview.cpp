@@ -25,13 +25,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include <chrono>
 #include <sstream>
 
 namespace {
-
-// How long the window waits for a report before it shows the progress window.
-constexpr std::chrono::milliseconds ReportWait{500};
 
 constexpr const char* ProducingCaption = "Busy Producing the Report...";
 
@@ -158,7 +154,7 @@ void ReportView::RefreshDisplay() {
             QMetaObject::invokeMethod(
                 this, [this, generation] { ReportReady(generation); }, Qt::QueuedConnection);
         });
-    if (producing_->WaitFor(ReportWait))
+    if (producing_->WaitFor(reportWait_))
         ReportReady(generation);
     else
         progress_->ShowWaiting(Text(ProducingCaption), [this] {

@@ -13,6 +13,7 @@
 
 #include <QWidget>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -44,8 +45,9 @@ public:
     // ready within half a second shows when it is, with the progress window
     // meanwhile; a report cancelled there leaves the view empty.
     void RefreshDisplay();
-    // True while a report is being produced for the view.
-    bool Producing() const { return producing_ != nullptr; }
+    // How long a refresh waits for its report before it shows the progress
+    // window (half a second unless set).
+    void SetReportWait(std::chrono::milliseconds wait) { reportWait_ = wait; }
     // While the function gives true a window has taken the view over (the
     // draw editor, while it is open, shows the draw it edits there): the
     // selected report is not produced and the view shows what that window
@@ -98,6 +100,7 @@ private:
     std::function<bool()> takenOver_;
     std::unique_ptr<BackgroundReport> producing_;
     int generation_ = 0;
+    std::chrono::milliseconds reportWait_{500};
     TProgressF* progress_ = nullptr;
 
     QComboBox* DSelect_CB = nullptr;
