@@ -94,6 +94,7 @@ private slots:
     void fontAndPrinterSetupUseTheirDialogs();
     void popupMenuOffersTheOutputs();
     void screenReaderReadsTheReportAndFollowsTheCaret();
+    void reportFontIsChosenByMeasuring();
     void longReportWaitsBehindTheProgressWindowAndCancels();
 
 private:
@@ -561,6 +562,44 @@ void ReportViewTest::longReportWaitsBehindTheProgressWindowAndCancels() {
     Selector()->setCurrentIndex(2);
     QTRY_VERIFY(!progress->isVisible());
     QTRY_COMPARE(Shown() + QLatin1Char('\n'), Written(*Form().Session().Meet(), 2));
+}
+
+// The test font set's fonts, loaded whatever the machine has: "Fixture Mono"
+// has one advance for every ASCII character but wider symbols beyond, as
+// some monospaced families do, so the font database does not call it
+// fixed-pitch; "Fixture Sans" is proportional.
+void ReportViewTest::reportFontIsChosenByMeasuring() {
+    for (const char* file : {"fonts/FixtureMono.ttf", "fonts/FixtureSans.ttf"})
+        QVERIFY(QFontDatabase::addApplicationFont(Q(bm::test::DataPath(file))) >= 0);
+    const QFont mono(QStringLiteral("Fixture Mono"), 10);
+    QVERIFY(!QFontInfo(mono).fixedPitch());
+    QVERIFY(bm::IsFixedPitch(mono));
+    QVERIFY(!bm::IsFixedPitch(QFont(QStringLiteral("Fixture Sans"), 10)));
+    const std::optional<QFont> first =
+        bm::FirstFixedPitchFont({QStringLiteral("Fixture Sans"), QStringLiteral("No Such Family"),
+                                 QStringLiteral("Fixture Mono")});
+    QVERIFY(first);
+    QCOMPARE(first->family(), QStringLiteral("Fixture Mono"));
+    // With the test font set alone, "Courier" is installed but proportional,
+    // and the system's fixed font is "Fixture Mono": the view starts in it,
+    // and so does the font dialog.
+    if (qEnvironmentVariableIsSet("BM_TEST_FONTS")) {
+        QCOMPARE(View()->font().family(), QStringLiteral("Fixture Mono"));
+        QCOMPARE(bm::DefaultReportFont().family(), QStringLiteral("Fixture Mono"));
+    }
+    // The view measures a line's width from its characters alone.
+    View()->setFont(mono);
+    QVERIFY(View()->MeasuredFixedPitch());
+    StandardDialogs standard;
+    QFont chosen = mono;
+    ModalDriver driver;
+    QString startedOn;
+    driver.Then([&](QWidget* dialog) {
+        startedOn = qobject_cast<QFontDialog*>(dialog)->currentFont().family();
+        dialog->close();
+    });
+    standard.ChooseFont(&Form(), chosen);
+    QCOMPARE(startedOn, QStringLiteral("Fixture Mono"));
 }
 
 QTEST_MAIN(ReportViewTest)
