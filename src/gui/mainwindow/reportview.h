@@ -48,6 +48,8 @@ public:
     // How long a refresh waits for its report before it shows the progress
     // window (half a second unless set).
     void SetReportWait(std::chrono::milliseconds wait) { reportWait_ = wait; }
+    // True while a report is being produced for the view.
+    bool Producing() const { return producing_ != nullptr; }
     // While the function gives true a window has taken the view over (the
     // draw editor, while it is open, shows the draw it edits there): the
     // selected report is not produced and the view shows what that window
