@@ -6,9 +6,10 @@
 
 namespace benchwindow {
 
-std::string WriteMeet(const QTemporaryDir& dir, const char* name,
-                      const bm::GenerateParams& params) {
-    const std::unique_ptr<bm::Boatmeet> meet = bm::bench::ScheduledMeet(params);
+std::string WriteMeet(const QTemporaryDir& dir, const char* name, const bm::GenerateParams& params,
+                      bool scheduled) {
+    const std::unique_ptr<bm::Boatmeet> meet =
+        scheduled ? bm::bench::ScheduledMeet(params) : bm::bench::DrawnMeet(params);
     const std::string path = QDir(dir.path()).filePath(QString::fromUtf8(name)).toStdString();
     meet->SaveToFile(path, true);
     return path;

@@ -31,8 +31,17 @@ function(bm_add_store_test name)
   bm_register_test(${name} store)
 endfunction()
 
+# The window tests' own font set (tests/data/fonts): its fonts and no other.
+set(BM_TEST_FONTS_DIR "${BM_DATA_DIR}/fonts")
+set(BM_TEST_FONTS_CACHE "${CMAKE_BINARY_DIR}/test-fonts/cache")
+set(BM_TEST_FONTS_CONF "${CMAKE_BINARY_DIR}/test-fonts/fonts.conf")
+configure_file("${BM_TEST_FONTS_DIR}/fonts.conf.in" "${BM_TEST_FONTS_CONF}" @ONLY)
+
 # bm_add_gui_test(NAME source...): a Qt Test executable over the windows, with
-# the paths of both real programs.
+# the paths of both real programs. It runs twice: with the machine's fonts,
+# and again (NAME_testfonts) with the test font set alone, whose fixed-pitch
+# family is not called so by the font database and whose "Courier" is
+# proportional: the windows must not depend on the fonts a machine has.
 function(bm_add_gui_test name)
   add_executable(${name} ${ARGN})
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
@@ -42,6 +51,9 @@ function(bm_add_gui_test name)
     BM_GUI_PATH="$<TARGET_FILE:boatmeet>" BM_CLI_PATH="$<TARGET_FILE:boatmeet-cli>")
   add_dependencies(${name} boatmeet boatmeet-cli)
   bm_register_test(${name} gui)
+  add_test(NAME ${name}_testfonts COMMAND ${name})
+  set_tests_properties(${name}_testfonts PROPERTIES LABELS "gui;fonts" ENVIRONMENT
+    "${BM_TEST_ENV};FONTCONFIG_FILE=${BM_TEST_FONTS_CONF};BM_TEST_FONTS=1")
 endfunction()
 
 # bm_add_cli_test(NAME source...): GoogleTest over the CLI commands, with the

@@ -135,20 +135,39 @@ std::optional<std::vector<PrintPage>> PrintReportLines(QPagedPaintDevice& device
     return pages;
 }
 
+bool IsFixedPitch(const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const qreal advance = metrics.horizontalAdvance(QLatin1Char(' '));
+    for (char c = '!'; c <= '~'; ++c)
+        if (qAbs(metrics.horizontalAdvance(QLatin1Char(c)) - advance) > 0.01)
+            return false;
+    return advance > 0;
+}
+
+std::optional<QFont> FirstFixedPitchFont(const QStringList& families) {
+    for (const QString& family : families) {
+        QFont font(family, 10);
+        font.setStyleHint(QFont::TypeWriter);
+        const QString real = QFontInfo(font).family();
+        if (real.compare(family, Qt::CaseInsensitive) == 0 && IsFixedPitch(font)) {
+            font.setFamily(real);
+            return font;
+        }
+    }
+    return std::nullopt;
+}
+
 QFont DefaultReportFont() {
-    QFont courier(QStringLiteral("Courier"), 10);
-    courier.setStyleHint(QFont::TypeWriter);
-    courier.setFixedPitch(true);
-    const QFontInfo courierInfo(courier);
-    if (courierInfo.family().compare(QStringLiteral("Courier"), Qt::CaseInsensitive) == 0 &&
-        courierInfo.fixedPitch())
-        return courier;
     // The system's fixed font is often named by an alias ("monospace"); the
     // family it stands for is the one a font dialog lists.
-    QFont fixed(QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family(), 10);
-    fixed.setStyleHint(QFont::TypeWriter);
-    fixed.setFixedPitch(true);
-    return fixed;
+    const QString system = QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family();
+    std::optional<QFont> font = FirstFixedPitchFont({QStringLiteral("Courier"), system});
+    if (!font)
+        font = FirstFixedPitchFont(QFontDatabase::families());
+    if (!font)
+        font = QFont(system, 10);
+    font->setStyleHint(QFont::TypeWriter);
+    return *font;
 }
 
 QPageSize LocalePageSize() {

@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QStringList>
 
 #include <optional>
 #include <string>
@@ -40,8 +41,21 @@ std::optional<std::vector<PrintPage>> PrintReportLines(QPagedPaintDevice& device
                                                        const std::vector<std::string>& lines,
                                                        bool splitOnBlankLine);
 
-// The report font: "Courier" at 10 points where that family is installed,
-// otherwise the system's fixed-pitch family (by its real name) at 10 points.
+// True when every printable ASCII character (blank to "~") has the same
+// advance in the font: then a report's columns line up. Measured, since a
+// family's name and what the font database says of its pitch both mislead
+// (a family may be monospaced in ASCII with a few wider symbols beyond it).
+bool IsFixedPitch(const QFont& font);
+
+// The first of the families whose font at 10 points is fixed-pitch as
+// IsFixedPitch measures it; a family the font database replaces by another
+// (it is not installed) is passed over. Nothing when none is.
+std::optional<QFont> FirstFixedPitchFont(const QStringList& families);
+
+// The report font at 10 points: "Courier" where that family is installed and
+// fixed-pitch, otherwise the system's fixed-pitch family (by its real name)
+// when it is fixed-pitch, otherwise the first installed family that is, and
+// the system's fixed-pitch family when none is.
 QFont DefaultReportFont();
 
 // The paper of the user's locale (LC_ALL, then LC_PAPER, then the system

@@ -7,6 +7,7 @@
 #include "cli/cli.h"
 #include "engine/model/random.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -61,6 +62,11 @@ private:
     QWidget* Editor() { return Form().findChild<QWidget*>(QStringLiteral("DEdit")); }
     QListWidget* List(const char* name) { return Child<QListWidget>(Editor(), name); }
     QString Label(const char* name) { return Child<QLabel>(Editor(), name)->text(); }
+    // What a screen reader reads as the control's name.
+    QString Spoken(const char* name) {
+        return QAccessible::queryAccessibleInterface(Child<QWidget>(Editor(), name))
+            ->text(QAccessible::Name);
+    }
     QColor StatusColour() {
         return Child<QLabel>(Editor(), "Status_L")->palette().color(QPalette::WindowText);
     }
@@ -145,9 +151,18 @@ void DrawEditorTest::organiserRoadGivesTheMeetOfTheCommandLine() {
         Items(List("RaceSlot_E")),
         (QStringList{QStringLiteral("***"), QStringLiteral("() Lakeside Rowing Club (Turner)")}));
     QCOMPARE(Label("Status_L"), QStringLiteral("Invalid"));
+    // A screen reader reads the counts and the status in words, and the
+    // lists and the drop-down by their labels, not by the row or item shown.
+    QCOMPARE(Spoken("Status_L"), QStringLiteral("Status: Invalid"));
+    QCOMPARE(Spoken("NCrews_L"), QStringLiteral("Crews: ") + Label("NCrews_L"));
+    QCOMPARE(Spoken("UnPlaced_L"), QStringLiteral("UnPlaced: ") + Label("UnPlaced_L"));
+    QCOMPARE(Spoken("RaceSlot_E"), QStringLiteral("Crew Slots"));
+    QCOMPARE(Spoken("UnPlaced_E"), QStringLiteral("UnPlaced Crews"));
+    QCOMPARE(Spoken("REEvents_CB"), QStringLiteral("Event"));
     Move(0, 0); // the late entry into the bye
     QCOMPARE(Label("Status_L"), QStringLiteral("Valid"));
     QCOMPARE(StatusColour(), QColor(0, 128, 0));
+    QCOMPARE(Spoken("Status_L"), QStringLiteral("Status: Valid"));
     QCOMPARE(ViewText(4), QStringLiteral("\n** WINDOW used by Draw Editor\n"
                                          " Unavailable until Draw Editor is closed\n"));
     Choose("MS 1x (A)");

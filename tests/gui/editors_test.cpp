@@ -405,16 +405,18 @@ void EditorsTest::crewListTakesTheRoomTheWindowGains() {
     Form().OpenFile(Q(EventsAndClubs("meet.bmf")));
     Form().EditCrew();
     QWidget* editor = Shown("CEdit");
-    editor->resize(900, 640);
+    // At least the size the window needs, which grows with the machine's font.
+    const QSize start = editor->minimumSize().expandedTo(QSize(900, 640));
+    editor->resize(start);
     QTest::qWait(10);
-    QCOMPARE(editor->size(), QSize(900, 640));
+    QCOMPARE(editor->size(), start);
     QWidget* crews = Find<QWidget>(editor, "CrewList_LB");
     QWidget* details = Find<QWidget>(editor, "Details_GB");
     QWidget* links = Find<QWidget>(editor, "Associations_GB");
     const QSize list = crews->size();
     const QSize fixed = details->size();
     const int linksHeight = links->height();
-    editor->resize(1100, 780);
+    editor->resize(start + QSize(200, 140));
     QTest::qWait(10);
     QCOMPARE(crews->size(), list + QSize(200, 140));
     QCOMPARE(details->size(), fixed);

@@ -13,8 +13,11 @@
 #include "gui/dialogs/progressdialog.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -40,6 +43,16 @@ void Type(QWidget* parent, const char* name, const QString& text) {
 
 void Click(QWidget* parent, const char* name) {
     Child<QAbstractButton>(parent, name)->click();
+}
+
+// Checks or unchecks the button as a screen reader does: through its
+// accessibility action, which toggles it without a click.
+void Toggle(QWidget* parent, const char* name) {
+    QAccessibleInterface* button =
+        QAccessible::queryAccessibleInterface(Child<QAbstractButton>(parent, name));
+    QVERIFY(button->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::toggleAction()));
+    button->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
 }
 
 QString EditText(QWidget* parent, const char* name) {
@@ -82,6 +95,7 @@ private slots:
     void raceCheckAcceptsOrSkipsWhatBreaksALeastTime();
     void resultsOfAWholeRegattaAsTheCliRecordsThem();
     void informationOnACrewAndARace();
+    void choicesMadeThroughTheAccessibilityActionHold();
 
 private:
     QWidget* Window(const char* name) { return Child<QWidget>(&Form(), name); }
@@ -371,6 +385,65 @@ void RaceDayTest::informationOnACrewAndARace() {
     QCOMPARE(QLatin1Char('\n') + text->toPlainText() + QLatin1Char('\n'),
              Q(Cli({"info", file, "--race", "1"})));
     QVERIFY(text->toPlainText().contains(QStringLiteral(" Race was won by above crew")));
+}
+
+// Every radio group and check box that the windows act on: what a screen
+// reader's toggle shows checked is what the meet, the period and the window
+// then hold.
+void RaceDayTest::choicesMadeThroughTheAccessibilityActionHold() {
+    const std::string file = bm::test::CopyFixture(*dir_, "sched_drawn.bmf");
+    Form().OpenFile(Q(file));
+    Trigger("EditRace");
+    QWidget* editor = Window("RaceEdit_F");
+    const auto stored = [this] { return bm::RaceEditorFieldsOf(*Form().Session().Meet()); };
+    for (int mode : {2, 0, 1}) {
+        Toggle(editor, ("SType_RG" + std::to_string(mode)).c_str());
+        QCOMPARE(stored().SType, mode);
+    }
+    for (int finals : {0, 2}) {
+        Toggle(editor, ("fType_RG" + std::to_string(finals)).c_str());
+        QCOMPARE(stored().FType, finals);
+    }
+    Trigger("FileSave");
+    QCOMPARE(bm::RaceEditorFieldsOf(*bm::Boatmeet::LoadFromFile(file)).SType, 1);
+    QCOMPARE(bm::RaceEditorFieldsOf(*bm::Boatmeet::LoadFromFile(file)).FType, 2);
+
+    ModalDriver driver;
+    driver.Then([](QWidget* dialog) {
+        Toggle(dialog, "RIType_RG1");
+        QCOMPARE(Child<QLabel>(dialog, "Interval_L")->text(), QStringLiteral("Races/Hour:"));
+        Type(dialog, "Start_E", QStringLiteral("1300"));
+        Type(dialog, "End_E", QStringLiteral("1400"));
+        Type(dialog, "Interval_E", QStringLiteral("12"));
+        Click(dialog, "OK_B");
+    });
+    Click(editor, "AddRP_B");
+    QCOMPARE(Child<QListWidget>(editor, "RaceP_LB")->item(1)->text(),
+             QStringLiteral(" 1300 1400    12 PH"));
+
+    Trigger("EditInfo");
+    Toggle(Window("Info_F"), "RaceOrCrew_RG1");
+    QCOMPARE(Child<QLabel>(Window("Info_F"), "DataType_L")->text(), QStringLiteral("Crew Number:"));
+
+    Trigger("EditCrew");
+    const auto paid = [this] {
+        const auto& all = Form().Session().Meet()->Crews;
+        return std::count_if(all.begin(), all.end(),
+                             [](const auto& crew) { return crew->FeePaid; });
+    };
+    auto* list = Child<QListView>(Window("CEdit"), "CrewList_LB");
+    const QPoint first = list->visualRect(list->model()->index(0, 0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
+    const auto before = paid();
+    auto* fee = Child<QCheckBox>(Window("CEdit"), "EntryFee_CB");
+    Toggle(Window("CEdit"), "EntryFee_CB");
+    QCOMPARE(paid(), before + (fee->isChecked() ? 1 : -1));
+
+    Toggle(&Form(), "DisplayLock_CB");
+    QVERIFY(!Child<QWidget>(&Form(), "DSelect_CB")->isEnabled());
+    Toggle(&Form(), "DisplayLock_CB");
+    QVERIFY(Child<QWidget>(&Form(), "DSelect_CB")->isEnabled());
 }
 
 QTEST_MAIN(RaceDayTest)

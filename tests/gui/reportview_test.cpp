@@ -3,16 +3,22 @@
 // view's text (text, RTF, HTML, PDF, printer, clipboard).
 #include "guitestsupport.h"
 
+#include "engine/import/makedata.h"
 #include "engine/model/settings.h"
 #include "engine/model/textfile.h"
+#include "engine/reports/catalogue.h"
+#include "gui/common/backgroundreport.h"
 #include "gui/common/reportlinesview.h"
+#include "gui/dialogs/progressdialog.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "print/reportprint.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QMenu>
@@ -24,7 +30,9 @@
 #include <QWheelEvent>
 #include <QtMath>
 
+#include <atomic>
 #include <filesystem>
+#include <sstream>
 
 using namespace guitest;
 
@@ -47,6 +55,13 @@ std::vector<std::string> FileLines(const std::string& path) {
     for (std::string_view line : bm::SplitLines(content))
         lines.emplace_back(line);
     return lines;
+}
+
+// The report as the engine writes it.
+QString Written(const bm::Boatmeet& meet, int index) {
+    std::ostringstream out;
+    bm::WriteReport(meet, index, bm::ShowType::Races, out);
+    return Q(out.str());
 }
 
 // The number of pages of a PDF file written by Qt.
@@ -78,13 +93,16 @@ private slots:
     void copiesTheWholeViewAndKeepsTheCaret();
     void fontAndPrinterSetupUseTheirDialogs();
     void popupMenuOffersTheOutputs();
+    void screenReaderReadsTheReportAndFollowsTheCaret();
+    void reportFontIsChosenByMeasuring();
+    void longReportWaitsBehindTheProgressWindowAndCancels();
 
 private:
     ReportLinesView* View() { return Form().findChild<ReportLinesView*>(QStringLiteral("REdit")); }
     // The view's lines as one text.
     QString Shown() {
         QStringList lines;
-        for (const std::string& line : View()->Lines())
+        for (const std::string& line : View()->Text().Lines())
             lines << Q(line);
         return lines.join(QLatin1Char('\n'));
     }
@@ -127,7 +145,7 @@ void ReportViewTest::selectorHoldsTheEighteenReports() {
     // An installed fixed-pitch family, named as the font dialog lists it.
     QCOMPARE(View()->font(), bm::DefaultReportFont());
     QCOMPARE(QFontInfo(View()->font()).family(), View()->font().family());
-    QVERIFY(QFontInfo(View()->font()).fixedPitch());
+    QVERIFY(bm::IsFixedPitch(View()->font()));
     // Read-only and unwrapped: typing changes nothing, a long line scrolls across.
     Form().show();
     Form().Report().LoadView({std::string(400, '=')});
@@ -406,8 +424,9 @@ void ReportViewTest::fontAndPrinterSetupUseTheirDialogs() {
     Trigger("PrinterSetup");
     QCOMPARE(dialogs_->printerSetups, 1);
 
-    // The real dialog lists fixed-pitch fonts only and starts from the font
-    // in use, so OK without a change keeps it.
+    // The real dialog starts from the font in use, so OK without a change
+    // keeps it; it lists fixed-pitch fonts only when the font database counts
+    // the font in use among them.
     StandardDialogs standard;
     QFont chosen = before;
     ModalDriver driver;
@@ -420,7 +439,7 @@ void ReportViewTest::fontAndPrinterSetupUseTheirDialogs() {
         fonts->accept();
     });
     QVERIFY(standard.ChooseFont(&Form(), chosen));
-    QVERIFY(monospacedOnly);
+    QCOMPARE(monospacedOnly, QFontDatabase::isFixedPitch(before.family()));
     QCOMPARE(startedOn, before.family());
     QCOMPARE(chosen.family(), before.family());
     QCOMPARE(chosen.pointSize(), before.pointSize());
@@ -447,6 +466,140 @@ void ReportViewTest::popupMenuOffersTheOutputs() {
     dialogs_->saveNames = {Q(dir_->File("popup.txt"))};
     popup->actions().front()->trigger();
     QCOMPARE(bm::test::ReadFile(dir_->File("popup.txt")), std::string("x\n"));
+}
+
+// Names beyond ASCII, one beyond the first 65,536 code points: the offsets a
+// screen reader uses count QString characters, not bytes.
+void ReportViewTest::screenReaderReadsTheReportAndFollowsTheCaret() {
+    std::unique_ptr<bm::Boatmeet> meet =
+        bm::Boatmeet::LoadFromFile(WriteRegatta(*dir_, "spring.bmf", true));
+    meet->Crews.front()->Name = "\xC5\x8Ct\xC4\x81huhu \xF0\x9D\x94\xB8";
+    meet->SaveToFile(dir_->File("spring.bmf"), true);
+    Form().show();
+    Form().OpenFile(Q(dir_->File("spring.bmf")));
+    Selector()->setCurrentIndex(3);
+    const QString report = Written(*Form().Session().Meet(), 3);
+    QVERIFY(report.contains(QStringLiteral("\u014Ct\u0101huhu \U0001D538")));
+
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(View());
+    QCOMPARE(reader->role(), QAccessible::EditableText);
+    QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Report"));
+    QVERIFY(reader->state().readOnly && reader->state().multiLine);
+    QAccessibleTextInterface* text = reader->textInterface();
+    QVERIFY(text);
+    const int count = text->characterCount();
+    QCOMPARE(text->text(0, count) + QLatin1Char('\n'), report);
+    // Line by line, each line with its line end, reads the same.
+    QString lines;
+    for (int offset = 0, start = 0, end = 0; offset < count; offset = end) {
+        lines += text->textAtOffset(offset, QAccessible::LineBoundary, &start, &end);
+        QCOMPARE(start, offset);
+    }
+    QCOMPARE(lines + QLatin1Char('\n'), report);
+    const int name = static_cast<int>(report.indexOf(QStringLiteral("\U0001D538")));
+    QCOMPARE(text->text(name, name + 2), QStringLiteral("\U0001D538"));
+    int start = 0;
+    int end = 0;
+    QCOMPARE(text->textAtOffset(name - 2, QAccessible::WordBoundary, &start, &end),
+             QStringLiteral("\u014Ct\u0101huhu"));
+
+    // The reader follows the caret and reads the selection.
+    View()->setFocus();
+    QTest::keyClick(View(), Qt::Key_Down);
+    QTest::keyClick(View(), Qt::Key_End);
+    const int lineEnd =
+        static_cast<int>(report.indexOf(QLatin1Char('\n'), report.indexOf(QLatin1Char('\n')) + 1));
+    QCOMPARE(text->cursorPosition(), lineEnd);
+    QTest::keyClick(View(), Qt::Key_Home, Qt::ShiftModifier);
+    QCOMPARE(text->selectionCount(), 1);
+    text->selection(0, &start, &end);
+    QCOMPARE(text->text(start, end), View()->SelectedText());
+    // The reader moves the caret and selects, as the keys do.
+    text->setCursorPosition(name);
+    QCOMPARE(View()->OffsetOf(View()->Caret()), name);
+    text->setSelection(0, name - 2, name + 2);
+    QCOMPARE(View()->SelectedText(), QStringLiteral("u \U0001D538"));
+}
+
+// A report that is not ready at once leaves the window to the user behind
+// the progress window, whose Cancel throws it away; a writer that checks its
+// stream stops as soon as it is cancelled.
+void ReportViewTest::longReportWaitsBehindTheProgressWindowAndCancels() {
+    std::atomic<bool> stopped = false;
+    std::atomic<bool> told = false;
+    {
+        BackgroundReport endless(
+            [&stopped](std::ostream& out) {
+                while (out << "another line of a report that never ends\n") {
+                }
+                stopped = true;
+            },
+            [&told] { told = true; });
+        QVERIFY(!endless.WaitFor(std::chrono::milliseconds(20)));
+        endless.Cancel();
+        QVERIFY(endless.TakeText().Empty());
+    }
+    QTRY_VERIFY(stopped);
+    QVERIFY(!told);
+
+    // A championship, whose draws for each club take a while to write.
+    std::string error;
+    std::unique_ptr<bm::Boatmeet> meet = bm::GenerateMeet({"", 3000, 150, 200, 0, 0}, error);
+    bm::DrawAllEvents(*meet);
+    meet->SaveToFile(dir_->File("championship.bmf"), true);
+    Form().OpenFile(Q(dir_->File("championship.bmf")));
+    Settle();
+    auto* progress = Form().Report().findChild<TProgressF*>();
+    Form().Report().SetReportWait(std::chrono::milliseconds(0));
+    Selector()->setCurrentIndex(15);
+    QVERIFY(progress->isVisible());
+    QCOMPARE(progress->windowTitle(), QStringLiteral("Busy Producing the Report..."));
+    Child<QPushButton>(progress, "Cancel_B")->click();
+    QVERIFY(!progress->isVisible());
+    QTest::qWait(50);
+    QCOMPARE(View()->LineCount(), 0);
+    // The next report shows once it is ready, and the window goes.
+    Selector()->setCurrentIndex(2);
+    QTRY_VERIFY(!progress->isVisible());
+    QTRY_COMPARE(Shown() + QLatin1Char('\n'), Written(*Form().Session().Meet(), 2));
+}
+
+// The test font set's fonts, loaded whatever the machine has: "Fixture Mono"
+// has one advance for every ASCII character but wider symbols beyond, as
+// some monospaced families do, so the font database does not call it
+// fixed-pitch; "Fixture Sans" is proportional.
+void ReportViewTest::reportFontIsChosenByMeasuring() {
+    for (const char* file : {"fonts/FixtureMono.ttf", "fonts/FixtureSans.ttf"})
+        QVERIFY(QFontDatabase::addApplicationFont(Q(bm::test::DataPath(file))) >= 0);
+    const QFont mono(QStringLiteral("Fixture Mono"), 10);
+    QVERIFY(!QFontInfo(mono).fixedPitch());
+    QVERIFY(bm::IsFixedPitch(mono));
+    QVERIFY(!bm::IsFixedPitch(QFont(QStringLiteral("Fixture Sans"), 10)));
+    const std::optional<QFont> first =
+        bm::FirstFixedPitchFont({QStringLiteral("Fixture Sans"), QStringLiteral("No Such Family"),
+                                 QStringLiteral("Fixture Mono")});
+    QVERIFY(first);
+    QCOMPARE(first->family(), QStringLiteral("Fixture Mono"));
+    // With the test font set alone, "Courier" is installed but proportional,
+    // and the system's fixed font is "Fixture Mono": the view starts in it,
+    // and so does the font dialog.
+    if (qEnvironmentVariableIsSet("BM_TEST_FONTS")) {
+        QCOMPARE(View()->font().family(), QStringLiteral("Fixture Mono"));
+        QCOMPARE(bm::DefaultReportFont().family(), QStringLiteral("Fixture Mono"));
+    }
+    // The view measures a line's width from its characters alone.
+    View()->setFont(mono);
+    QVERIFY(View()->MeasuredFixedPitch());
+    StandardDialogs standard;
+    QFont chosen = mono;
+    ModalDriver driver;
+    QString startedOn;
+    driver.Then([&](QWidget* dialog) {
+        startedOn = qobject_cast<QFontDialog*>(dialog)->currentFont().family();
+        dialog->close();
+    });
+    standard.ChooseFont(&Form(), chosen);
+    QCOMPARE(startedOn, QStringLiteral("Fixture Mono"));
 }
 
 QTEST_MAIN(ReportViewTest)

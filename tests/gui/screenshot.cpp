@@ -99,6 +99,8 @@ int main(int argc, char** argv) {
     window.resize(1000, 720);
     window.show();
     window.OpenFile(QString::fromStdString(meetFile));
+    // The views are told of the meet once the current event is handled.
+    QCoreApplication::sendPostedEvents();
     const QDir out(QString::fromLocal8Bit(argv[1]));
     auto* selector = window.findChild<QComboBox*>(QStringLiteral("DSelect_CB"));
     bool ok = Save(window, out.filePath(QStringLiteral("screenshot-draw-tree.png")));

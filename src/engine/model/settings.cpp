@@ -24,9 +24,26 @@ std::int32_t GetInt32(std::string_view bytes, std::size_t at) {
 
 } // namespace
 
+namespace {
+
+thread_local Settings* threadSettings = nullptr;
+
+} // namespace
+
 Settings& CurrentSettings() {
+    if (threadSettings)
+        return *threadSettings;
     static Settings settings;
     return settings;
+}
+
+ThreadSettings::ThreadSettings(Settings settings)
+    : settings_(std::move(settings)), previous_(threadSettings) {
+    threadSettings = &settings_;
+}
+
+ThreadSettings::~ThreadSettings() {
+    threadSettings = previous_;
 }
 
 const std::vector<SettingField>& NamedSettings() {

@@ -46,8 +46,25 @@ struct Settings {
     bool operator==(const Settings&) const = default;
 };
 
-// The settings in force for this process.
+// The settings in force for this process (on a thread that holds a
+// ThreadSettings, that thread's own copy).
 Settings& CurrentSettings();
+
+// While it lives, CurrentSettings() on the thread that made it gives its copy
+// of the settings: work done on a thread of its own (a report written away
+// from the window's thread) reads the settings as they were when it started,
+// whatever the program changes meanwhile.
+class ThreadSettings {
+public:
+    explicit ThreadSettings(Settings settings);
+    ~ThreadSettings();
+    ThreadSettings(const ThreadSettings&) = delete;
+    ThreadSettings& operator=(const ThreadSettings&) = delete;
+
+private:
+    Settings settings_;
+    Settings* previous_;
+};
 
 // Where a setting lives in Settings; its type tells its kind: a flag, an
 // integer, an amount in hundredths, or a text.

@@ -1,6 +1,7 @@
 #include "gui/common/dialogprovider.h"
 
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -31,9 +32,14 @@ QString StandardDialogs::ExistingFolder(QWidget* parent, const QString& title,
 
 bool StandardDialogs::ChooseFont(QWidget* parent, QFont& font) {
     bool ok = false;
-    // Reports line up in columns only in a fixed-pitch font.
-    const QFont chosen =
-        QFontDialog::getFont(&ok, font, parent, QString(), QFontDialog::MonospacedFonts);
+    // Reports line up in columns only in a fixed-pitch font, so the dialog
+    // lists the families the font database calls fixed-pitch; but it starts
+    // on the font in use, and a family monospaced in every character a report
+    // uses may not be among them: then it lists every family.
+    const QFontDialog::FontDialogOptions options = QFontDatabase::isFixedPitch(font.family())
+                                                       ? QFontDialog::MonospacedFonts
+                                                       : QFontDialog::FontDialogOptions();
+    const QFont chosen = QFontDialog::getFont(&ok, font, parent, QString(), options);
     if (ok)
         font = chosen;
     return ok;

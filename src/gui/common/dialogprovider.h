@@ -32,7 +32,9 @@ public:
     // in the folder given; empty when cancelled.
     virtual QString ExistingFolder(QWidget* parent, const QString& title, const QString& start) = 0;
     // The font dialog, offering fixed-pitch fonts and starting from the font
-    // given; true when the user confirmed a font (then in font).
+    // given (every font when the given one is not among those the font
+    // database calls fixed-pitch); true when the user confirmed a font (then
+    // in font).
     virtual bool ChooseFont(QWidget* parent, QFont& font) = 0;
     // The printer set-up dialog; its choice stays in the printer.
     virtual void SetUpPrinter(QWidget* parent, QPrinter& printer) = 0;

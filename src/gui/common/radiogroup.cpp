@@ -27,14 +27,22 @@ int RadioGroup::ItemIndex() const {
 }
 
 void RadioGroup::SetItemIndex(int index) {
+    setting_ = true;
     if (QAbstractButton* button = group_->button(index))
         button->setChecked(true);
+    setting_ = false;
 }
 
 QRadioButton* RadioGroup::Item(int index) const {
     return qobject_cast<QRadioButton*>(group_->button(index));
 }
 
-void RadioGroup::OnClick(std::function<void(int)> handler) {
-    connect(group_, &QButtonGroup::idClicked, this, std::move(handler));
+// Every way of choosing checks a button, so the check is what is told; a
+// click on the button already chosen tells nothing.
+void RadioGroup::OnChoice(std::function<void(int)> handler) {
+    connect(group_, &QButtonGroup::idToggled, this,
+            [this, handler = std::move(handler)](int index, bool checked) {
+                if (checked && !setting_)
+                    handler(index);
+            });
 }

@@ -1,5 +1,5 @@
 // RadioGroup: a titled box of radio buttons of which one is chosen by its
-// index, laid out in columns; a click or an arrow key tells the index chosen.
+// index, laid out in columns; the choice is told however the user makes it.
 #pragma once
 
 #include <QGroupBox>
@@ -22,9 +22,12 @@ public:
     // Chooses the item without telling; an index outside the items changes nothing.
     void SetItemIndex(int index);
     QRadioButton* Item(int index) const;
-    // Told the index of each item the user chooses.
-    void OnClick(std::function<void(int)> handler);
+    // Told the index of each item the user chooses: with the mouse, with the
+    // keys or through the accessibility action, which checks a button
+    // without clicking it.
+    void OnChoice(std::function<void(int)> handler);
 
 private:
     QButtonGroup* group_;
+    bool setting_ = false;
 };

@@ -1,5 +1,8 @@
 #include "gui/common/reportlinesview.h"
 
+#include "print/reportprint.h"
+
+#include <QAccessible>
 #include <QClipboard>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -19,12 +22,16 @@ namespace {
 // The blank border around the text, as text editors leave it.
 constexpr int Margin = 4;
 
-// The characters (code points) of a UTF-8 line: every byte that does not
-// continue a character starts one.
-int CharCount(const std::string& line) {
-    return static_cast<int>(std::count_if(line.begin(), line.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
+// The QString characters of a UTF-8 line: one per code point, two for a
+// code point beyond the first 65,536 (a four-byte sequence).
+qsizetype Utf16Length(std::string_view line) {
+    qsizetype length = 0;
+    for (char c : line) {
+        const auto byte = static_cast<unsigned char>(c);
+        length += (byte & 0xC0) != 0x80;
+        length += byte >= 0xF0;
+    }
+    return length;
 }
 
 bool IsWordChar(QChar c) {
@@ -36,19 +43,29 @@ bool IsWordChar(QChar c) {
 ReportLinesView::ReportLinesView(QWidget* parent) : QAbstractScrollArea(parent) {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setCursor(Qt::IBeamCursor);
+    fixedPitch_ = bm::IsFixedPitch(font());
     UpdateScrollBars();
 }
 
-void ReportLinesView::SetLines(std::vector<std::string> lines) {
-    lines_ = std::move(lines);
-    widestChars_ = 0;
-    for (const std::string& line : lines_)
-        widestChars_ = std::max(widestChars_, CharCount(line));
+void ReportLinesView::SetText(ReportText text) {
+    const QString before = TextForScreenReader();
+    text_ = std::move(text);
+    lineOffsets_.clear();
+    widestChars_ = text_.WidestChars();
     anchor_ = Clamped(anchor_);
     caret_ = Clamped(caret_);
     MeasureWidth();
     UpdateScrollBars();
     viewport()->update();
+    if (QAccessible::isActive()) {
+        QAccessibleTextUpdateEvent update(this, 0, before, TextForScreenReader());
+        QAccessible::updateAccessibility(&update);
+        TellCaret();
+    }
+}
+
+void ReportLinesView::SetLines(const std::vector<std::string>& lines) {
+    SetText(ReportText::FromLines(lines));
 }
 
 void ReportLinesView::SetCaret(Position position, bool keepAnchor) {
@@ -56,6 +73,96 @@ void ReportLinesView::SetCaret(Position position, bool keepAnchor) {
     if (!keepAnchor)
         anchor_ = caret_;
     viewport()->update();
+    TellCaret();
+}
+
+void ReportLinesView::Select(Position anchor, Position caret) {
+    anchor_ = Clamped(anchor);
+    SetCaret(caret, true);
+}
+
+void ReportLinesView::TellCaret() const {
+    if (!QAccessible::isActive())
+        return;
+    auto* self = const_cast<ReportLinesView*>(this);
+    QAccessibleTextCursorEvent moved(self, OffsetOf(caret_));
+    QAccessible::updateAccessibility(&moved);
+    const auto [from, to] = Selection();
+    QAccessibleTextSelectionEvent selected(self, OffsetOf(from), OffsetOf(to));
+    selected.setCursorPosition(OffsetOf(caret_));
+    QAccessible::updateAccessibility(&selected);
+}
+
+// The whole text a screen reader is told of when the view takes new lines;
+// a text of more than a few megabytes is not told (it would take longer to
+// pass than to read), only the caret.
+QString ReportLinesView::TextForScreenReader() const {
+    constexpr int MostTold = 4 << 20;
+    if (!QAccessible::isActive() || TextLength() > MostTold)
+        return {};
+    QString text;
+    text.reserve(TextLength());
+    for (int line = 0; line < LineCount(); ++line) {
+        if (line > 0)
+            text += QLatin1Char('\n');
+        text += LineText(line);
+    }
+    return text;
+}
+
+const std::vector<qsizetype>& ReportLinesView::LineOffsets() const {
+    if (lineOffsets_.empty() && !text_.Empty()) {
+        lineOffsets_.reserve(text_.LineCount() + 1);
+        qsizetype offset = 0;
+        for (std::size_t line = 0; line < text_.LineCount(); ++line) {
+            lineOffsets_.push_back(offset);
+            offset += Utf16Length(text_.Line(line)) + 1;
+        }
+        // One past the end, as if the last line had its line end.
+        lineOffsets_.push_back(offset);
+    }
+    return lineOffsets_;
+}
+
+int ReportLinesView::TextLength() const {
+    if (text_.Empty())
+        return 0;
+    return static_cast<int>(std::min<qsizetype>(LineOffsets().back() - 1, INT_MAX));
+}
+
+int ReportLinesView::OffsetOf(Position position) const {
+    if (text_.Empty())
+        return 0;
+    const Position at = Clamped(position);
+    return static_cast<int>(
+        std::min<qsizetype>(LineOffsets()[static_cast<std::size_t>(at.line)] + at.column, INT_MAX));
+}
+
+ReportLinesView::Position ReportLinesView::PositionOf(int offset) const {
+    if (text_.Empty())
+        return {};
+    const std::vector<qsizetype>& offsets = LineOffsets();
+    const auto after = std::upper_bound(offsets.begin(), offsets.end() - 1, qsizetype{offset});
+    const int line = std::max(0, static_cast<int>(after - offsets.begin()) - 1);
+    return Clamped({line, static_cast<int>(offset - offsets[static_cast<std::size_t>(line)])});
+}
+
+QRect ReportLinesView::CharacterRect(Position position) const {
+    const Position at = Clamped(position);
+    const QString text = LineText(at.line);
+    const qreal left = Margin - horizontalScrollBar()->value() + XOf(text, at.column);
+    const qreal right = at.column < text.size()
+                            ? Margin - horizontalScrollBar()->value() + XOf(text, at.column + 1)
+                            : left + QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' '));
+    const int top = Margin + (at.line - verticalScrollBar()->value()) * LineHeight();
+    return QRectF(QPointF(left, top), QPointF(right, top + LineHeight())).toAlignedRect();
+}
+
+void ReportLinesView::ScrollTo(Position position) {
+    const Position caret = caret_;
+    caret_ = Clamped(position);
+    EnsureCaretVisible();
+    caret_ = caret;
 }
 
 QString ReportLinesView::SelectedText() const {
@@ -73,9 +180,7 @@ QString ReportLinesView::SelectedText() const {
 }
 
 void ReportLinesView::SelectAll() {
-    anchor_ = {};
-    caret_ = Clamped({LineCount(), INT_MAX});
-    viewport()->update();
+    Select({}, {LineCount(), INT_MAX});
 }
 
 void ReportLinesView::Copy() const {
@@ -101,7 +206,8 @@ void ReportLinesView::OfferSelection() const {
 QString ReportLinesView::LineText(int line) const {
     if (line < 0 || line >= LineCount())
         return {};
-    return QString::fromStdString(lines_[static_cast<std::size_t>(line)]);
+    const std::string_view text = text_.Line(static_cast<std::size_t>(line));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // Whole pixels per line, rounded up as text layouts round them.
@@ -120,7 +226,7 @@ qreal ReportLinesView::XOf(const QString& text, int column) const {
 }
 
 ReportLinesView::Position ReportLinesView::PositionAt(const QPointF& point) const {
-    if (lines_.empty())
+    if (text_.Empty())
         return {};
     const int row = qFloor((point.y() - Margin) / LineHeight());
     const int line = std::clamp(verticalScrollBar()->value() + row, 0, LineCount() - 1);
@@ -143,7 +249,7 @@ ReportLinesView::Position ReportLinesView::PositionAt(const QPointF& point) cons
 }
 
 ReportLinesView::Position ReportLinesView::Clamped(Position position) const {
-    if (lines_.empty())
+    if (text_.Empty())
         return {};
     position.line = std::clamp(position.line, 0, LineCount() - 1);
     position.column =
@@ -166,9 +272,7 @@ void ReportLinesView::SelectWordAt(Position position) {
     // Between words a double click takes the one character it hit.
     if (start == end && end < text.size())
         ++end;
-    anchor_ = {position.line, start};
-    caret_ = {position.line, end};
-    viewport()->update();
+    Select({position.line, start}, {position.line, end});
 }
 
 void ReportLinesView::EnsureCaretVisible() {
@@ -186,19 +290,19 @@ void ReportLinesView::EnsureCaretVisible() {
         across->setValue(x - width);
 }
 
-// A fixed-pitch font gives the widest line from its character count alone.
-// Any other font has its longest lines measured, down to the first line too
-// short to be wider than the widest found.
+// A fixed-pitch font (as measured) gives the widest line from its character
+// count alone. Any other font has its longest lines measured, down to the
+// first line too short to be wider than the widest found.
 void ReportLinesView::MeasureWidth() {
     const QFontMetricsF metrics(font());
-    if (QFontInfo(font()).fixedPitch()) {
+    if (fixedPitch_) {
         contentWidth_ = qCeil(widestChars_ * metrics.horizontalAdvance(QLatin1Char('0')));
         return;
     }
     std::vector<std::pair<int, int>> byLength;
-    byLength.reserve(lines_.size());
+    byLength.reserve(text_.LineCount());
     for (int line = 0; line < LineCount(); ++line)
-        byLength.emplace_back(CharCount(lines_[static_cast<std::size_t>(line)]), line);
+        byLength.emplace_back(CharCount(text_.Line(static_cast<std::size_t>(line))), line);
     std::sort(byLength.begin(), byLength.end(), std::greater<>());
     qreal widest = 0;
     for (const auto& [chars, line] : byLength) {
@@ -287,6 +391,7 @@ void ReportLinesView::resizeEvent(QResizeEvent* event) {
 void ReportLinesView::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
+        fixedPitch_ = bm::IsFixedPitch(font());
         MeasureWidth();
         UpdateScrollBars();
         viewport()->update();

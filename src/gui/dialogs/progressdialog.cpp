@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -13,11 +14,13 @@ namespace {
 // the eye takes for a frozen window.
 constexpr qint64 PaintIntervalMs = 25;
 
+constexpr const char* SchedulingCaption = "Busy Scheduling Races...";
+
 } // namespace
 
 TProgressF::TProgressF(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     setObjectName(QStringLiteral("ProgressF"));
-    setWindowTitle(QStringLiteral("Busy Scheduling Races..."));
+    setWindowTitle(QString::fromUtf8(SchedulingCaption));
     setWindowModality(Qt::ApplicationModal);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -25,11 +28,21 @@ TProgressF::TProgressF(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setMinimumWidth(320);
+    Cancel_B = new QPushButton(QStringLiteral("&Cancel"), this);
+    Cancel_B->setObjectName(QStringLiteral("Cancel_B"));
+    Cancel_B->hide();
+    connect(Cancel_B, &QPushButton::clicked, this, &TProgressF::CancelWaiting);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(ProgressBar1);
+    layout->addWidget(Cancel_B, 0, Qt::AlignHCenter);
 }
 
 void TProgressF::ShowProgress() {
+    cancel_ = nullptr;
+    Cancel_B->hide();
+    setWindowTitle(QString::fromUtf8(SchedulingCaption));
+    ProgressBar1->setAccessibleName(QStringLiteral("Races scheduled"));
+    ProgressBar1->setRange(0, 100);
     steps_.Restart();
     ProgressBar1->setValue(0);
     paintRounds_ = 0;
@@ -46,7 +59,29 @@ void TProgressF::Advance(int percent) {
         LetPaint();
 }
 
+void TProgressF::ShowWaiting(const QString& caption, std::function<void()> cancel) {
+    cancel_ = std::move(cancel);
+    setWindowTitle(caption);
+    ProgressBar1->setAccessibleName(caption);
+    // No range: the bar shows work going on without a share done.
+    ProgressBar1->setRange(0, 0);
+    Cancel_B->show();
+    show();
+    raise();
+    activateWindow();
+    Cancel_B->setFocus();
+}
+
+void TProgressF::CancelWaiting() {
+    std::function<void()> cancel = std::move(cancel_);
+    cancel_ = nullptr;
+    hide();
+    if (cancel)
+        cancel();
+}
+
 void TProgressF::HideProgress() {
+    cancel_ = nullptr;
     if (!isVisible())
         return;
     // Input held back during the work reaches the windows now, while this
@@ -59,8 +94,12 @@ int TProgressF::Position() const {
     return ProgressBar1->value();
 }
 
+// While races are scheduled the window goes when the work ends, not before;
+// work that can be cancelled is cancelled.
 void TProgressF::closeEvent(QCloseEvent* event) {
     event->ignore();
+    if (cancel_)
+        CancelWaiting();
 }
 
 void TProgressF::LetPaint() {

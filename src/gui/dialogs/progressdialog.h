@@ -2,6 +2,8 @@
 // that follows the share of races that have a time. The work runs on the
 // window's own thread: while the window shows, it is modal, so no other
 // command can start, and it has the windows painted between the work's steps.
+// The same window, with a caption of its own and a Cancel button, waits for
+// work done on another thread (a long report), whose share done is unknown.
 #pragma once
 
 #include "engine/schedule/progresssteps.h"
@@ -9,7 +11,10 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
+#include <functional>
+
 class QProgressBar;
+class QPushButton;
 
 class TProgressF : public QWidget {
     Q_OBJECT
@@ -23,6 +28,11 @@ public:
     void Advance(int percent);
     // Hides the window; what the user typed or clicked meanwhile is dropped.
     void HideProgress();
+    // Shows the window, modal, for work going on elsewhere: the caption says
+    // what it is, the bar runs to and fro, and Cancel (or closing the
+    // window) hides it and calls cancel. HideProgress hides it when the work
+    // is done.
+    void ShowWaiting(const QString& caption, std::function<void()> cancel);
 
     int Position() const;
     // How often the windows were let repaint since the window was shown.
@@ -37,7 +47,11 @@ private:
     // window being modal, goes nowhere).
     void LetPaint();
 
+    void CancelWaiting();
+
     QProgressBar* ProgressBar1 = nullptr;
+    QPushButton* Cancel_B = nullptr;
+    std::function<void()> cancel_;
     bm::ProgressSteps steps_;
     QElapsedTimer sincePaint_;
     int paintRounds_ = 0;

@@ -5,6 +5,7 @@
 #include "engine/session/meetsession.h"
 #include "gui/common/namedlabel.h"
 #include "gui/common/textconversion.h"
+#include "gui/common/valuelabel.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -22,11 +23,14 @@ namespace {
 
 constexpr const char* NoneText = "<none>";
 
-QLabel* ValueLabel(const char* name, const char* accessibleName, QWidget* parent) {
-    auto* label = new QLabel(Text(NoneText), parent);
+// The counts' captions, as a screen reader reads them before the values.
+constexpr const char* CountCaptions[] = {"Crews", "Placed", "UnPlaced", "Status"};
+
+QLabel* ValueLabel(const char* name, const char* caption, QWidget* parent) {
+    auto* label = new QLabel(parent);
     label->setObjectName(Text(name));
-    label->setAccessibleName(Text(accessibleName));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    SetLabelValue(label, Text(caption), Text(NoneText));
     return label;
 }
 
@@ -69,6 +73,7 @@ QPushButton* TDEdit::AddButton(const char* name, const char* caption, void (TDEd
 void TDEdit::BuildControls() {
     REEvents_CB = new QComboBox(this);
     REEvents_CB->setObjectName(Text("REEvents_CB"));
+    REEvents_CB->setAccessibleName(Text("Event"));
     REEvents_CB->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     REEvents_CB->setMinimumContentsLength(20);
     connect(REEvents_CB, &QComboBox::currentIndexChanged, this, &TDEdit::DoNewEvent);
@@ -82,10 +87,12 @@ void TDEdit::BuildControls() {
     }
     RaceSlot_E->setObjectName(Text("RaceSlot_E"));
     UnPlaced_E->setObjectName(Text("UnPlaced_E"));
-    NCrews_L = ValueLabel("NCrews_L", "Crews", this);
-    Placed_L = ValueLabel("Placed_L", "Placed", this);
-    UnPlaced_L = ValueLabel("UnPlaced_L", "UnPlaced", this);
-    Status_L = ValueLabel("Status_L", "Status", this);
+    RaceSlot_E->setAccessibleName(Text("Crew Slots"));
+    UnPlaced_E->setAccessibleName(Text("UnPlaced Crews"));
+    NCrews_L = ValueLabel("NCrews_L", CountCaptions[0], this);
+    Placed_L = ValueLabel("Placed_L", CountCaptions[1], this);
+    UnPlaced_L = ValueLabel("UnPlaced_L", CountCaptions[2], this);
+    Status_L = ValueLabel("Status_L", CountCaptions[3], this);
     Move_B = AddButton("Move_B", "&Move To Draw", &TDEdit::AddToDraw);
     Remove_B = AddButton("Remove_B", "&Remove", &TDEdit::RemoveFromDraw);
     Expand_B = AddButton("Expand_B", "&Expand Draw", &TDEdit::DoExpand);
@@ -236,20 +243,22 @@ void TDEdit::RefreshLists() {
     emit ViewChanged();
 }
 
+// The status is said in words ("Valid", "Invalid") and also shown in green
+// or red.
 void TDEdit::ShowCounts() {
+    QLabel* const labels[] = {NCrews_L, Placed_L, UnPlaced_L, Status_L};
+    QString values[] = {Text(NoneText), Text(NoneText), Text(NoneText), Text(NoneText)};
     QPalette status = palette();
-    if (!editor_ || !editor_->HasEvent()) {
-        for (QLabel* label : {NCrews_L, Placed_L, UnPlaced_L, Status_L})
-            label->setText(Text(NoneText));
-        Status_L->setPalette(status);
-        return;
+    if (editor_ && editor_->HasEvent()) {
+        const bm::DrawEditorCounts counts = editor_->Counts();
+        values[0] = QString::number(counts.Crews);
+        values[1] = QString::number(counts.Placed);
+        values[2] = QString::number(counts.Unplaced);
+        values[3] = Text(bm::DrawStatusText(counts.Valid));
+        status.setColor(QPalette::WindowText, counts.Valid ? QColor(0, 128, 0) : QColor(Qt::red));
     }
-    const bm::DrawEditorCounts counts = editor_->Counts();
-    NCrews_L->setText(QString::number(counts.Crews));
-    Placed_L->setText(QString::number(counts.Placed));
-    UnPlaced_L->setText(QString::number(counts.Unplaced));
-    Status_L->setText(Text(bm::DrawStatusText(counts.Valid)));
-    status.setColor(QPalette::WindowText, counts.Valid ? QColor(0, 128, 0) : QColor(Qt::red));
+    for (std::size_t i = 0; i < std::size(labels); ++i)
+        SetLabelValue(labels[i], Text(CountCaptions[i]), values[i]);
     Status_L->setPalette(status);
 }
 

@@ -14,13 +14,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TESplitF::TESplitF(bm::MeetSession& session, QWidget* parent)
-    : QDialog(parent), session_(session) {
+TESplitF::TESplitF(bm::MeetSession& session, QWidget* parent) : QDialog(parent), session_(session) {
     setObjectName(Text("ESplitF"));
     setWindowTitle(Text("Event Splitter"));
     setModal(true);
     Split_CB = new QComboBox(this);
     Split_CB->setObjectName(Text("Split_CB"));
+    Split_CB->setAccessibleName(Text("Event To Split"));
     Split_CB->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     Split_CB->setMinimumContentsLength(16);
     NDivs_E = new QLineEdit(Text("2"), this);
@@ -78,9 +78,8 @@ void TESplitF::DoSplit() {
     const std::string event =
         Split_CB->currentIndex() < 0 ? std::string() : Split_CB->currentText().toStdString();
     std::string error;
-    const bool split =
-        bm::SplitEvent(*meet_, event, bm::ReadInt(NDivs_E->text().toStdString()),
-                       session_.Messages().Confirmation(), error);
+    const bool split = bm::SplitEvent(*meet_, event, bm::ReadInt(NDivs_E->text().toStdString()),
+                                      session_.Messages().Confirmation(), error);
     if (!error.empty())
         session_.Messages().Inform(error);
     if (!split)

@@ -103,8 +103,8 @@ QListWidget* LinkList(const char* name, const QString& accessibleName) {
 } // namespace
 
 TCEdit::TCEdit(bm::MeetSession& session, QWidget* parent)
-    : QWidget(parent, Qt::Window), SessionView(session, bm::aspect::Crews | bm::aspect::Lists |
-                                                            bm::aspect::Preferences) {
+    : QWidget(parent, Qt::Window),
+      SessionView(session, bm::aspect::Crews | bm::aspect::Lists | bm::aspect::Preferences) {
     setObjectName(QStringLiteral("CEdit"));
     setWindowTitle(QStringLiteral("Crew Editor"));
     BuildControls();
@@ -143,9 +143,9 @@ void TCEdit::BuildDetails() {
     EarlyReg_CB = new QCheckBox(QStringLiteral("Early Pay Discount"));
     NameControl(EarlyReg_CB, "EarlyReg_CB", QStringLiteral("Early Pay Discount"));
     OverSize_L = new QLabel;
-    NameControl(OverSize_L, "OverSize_L", QStringLiteral("Length warning"));
+    NameControl(OverSize_L, "OverSize_L", Text(LengthCaption));
     SameClub_L = new QLabel;
-    NameControl(SameClub_L, "SameClub_L", QStringLiteral("Same club warning"));
+    NameControl(SameClub_L, "SameClub_L", Text(SameClubCaption));
     SameClub_L->setWordWrap(true);
     New_B = Button("New_B", "&New", QStringLiteral("New crew"));
     Delete_B = Button("Delete_B", "&Delete", QStringLiteral("Delete crew"));
@@ -274,9 +274,11 @@ void TCEdit::ConnectControls() {
     });
     for (QLineEdit* edit : {Name_E, Notes_E, Number_E, DayLic_E})
         edit->installEventFilter(this);
-    connect(EntryFee_CB, &QCheckBox::clicked, this,
+    // Toggled, not clicked: the accessibility action toggles a box without a
+    // click, and what it shows must be what the crew holds.
+    connect(EntryFee_CB, &QCheckBox::toggled, this,
             [this](bool checked) { EditChosen([&] { return editor_->SetFeePaid(checked); }); });
-    connect(EarlyReg_CB, &QCheckBox::clicked, this,
+    connect(EarlyReg_CB, &QCheckBox::toggled, this,
             [this](bool checked) { EditChosen([&] { return editor_->SetEarlyPay(checked); }); });
     connect(Club_CB, &QComboBox::activated, this, &TCEdit::ClubChosen);
     connect(Event_CB, &QComboBox::activated, this, &TCEdit::EventChosen);

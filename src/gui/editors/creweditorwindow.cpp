@@ -3,6 +3,7 @@
 #include "engine/session/history.h"
 #include "engine/session/meetsession.h"
 #include "gui/common/textconversion.h"
+#include "gui/common/valuelabel.h"
 #include "gui/editors/crewlistmodel.h"
 #include "gui/editors/storededit.h"
 
@@ -17,6 +18,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -60,7 +62,7 @@ void TCEdit::OpenCrewEditor() {
     editor_ = std::make_unique<bm::CrewEditor>(*meet);
     currentId_ = -1;
     typingIn_ = nullptr;
-    SameClub_L->clear();
+    ShowSameClub({});
     crewLines_->ShowLines(&editor_->Lines());
     ShowAll();
     show();
@@ -125,12 +127,17 @@ void TCEdit::ShowCurrentCrew() {
     Event_CB->setCurrentIndex(fields.EventIndex);
     for (QLineEdit* edit : {Name_E, Notes_E, Number_E, DayLic_E})
         ShowEdit(edit, StoredText(fields, edit));
-    EntryFee_CB->setChecked(fields.FeePaid);
-    EarlyReg_CB->setChecked(fields.EarlyPay);
+    {
+        const QSignalBlocker feeBlocker(EntryFee_CB);
+        const QSignalBlocker earlyBlocker(EarlyReg_CB);
+        EntryFee_CB->setChecked(fields.FeePaid);
+        EarlyReg_CB->setChecked(fields.EarlyPay);
+    }
     ShowLinks(BoatShare_LB, fields.BoatShares);
     ShowLinks(DoubleUp_LB, fields.DoubleUps);
     SelectCurrentLine();
-    OverSize_L->setText(editor_ ? Text(editor_->LengthLabel()) : QString());
+    SetLabelValue(OverSize_L, Text(LengthCaption),
+                  editor_ ? Text(editor_->LengthLabel()) : QString());
 }
 
 const std::string& TCEdit::StoredText(const bm::CrewFields& fields, const QLineEdit* edit) const {
@@ -226,7 +233,8 @@ void TCEdit::Finish(const bm::CrewEditResult& result, std::string_view step,
 // The same-club check only warns: it is shown beside the fields, so that the
 // typing that follows goes on into the crew's fields.
 void TCEdit::ShowSameClub(const bm::CrewEditResult& result) {
-    SameClub_L->setText(result.Messages.empty() ? QString() : Text(result.Messages.front()));
+    SetLabelValue(SameClub_L, Text(SameClubCaption),
+                  result.Messages.empty() ? QString() : Text(result.Messages.front()));
     if (!result.Messages.empty()) {
         QAccessibleEvent alert(SameClub_L, QAccessible::Alert);
         QAccessible::updateAccessibility(&alert);
@@ -268,7 +276,7 @@ void TCEdit::EventDrop() {
 void TCEdit::SelectCrewFromList() {
     if (!editor_ || !editor_->SelectLine(SelectedCrewLine()))
         return;
-    SameClub_L->clear();
+    ShowSameClub({});
     RememberCurrent();
     ShowCurrentCrew();
 }
@@ -276,7 +284,7 @@ void TCEdit::SelectCrewFromList() {
 void TCEdit::DoNew() {
     if (!editor_)
         return;
-    SameClub_L->clear();
+    ShowSameClub({});
     Finish(editor_->New(), "New crew");
     Name_E->setFocus();
     Name_E->selectAll();
@@ -285,7 +293,7 @@ void TCEdit::DoNew() {
 void TCEdit::DoDelete() {
     if (!editor_)
         return;
-    SameClub_L->clear();
+    ShowSameClub({});
     Finish(editor_->Delete(session_.Messages().Confirmation()), "Delete crew");
 }
 

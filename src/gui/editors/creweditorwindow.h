@@ -13,6 +13,10 @@
 #include <string>
 #include <string_view>
 
+// What a screen reader calls the two warning labels, before the warning.
+inline constexpr const char* LengthCaption = "Length warning";
+inline constexpr const char* SameClubCaption = "Same club warning";
+
 class CrewListModel;
 class QCheckBox;
 class QComboBox;

@@ -1,6 +1,7 @@
 #include "gui/mainwindow/mainwindow.h"
 
 #include "engine/model/settings.h"
+#include "gui/common/accessibility.h"
 #include "gui/common/dialogprovider.h"
 #include "gui/common/menuactions.h"
 #include "gui/common/textconversion.h"
@@ -47,6 +48,7 @@ TForm1::TForm1(bm::SettingsStore& store, DialogProvider& dialogs, bm::MessageHan
                QWidget* parent)
     : QMainWindow(parent), store_(store), dialogs_(dialogs), session_(*this, messages),
       helpFolder_(QCoreApplication::applicationDirPath()) {
+    InstallAccessibleInterfaces();
     setObjectName(Text("Form1"));
     session_.AddObserver(*this);
     auto* client = new QWidget(this);
@@ -90,9 +92,8 @@ void TForm1::BuildWindows() {
 
 // The windows observe the session, a member of this window: they go first.
 TForm1::~TForm1() {
-    for (QWidget* window : std::initializer_list<QWidget*>{ListEdit_F, CEdit, DEdit, ESplitF,
-                                                           MakeData_F, RaceEdit_F, RaceResults,
-                                                           Info_F})
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             ListEdit_F, CEdit, DEdit, ESplitF, MakeData_F, RaceEdit_F, RaceResults, Info_F})
         delete window;
     delete takeCentralWidget();
     session_.RemoveObserver(*this);

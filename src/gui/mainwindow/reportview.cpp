@@ -5,11 +5,13 @@
 #include "engine/reports/catalogue.h"
 #include "engine/reports/reportoutput.h"
 #include "engine/session/meetsession.h"
+#include "gui/common/backgroundreport.h"
 #include "gui/common/dialogprovider.h"
 #include "gui/common/menuactions.h"
 #include "gui/common/printing.h"
 #include "gui/common/reportlinesview.h"
 #include "gui/common/textconversion.h"
+#include "gui/dialogs/progressdialog.h"
 #include "print/pdfreport.h"
 #include "print/reportprint.h"
 
@@ -25,6 +27,12 @@
 
 #include <sstream>
 
+namespace {
+
+constexpr const char* ProducingCaption = "Busy Producing the Report...";
+
+} // namespace
+
 ReportView::ReportView(bm::MeetSession& session, DialogProvider& dialogs, QWidget* parent)
     : QWidget(parent), SessionView(session, bm::aspect::All), dialogs_(dialogs),
       printer_(MakeReportPrinter()) {
@@ -33,6 +41,7 @@ ReportView::ReportView(bm::MeetSession& session, DialogProvider& dialogs, QWidge
     BuildView();
     LayOutControls();
     BuildPopupMenu();
+    progress_ = new TProgressF(this);
 }
 
 ReportView::~ReportView() = default;
@@ -40,6 +49,7 @@ ReportView::~ReportView() = default;
 void ReportView::BuildSelectors() {
     DSelect_CB = new QComboBox(this);
     DSelect_CB->setObjectName(Text("DSelect_CB"));
+    DSelect_CB->setAccessibleName(Text("Display"));
     for (std::string_view caption : bm::ReportCaptions)
         DSelect_CB->addItem(Text(caption));
     DSelect_CB->setMaxVisibleItems(bm::ReportCount);
@@ -52,7 +62,9 @@ void ReportView::BuildSelectors() {
     DrawShowType_CB->addItems({Text("Races"), Text("Results"), Text("Truncated ")});
     DrawShowType_CB->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(DSelect_CB, &QComboBox::currentIndexChanged, this, &ReportView::RefreshDisplay);
-    connect(DisplayLock_CB, &QCheckBox::clicked, this, &ReportView::DisplayLockClicked);
+    // Toggled, so that the accessibility action, which toggles without a
+    // click, locks and unlocks the display as a click does.
+    connect(DisplayLock_CB, &QCheckBox::toggled, this, &ReportView::DisplayLockClicked);
     connect(DrawShowType_CB, &QComboBox::currentIndexChanged, this, &ReportView::RefreshDisplay);
 }
 
@@ -123,34 +135,75 @@ void ReportView::RefreshDisplay() {
         DSelect_CB->setCurrentIndex(0);
     }
     const bm::Boatmeet* meet = session_.Meet();
-    if (!meet || (takenOver_ && takenOver_()))
+    if (!meet || (takenOver_ && takenOver_()) || DisplayLock_CB->isChecked())
         return;
-    std::ostringstream report;
-    // A report not in this version leaves the stream empty: the view empties.
-    bm::WriteReport(*meet, DSelect_CB->currentIndex(), DrawShowType(), report);
-    LoadView(bm::ReportLines(report.str()));
+    AbandonReport();
+    // The writer gets a copy of the meet and of the settings, which the
+    // window may change while it writes. A report not in this version leaves
+    // the stream empty: the view empties.
+    std::shared_ptr<const bm::Boatmeet> copy = meet->Clone();
+    const int index = DSelect_CB->currentIndex();
+    const bm::ShowType showType = DrawShowType();
+    const int generation = ++generation_;
+    producing_ = std::make_unique<BackgroundReport>(
+        [copy, settings = bm::CurrentSettings(), index, showType](std::ostream& out) {
+            const bm::ThreadSettings scoped(settings);
+            bm::WriteReport(*copy, index, showType, out);
+        },
+        [this, generation] {
+            QMetaObject::invokeMethod(
+                this, [this, generation] { ReportReady(generation); }, Qt::QueuedConnection);
+        });
+    if (producing_->WaitFor(reportWait_))
+        ReportReady(generation);
+    else
+        progress_->ShowWaiting(Text(ProducingCaption), [this] {
+            AbandonReport();
+            REdit->SetText({});
+        });
+}
+
+void ReportView::ReportReady(int generation) {
+    if (!producing_ || generation != generation_)
+        return;
+    ReportText text = producing_->TakeText();
+    producing_.reset();
+    progress_->HideProgress();
+    ShowReport(std::move(text));
+}
+
+void ReportView::AbandonReport() {
+    if (!producing_)
+        return;
+    producing_.reset();
+    progress_->HideProgress();
 }
 
 // The view keeps its scroll position, caret and selection, so a refresh
 // after an edit leaves the reader where they were.
-void ReportView::LoadView(std::vector<std::string> lines) {
-    if (DisplayLock_CB->isChecked())
-        return;
-    REdit->SetLines(std::move(lines));
+void ReportView::ShowReport(ReportText text) {
+    if (!DisplayLock_CB->isChecked())
+        REdit->SetText(std::move(text));
+}
+
+void ReportView::LoadView(const std::vector<std::string>& lines) {
+    AbandonReport();
+    ShowReport(ReportText::FromLines(lines));
 }
 
 void ReportView::LockDisplay() {
+    AbandonReport();
     DisplayLock_CB->setChecked(true);
-    DSelect_CB->setEnabled(false);
 }
 
-void ReportView::ShowLocked(std::vector<std::string> lines) {
-    REdit->SetLines(std::move(lines));
+void ReportView::ShowLocked(const std::vector<std::string>& lines) {
+    AbandonReport();
+    REdit->SetLines(lines);
     LockDisplay();
 }
 
-const std::vector<std::string>& ReportView::ViewLines() const {
-    return REdit->Lines();
+std::vector<std::string> ReportView::ViewLines() const {
+    return REdit->Text().Lines();
 }
 
 QString ReportView::ChooseOutputFile(const char* filter, const char* suffix) {
@@ -167,8 +220,10 @@ void ReportView::SaveViewAsText() {
     if (name.isEmpty())
         return;
     std::string content;
-    for (const std::string& line : ViewLines())
-        content += line + '\n';
+    for (std::size_t line = 0; line < REdit->Text().LineCount(); ++line) {
+        content += REdit->Text().Line(line);
+        content += '\n';
+    }
     WriteOutput(name, content);
 }
 

@@ -3,6 +3,9 @@
 // DrawShowType_CB above the report view REdit with its pop-up menu
 // PopupMenu1, and every output of the view's lines (text, RTF, HTML and PDF
 // files, printer, clipboard) with the printer set-up and the view's font.
+// Reports are written on a thread of their own from a copy of the meet: one
+// ready within half a second shows at once, a longer one behind a progress
+// window that can cancel it.
 #pragma once
 
 #include "engine/draw/drawdisplay.h"
@@ -10,17 +13,21 @@
 
 #include <QWidget>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+class BackgroundReport;
 class DialogProvider;
 class QCheckBox;
 class QComboBox;
 class QMenu;
 class QPrinter;
 class ReportLinesView;
+class ReportText;
+class TProgressF;
 
 class ReportView : public QWidget, public SessionView {
     Q_OBJECT
@@ -34,21 +41,29 @@ public:
     void MeetReplaced() override {}
 
     // Produces the selected report of the open meet and shows it, unless a
-    // window has taken the view over.
+    // window has taken the view over or the display is locked. A report not
+    // ready within half a second shows when it is, with the progress window
+    // meanwhile; a report cancelled there leaves the view empty.
     void RefreshDisplay();
+    // How long a refresh waits for its report before it shows the progress
+    // window (half a second unless set).
+    void SetReportWait(std::chrono::milliseconds wait) { reportWait_ = wait; }
+    // True while a report is being produced for the view.
+    bool Producing() const { return producing_ != nullptr; }
     // While the function gives true a window has taken the view over (the
     // draw editor, while it is open, shows the draw it edits there): the
     // selected report is not produced and the view shows what that window
     // loads into it.
     void SetTakenOver(std::function<bool()> takenOver) { takenOver_ = std::move(takenOver); }
-    // Shows the lines in the view unless the display is locked.
-    void LoadView(std::vector<std::string> lines);
+    // Shows the lines in the view unless the display is locked (a report
+    // still being produced is abandoned).
+    void LoadView(const std::vector<std::string>& lines);
     // Ticks "Display Locked", so later refreshes leave the view's text as it is.
     void LockDisplay();
     // Shows the lines under "Display Locked", in place of what the view shows
     // even when it was locked: a text the user just asked for.
-    void ShowLocked(std::vector<std::string> lines);
-    const std::vector<std::string>& ViewLines() const;
+    void ShowLocked(const std::vector<std::string>& lines);
+    std::vector<std::string> ViewLines() const;
     bm::ShowType DrawShowType() const;
 
     // --- Outputs of the view (the Output menu and the pop-up menu) ---
@@ -74,6 +89,10 @@ private:
     void LayOutControls();
     void BuildPopupMenu();
     void DisplayLockClicked();
+    // The report produced: shown when it is still the one asked for.
+    void ReportReady(int generation);
+    void ShowReport(ReportText text);
+    void AbandonReport();
     // The file name chosen in a save dialog for the view's text, "" when cancelled.
     QString ChooseOutputFile(const char* filter, const char* suffix);
     void WriteOutput(const QString& name, const std::string& content);
@@ -81,6 +100,10 @@ private:
     DialogProvider& dialogs_;
     std::unique_ptr<QPrinter> printer_;
     std::function<bool()> takenOver_;
+    std::unique_ptr<BackgroundReport> producing_;
+    int generation_ = 0;
+    std::chrono::milliseconds reportWait_{500};
+    TProgressF* progress_ = nullptr;
 
     QComboBox* DSelect_CB = nullptr;
     QCheckBox* DisplayLock_CB = nullptr;

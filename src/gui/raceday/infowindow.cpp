@@ -43,7 +43,7 @@ TInfo_F::TInfo_F(bm::MeetSession& session, QWidget* parent)
     layout->addLayout(top);
     layout->addWidget(Data_M, 1);
     layout->addLayout(buttons);
-    RaceOrCrew_RG->OnClick([this](int) { ChangeDataType(); });
+    RaceOrCrew_RG->OnChoice([this](int) { ChangeDataType(); });
     connect(Number_ME, &QLineEdit::textChanged, this, &TInfo_F::NewNumber);
     connect(Close_B, &QPushButton::clicked, this, &TInfo_F::DoCloseB);
     resize(720, 560);

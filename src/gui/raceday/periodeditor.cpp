@@ -70,7 +70,7 @@ TRPEdit::TRPEdit(bm::MessageHandler& messages, QWidget* parent)
     connect(Cancel_B, &QPushButton::clicked, this, &QDialog::reject);
     connect(Delete_B, &QPushButton::clicked, this, [this] { done(DeleteResult); });
     connect(Interval_E, &QLineEdit::textChanged, this, &TRPEdit::CheckZero);
-    RIType_RG->OnClick([this](int) { SetTimeSpec(); });
+    RIType_RG->OnChoice([this](int) { SetTimeSpec(); });
 }
 
 bm::PeriodDialogResult TRPEdit::Edit(bm::RacePeriod& record, bool canDelete) {

@@ -1,6 +1,7 @@
 #include "gui/raceday/racecheck.h"
 
 #include "engine/reports/racepanels.h"
+#include "gui/common/valuelabel.h"
 #include "gui/raceday/racedaycontrols.h"
 
 #include <QHBoxLayout>
@@ -39,7 +40,8 @@ TRaceChk_F::TRaceChk_F(QWidget* parent) : QDialog(parent) {
 
 bool TRaceChk_F::Check(const bm::Boatmeet& meet, int cursor, const std::vector<bm::Race*>& races) {
     const bm::RaceCheck check = bm::PrepareRaceCheck(meet, cursor, races);
-    Time_L->setText(Text(check.TimeText));
+    SetLabelValue(Time_L, Text(bm::RaceCheckTimeLabel).remove(QLatin1Char(':')).trimmed(),
+                  Text(check.TimeText));
     Memo1->setPlainText(Text(check.Details));
     Accept_B->setFocus();
     return exec() == Accepted;

@@ -148,8 +148,8 @@ QWidget* TRaceEdit_F::LeastTimes() {
     }
     SType_RG = new RadioGroup("SType_RG", "Scheduling", {"Rigid", "Moderate", "Flexible"});
     fType_RG = new RadioGroup("fType_RG", "Finals", {"Anytime", "Preferably at end", "At end"});
-    SType_RG->OnClick([this](int) { SetASTimes("Scheduling choices"); });
-    fType_RG->OnClick([this](int) { SetASTimes("Scheduling choices"); });
+    SType_RG->OnChoice([this](int) { SetASTimes("Scheduling choices"); });
+    fType_RG->OnChoice([this](int) { SetASTimes("Scheduling choices"); });
     auto* choices = new QHBoxLayout;
     choices->addWidget(SType_RG);
     choices->addWidget(fType_RG);
@@ -262,8 +262,7 @@ void TRaceEdit_F::ChgeRaceNo() {
 
 void TRaceEdit_F::DoSetTime() {
     if (Meet())
-        Apply(bm::SetRaceTime(*Meet(), Std(RaceNo_E), Std(Time_E)), "Race time",
-              bm::aspect::Races);
+        Apply(bm::SetRaceTime(*Meet(), Std(RaceNo_E), Std(Time_E)), "Race time", bm::aspect::Races);
 }
 
 void TRaceEdit_F::SetASTimes(std::string_view step, std::string_view group) {

@@ -3,6 +3,7 @@
 #include "engine/model/boatmeet.h"
 #include "engine/session/history.h"
 #include "engine/session/meetsession.h"
+#include "gui/common/valuelabel.h"
 #include "gui/raceday/racedaycontrols.h"
 
 #include <QComboBox>
@@ -53,7 +54,7 @@ TRaceResults::TRaceResults(bm::MeetSession& session, QWidget* parent)
     Event_L = new QLabel(QStringLiteral("<Event>"));
     Event_L->setObjectName(QStringLiteral("Event_L"));
     Event_L->setTextFormat(Qt::PlainText);
-    Event_L->setAccessibleName(QStringLiteral("Event"));
+    SetLabelValue(Event_L, QStringLiteral("Event"), QStringLiteral("<Event>"));
     auto* winner = new WinnerComboBox;
     winner->BeforeOpening = [this] { GenerateCrewList(); };
     Winner_CB = winner;
@@ -117,7 +118,7 @@ void TRaceResults::MeetReplaced() {
     RaceNo_ME->clear();
     filling_ = false;
     Show({});
-    Event_L->setText(QStringLiteral("<Event>"));
+    SetLabelValue(Event_L, QStringLiteral("Event"), QStringLiteral("<Event>"));
 }
 
 // Silently: the number was taken when it was typed.
@@ -128,7 +129,7 @@ void TRaceResults::ShowCurrentRace() {
 
 void TRaceResults::Show(const bm::ResultShown& shown) {
     filling_ = true;
-    Event_L->setText(Text(shown.EventText));
+    SetLabelValue(Event_L, QStringLiteral("Event"), Text(shown.EventText));
     Winner_CB->clear();
     Winner_CB->addItems(Items(shown.WinnerItems));
     Winner_CB->setCurrentIndex(shown.SelectedWinner);
