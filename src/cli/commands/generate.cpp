@@ -3,6 +3,7 @@
 #include "cli/commands/commands.h"
 #include "cli/settingsoptions.h"
 #include "engine/import/makedata.h"
+#include "engine/session/writelock.h"
 
 namespace bm::cli {
 
@@ -34,8 +35,14 @@ int RunGenerate(const ParsedArgs& args, Streams& io) {
         !ReadCount(args, "--double-ups", params.DoubleUps, io) ||
         !ReadCount(args, "--boat-shares", params.BoatShares, io) || !PrepareSettings(args, io))
         return Usage;
+    const std::string& target = args.positional.front();
+    const WriteLock lock(target);
+    if (lock.Busy()) {
+        io.err << BeingChangedText(target) << "\n";
+        return Problem;
+    }
     std::string message;
-    if (!WriteGeneratedMeet(params, args.positional.front(), message)) {
+    if (!WriteGeneratedMeet(params, target, message)) {
         io.err << message << "\n";
         return Problem;
     }

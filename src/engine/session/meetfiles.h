@@ -22,7 +22,9 @@ std::unique_ptr<Boatmeet> OpenMeetFile(const std::string& name, std::string& err
 // A new meet with the title and date (as texts entering the meet) and the
 // club "Winner Prev".
 std::unique_ptr<Boatmeet> NewMeet(std::string_view title, std::string_view date);
-// Writes the meet safely, in full or its key data; false with SaveFailedText in error.
+// Writes the meet safely, in full or its key data, holding the file's write
+// lock; false with SaveFailedText in error, or BeingChangedText when another
+// program held the lock all the time waited.
 bool SaveMeetFile(Boatmeet& meet, const std::string& name, bool full, std::string& error);
 
 } // namespace bm
