@@ -52,29 +52,43 @@ std::string TempStem(const fs::path& target) {
     return std::string(TempPrefix) + hex + "-";
 }
 
-// True when the temporary file of that name is left by a write that ended
-// without finishing: its process is gone, or it is this process's and no
-// longer being written.
-bool IsDeadLeftover(std::string_view name, std::string_view stem) {
-    if (!name.starts_with(stem) || !name.ends_with(TempSuffix))
-        return false;
-    const std::string_view rest = name.substr(stem.size());
+// The process that wrote the temporary file of that name (".bm", 8 hex
+// digits, "-", the process id, "-", a count, ".tmp"); 0 for another name.
+pid_t WriterOf(std::string_view name) {
+    constexpr std::size_t idStart = TempPrefix.size() + 9;
+    if (!name.starts_with(TempPrefix) || !name.ends_with(TempSuffix) || name.size() <= idStart ||
+        name[idStart - 1] != '-')
+        return 0;
+    const std::string_view rest = name.substr(idStart);
     pid_t pid = 0;
     const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
     if (error != std::errc() || end == rest.data() + rest.size() || *end != '-' || pid <= 0)
+        return 0;
+    return pid;
+}
+
+// True when the temporary file of that name is left by a write that ended
+// without finishing: its process is gone, or it is this process's and no
+// longer being written.
+bool IsDeadLeftover(std::string_view name) {
+    const pid_t pid = WriterOf(name);
+    if (pid <= 0)
         return false;
     if (pid == ::getpid())
         return !IsOpenHere(std::string(name));
     return ::kill(pid, 0) != 0 && errno == ESRCH;
 }
 
-void RemoveDeadLeftovers(const fs::path& folder, const std::string& stem) {
+// Removes the dead leftovers in the folder whose names begin with the stem.
+void RemoveDeadLeftovers(const fs::path& folder, std::string_view stem) {
     std::error_code error;
     std::vector<fs::path> dead;
     for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error), end;
-         !error && it != end; it.increment(error))
-        if (IsDeadLeftover(it->path().filename().string(), stem))
+         !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.starts_with(stem) && IsDeadLeftover(name))
             dead.push_back(it->path());
+    }
     for (const fs::path& path : dead)
         fs::remove(path, error);
 }
@@ -91,6 +105,10 @@ void SyncFolder(const fs::path& folder) {
 }
 
 } // namespace
+
+void RemoveDeadSaveLeftovers(const std::string& folder) {
+    RemoveDeadLeftovers(folder, TempPrefix);
+}
 
 // Buffered writing to the temporary file; a failed write makes the stream bad.
 class SafeFileWriter::Buffer : public std::streambuf {

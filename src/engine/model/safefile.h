@@ -14,6 +14,9 @@
 
 namespace bm {
 
+// Removes the temporary files that unfinished writes of any file left in the folder.
+void RemoveDeadSaveLeftovers(const std::string& folder);
+
 class SafeFileWriter {
 public:
     // Opens the temporary file for the target; Stream() is bad when it could

@@ -57,6 +57,31 @@ std::string BeingChangedText(const std::string& name) {
     return name + " is being changed by another program";
 }
 
+int TakeLockFile(const std::string& path, bool& busy) {
+    busy = false;
+    for (;;) {
+        // Read access is enough to lock, so a lock file of another user serves too.
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
+        if (fd < 0)
+            return -1;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            busy = errno == EWOULDBLOCK;
+            ::close(fd);
+            return -1;
+        }
+        if (StillNamed(fd, path))
+            return fd;
+        ::close(fd); // removed meanwhile by its holder: the next lock file is the one
+    }
+}
+
+void ReleaseLockFile(const std::string& path, int fd) {
+    if (fd < 0)
+        return;
+    ::unlink(path.c_str());
+    ::close(fd);
+}
+
 WriteLock::WriteLock(const std::string& path, std::chrono::milliseconds wait)
     : lockPath_(LockPathOf(path)) {
     {
@@ -68,7 +93,8 @@ WriteLock::WriteLock(const std::string& path, std::chrono::milliseconds wait)
         }
     }
     const auto deadline = std::chrono::steady_clock::now() + wait;
-    while (!TryLock()) {
+    bool busy = false;
+    while ((fd_ = TakeLockFile(lockPath_, busy)) < 0 && busy) {
         if (std::chrono::steady_clock::now() >= deadline) {
             busy_ = true;
             return;
@@ -86,29 +112,7 @@ WriteLock::~WriteLock() {
         const std::lock_guard lock(heldMutex);
         held.erase(lockPath_);
     }
-    // Removed before it is let go: the next writer then makes a new one.
-    ::unlink(lockPath_.c_str());
-    ::close(fd_);
-}
-
-// True when the lock is taken, or cannot be had at all (fd_ stays -1); false
-// while another holds it.
-bool WriteLock::TryLock() {
-    for (;;) {
-        const int fd = ::open(lockPath_.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
-        if (fd < 0)
-            return true;
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            const bool taken = errno == EWOULDBLOCK;
-            ::close(fd);
-            return !taken;
-        }
-        if (StillNamed(fd, lockPath_)) {
-            fd_ = fd;
-            return true;
-        }
-        ::close(fd); // removed meanwhile: the next lock file is the one
-    }
+    ReleaseLockFile(lockPath_, fd_);
 }
 
 void WriteLock::Register() {

@@ -18,6 +18,14 @@ namespace bm {
 // "NAME is being changed by another program"
 std::string BeingChangedText(const std::string& name);
 
+// Takes an exclusive advisory lock on the lock file, making the file when
+// there is none: the open file, or -1 when another program holds the lock
+// (busy is then true) or no lock can be had there.
+int TakeLockFile(const std::string& path, bool& busy);
+// Removes the lock file, then lets go of its lock: whoever takes the lock
+// next makes a new file.
+void ReleaseLockFile(const std::string& path, int fd);
+
 class WriteLock {
 public:
     // How long a writer waits for another to finish.
@@ -37,7 +45,6 @@ public:
     bool Busy() const { return busy_; }
 
 private:
-    bool TryLock();
     void Register();
 
     std::string lockPath_;
