@@ -25,6 +25,10 @@ std::string ReloadQuestion(const std::string& name) {
     return "The file " + name + " was changed by another program. Reload it?";
 }
 
+bool AskUser(const std::string& question) {
+    return Messages().Ask(question);
+}
+
 } // namespace
 
 MeetSession::MeetSession(SessionHost& host) : host_(host) {}
@@ -44,19 +48,20 @@ bool MeetSession::OpenFile(const std::string& name) {
     // Changes a crash or a No to "Save Existing Data?" left behind.
     RecoveryCopy copy;
     std::unique_ptr<Boatmeet> recovered;
-    if (!recoveryFolder_.empty() && FindRecoveryCopy(recoveryFolder_, name, copy)) {
-        if (Messages().Ask(RecoveryQuestion(copy)))
-            recovered = LoadRecoveryCopy(copy);
-        else
-            DiscardRecoveryCopy(copy);
-    }
+    if (!recoveryFolder_.empty())
+        recovered = ChooseRecoveryCopy(FindRecoveryCopies(recoveryFolder_, name), AskUser, copy);
     const bool isRecovered = recovered != nullptr;
+    // Changes made on another version of the file, or read from a damaged
+    // copy, become a new meet: saving them never replaces the file unasked.
+    const bool asNew = isRecovered && RecoversAsNewMeet(copy);
     meet_ = isRecovered ? std::move(recovered) : std::move(opened);
-    SetFileName(name);
-    fileStamp_ = stamp;
+    SetFileName(asNew ? std::string() : name);
+    if (!asNew)
+        fileStamp_ = stamp;
     AfterOpen();
     BeginMeet(!isRecovered, isRecovered ? copy.Path : std::string());
-    host_.AddRecentFile(name);
+    if (!asNew)
+        host_.AddRecentFile(name);
     return true;
 }
 
@@ -202,23 +207,18 @@ void MeetSession::SetRecoveryFolder(const std::string& folder) {
 bool MeetSession::OfferRecovery() {
     if (recoveryFolder_.empty())
         return false;
-    for (const RecoveryCopy& copy : FindRecoveryCopies(recoveryFolder_)) {
-        if (!Messages().Ask(RecoveryQuestion(copy))) {
-            DiscardRecoveryCopy(copy);
-            continue;
-        }
-        std::unique_ptr<Boatmeet> recovered = LoadRecoveryCopy(copy);
-        if (!recovered)
-            continue; // gone meanwhile
-        CloseMeet();
-        meet_ = std::move(recovered);
-        SetFileName(copy.MeetFile);
-        fileStamp_ = StampFile(copy.MeetFile);
-        AfterOpen();
-        BeginMeet(false, copy.Path);
-        return true;
-    }
-    return false;
+    RecoveryCopy copy;
+    std::unique_ptr<Boatmeet> recovered =
+        ChooseRecoveryCopy(FindRecoveryCopies(recoveryFolder_), AskUser, copy);
+    if (!recovered)
+        return false;
+    CloseMeet();
+    meet_ = std::move(recovered);
+    SetFileName(RecoversAsNewMeet(copy) ? std::string() : copy.MeetFile);
+    fileStamp_ = StampFile(fileName_);
+    AfterOpen();
+    BeginMeet(false, copy.Path);
+    return true;
 }
 
 void MeetSession::RecordChange(std::string_view name, std::string_view group) {
@@ -315,8 +315,8 @@ void MeetSession::UpdateRecovery() {
     if (!writer_ || copyPath_.empty())
         return;
     if (history_.IsModified())
-        writer_->Write(copyPath_,
-                       RecoveryCopyText(history_.PresentText(), fileIdentity_, MillisecondsNow()));
+        writer_->Write(copyPath_, RecoveryCopyText(history_.PresentText(), fileIdentity_,
+                                                   MillisecondsNow(), fileStamp_));
     else
         writer_->Remove(copyPath_);
 }
