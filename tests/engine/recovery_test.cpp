@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
+#include <deque>
 #include <filesystem>
 #include <thread>
 
@@ -149,6 +150,28 @@ TEST_F(RecoveryTest, EveryCopyOfAFileIsFoundAndADamagedCopyIsKnown) {
     EXPECT_EQ(meet->Title, "Cut");
     EXPECT_EQ(meet->Events.Count(), 0);
     EXPECT_TRUE(FindRecoveryCopies(dir.File("no folder"), file).empty());
+
+    // Each is offered in turn: No discards it, the first Yes is opened and
+    // the rest stay for later.
+    std::vector<std::string> asked;
+    std::deque<bool> answers{false, false, true};
+    RecoveryCopy chosen;
+    const auto recovered = ChooseRecoveryCopy(
+        found,
+        [&](const std::string& question) {
+            asked.push_back(question);
+            const bool yes = answers.front();
+            answers.pop_front();
+            return yes;
+        },
+        chosen);
+    ASSERT_TRUE(recovered);
+    EXPECT_EQ(asked.size(), 3u);
+    EXPECT_EQ(recovered->Title, "Window B");
+    EXPECT_EQ(chosen.Path, newer);
+    EXPECT_FALSE(fs::exists(flipped));
+    EXPECT_FALSE(fs::exists(cut));
+    EXPECT_TRUE(fs::exists(older));
 }
 
 TEST_F(RecoveryTest, ACopyOpenInARunningProgramIsNeitherFoundNorDiscarded) {
