@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 #include <sstream>
+#include <unordered_map>
 
 namespace bm {
 
@@ -100,6 +101,9 @@ int CheckRaceOrder(const Boatmeet& meet, const std::vector<Race*>& races, std::o
                    ShowType showType) {
     WriteBanner(out, "Checking that Race Order is valid");
     int problems = 0;
+    // The label width of each event, measured once: many races out of order
+    // would otherwise measure every crew again for each.
+    std::unordered_map<int, int> widths;
     for (const Race* race : races) {
         if (!race->IsTimed() || !out)
             break;
@@ -108,8 +112,10 @@ int CheckRaceOrder(const Boatmeet& meet, const std::vector<Race*>& races, std::o
             continue;
         out << " Race occurs BEFORE preceeding round\n"
             << "   " << race->TimeText() << ' ' << race->Name() << ' ';
-        out << RaceCrewsText(meet, *draw, *race, meet.MaxLabelWidth(1, race->EventKey, false),
-                             showType);
+        const auto [width, added] = widths.try_emplace(race->EventKey, 0);
+        if (added)
+            width->second = meet.MaxLabelWidth(1, race->EventKey, false);
+        out << RaceCrewsText(meet, *draw, *race, width->second, showType);
         out << "\n";
         ++problems;
     }
