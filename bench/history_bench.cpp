@@ -100,7 +100,7 @@ void RecoveryWrite(benchmark::State& state) {
     BenchFolder folder;
     const std::string path = bm::NewRecoveryCopyPath(folder.path.string());
     const std::string text =
-        bm::RecoveryCopyText(Championship()->SavedText(), "/meets/championship.bmf", 0);
+        bm::RecoveryCopyText(Championship()->SavedText(), "/meets/championship.bmf", 0, {});
     for (auto _ : state)
         benchmark::DoNotOptimize(bm::WriteFileSafely(path, text));
     state.counters["copy_bytes"] = static_cast<double>(text.size());

@@ -2,6 +2,7 @@
 
 #include "cli/settingsoptions.h"
 #include "engine/session/meetfiles.h"
+#include "engine/session/writelock.h"
 
 namespace bm::cli {
 
@@ -19,14 +20,21 @@ OptionRule OutputOption() {
             .help = "Writes the changed meet to OUT instead; FILE stays as it is."};
 }
 
-std::unique_ptr<Boatmeet> OpenCommandMeet(const ParsedArgs& args, Streams& io) {
-    if (!PrepareSettings(args, io))
-        return nullptr;
+namespace {
+
+// The meet of FILE as the desktop program's open flow checks it.
+std::unique_ptr<Boatmeet> OpenFileArgument(const ParsedArgs& args, Streams& io) {
     std::string error;
     std::unique_ptr<Boatmeet> meet = OpenMeetFile(args.positional.front(), error);
     if (!meet)
         io.err << error << "\n";
     return meet;
+}
+
+} // namespace
+
+std::unique_ptr<Boatmeet> OpenCommandMeet(const ParsedArgs& args, Streams& io) {
+    return PrepareSettings(args, io) ? OpenFileArgument(args, io) : nullptr;
 }
 
 int ReadMeet(const ParsedArgs& args, Streams& io, const MeetWork& read) {
@@ -35,13 +43,21 @@ int ReadMeet(const ParsedArgs& args, Streams& io, const MeetWork& read) {
 }
 
 int ChangeMeet(const ParsedArgs& args, Streams& io, const MeetWork& change) {
-    const std::unique_ptr<Boatmeet> meet = OpenCommandMeet(args, io);
+    if (!PrepareSettings(args, io))
+        return Usage;
+    // From reading to writing back, no other writer comes between.
+    const std::string target = args.Has("-o") ? args.Value("-o") : args.positional.front();
+    const WriteLock lock(target);
+    if (lock.Busy()) {
+        io.err << BeingChangedText(target) << "\n";
+        return Problem;
+    }
+    const std::unique_ptr<Boatmeet> meet = OpenFileArgument(args, io);
     if (!meet)
         return Usage;
     const int status = change(*meet);
     if (status != Done)
         return status;
-    const std::string target = args.Has("-o") ? args.Value("-o") : args.positional.front();
     return SaveMeetTo(*meet, target, true, io);
 }
 

@@ -32,9 +32,11 @@ std::unique_ptr<Boatmeet> OpenCommandMeet(const ParsedArgs& args, Streams& io);
 // the meet could not be opened, else the reading's status.
 int ReadMeet(const ParsedArgs& args, Streams& io, const MeetWork& read);
 // Opens the command's meet, changes it and, when the change gives Done, writes
-// it in full to -o OUT or back to FILE. Usage when the meet could not be
-// opened, the change's status when it refused (nothing is written), else the
-// status of the write.
+// it in full to -o OUT or back to FILE, holding the write lock of that target
+// throughout. Usage when the meet could not be opened, Problem with "TARGET is
+// being changed by another program" when another program held the lock all
+// the time waited, the change's status when it refused (nothing is written in
+// either case), else the status of the write.
 int ChangeMeet(const ParsedArgs& args, Streams& io, const MeetWork& change);
 
 // Writes the meet (in full, or its key data) to the target.

@@ -2,6 +2,7 @@
 
 #include "engine/model/boatmeet.h"
 #include "engine/model/settings.h"
+#include "engine/session/writelock.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
@@ -438,4 +439,34 @@ TEST(CliProgram, ASaveStoppedByTheFileSizeLimitKeepsTheOldFileAndLeavesNoTempora
     EXPECT_EQ(ReadFile(meet), before);
     for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
         EXPECT_FALSE(entry.path().extension() == ".tmp") << entry.path();
+}
+
+// One writer at a time: commands started together each add their event to
+// what the one before them wrote.
+TEST(CliProgram, ConcurrentWritersKeepEveryChange) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.File("home/config"));
+    const std::string meet = dir.File("m.bmf");
+    ASSERT_EQ(RunBinary(dir, "new " + Quoted(meet)).status, 0);
+    std::string script =
+        "cd " + Quoted(dir.Path().string()) + " && HOME=" + Quoted(dir.File("home")) +
+        " && export HOME && for i in $(seq 1 10); do (" + Quoted(BM_CLI_PATH) +
+        " events m.bmf add P$i >/dev/null 2>err$i; " + "echo $? >status$i) & done; wait";
+    ASSERT_EQ(std::system(("bash -c " + Quoted(script)).c_str()), 0);
+    for (int i = 1; i <= 10; ++i) {
+        EXPECT_EQ(ReadFile(dir.File("status" + std::to_string(i))), "0\n") << i;
+        EXPECT_EQ(ReadFile(dir.File("err" + std::to_string(i))), "") << i;
+    }
+    const auto loaded = Boatmeet::LoadFromFile(meet);
+    EXPECT_EQ(loaded->Events.Count(), 10);
+    for (int i = 1; i <= 10; ++i)
+        EXPECT_NE(loaded->Events.KeyOf("P" + std::to_string(i)), -1) << i;
+
+    // While another program holds the file, a command waits, then gives up.
+    const std::string before = ReadFile(meet);
+    const WriteLock held(meet);
+    const Outcome result = RunBinary(dir, "events " + Quoted(meet) + " add Late");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, meet + " is being changed by another program\n");
+    EXPECT_EQ(ReadFile(meet), before);
 }

@@ -127,6 +127,18 @@ TEST_F(ResultCommands, InfoForANumberNoRaceOrCrewHasExitsOne) {
     EXPECT_EQ(Run({"info", meetFile, "--race", "-1"}).status, 1);
 }
 
+// A hand-edited file: crew 7 bears an id that names no crew.
+TEST_F(ResultCommands, InfoOnACrewWhoseIdNamesNoCrew) {
+    WriteFile(meetFile,
+              "Boatmeet: \"Crash\" \"2\" \"40\" \"20\" \"\" \"\" \"40\" \"0\" \"2\"\n\n"
+              "StrSet: \"Events\" \"1\" \"MS 4-\"\n\n"
+              "StrSet: \"Clubs\" \"1\" \"Avon\"\n\n"
+              "Crew: \"-3\" \"1\" \"1\" \"7\" \"\" \"\" \"Ghost\" \"\" \"0\" \"0\" \"0\"\n");
+    const CliResult result = Run({"info", meetFile, "--crew", "7"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "\nMS 4-   (7) Avon Ghost\n  Races at :\n");
+}
+
 TEST_F(ResultCommands, InfoUsageErrors) {
     EXPECT_EQ(Run({"info", meetFile, "--race", "x"}).status, 2);
     EXPECT_EQ(Run({"info", meetFile}).status, 2);

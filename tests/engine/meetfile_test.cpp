@@ -7,9 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
+#include <filesystem>
 #include <sstream>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace bm;
 using bm::test::DataPath;
@@ -201,6 +205,40 @@ TEST(MeetFile, SaveFailuresReturnFalseAndLeaveTheOldFile) {
     EXPECT_EQ(entries, 2);
 
     EXPECT_TRUE(meet->SaveToFile(target, true));
+    EXPECT_EQ(ReadFile(target), ReadFile(DataPath("meet_small.bmf")));
+}
+
+// A program killed while saving (here by the file size limit, whose signal
+// ends it) leaves its temporary file; the next save of that file removes it.
+TEST(MeetFile, ASaveAfterAKilledSaveLeavesNoTemporaryFile) {
+    TempDir dir;
+    auto meet = SmallMeet();
+    const std::string target = dir.File("meet.bmf");
+    WriteFile(target, "old content\n");
+    WriteFile(dir.File("other.bmf"), "another meet\n");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        rlimit small{64, 64};
+        setrlimit(RLIMIT_FSIZE, &small);
+        meet->SaveToFile(target, true);
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+    const auto names = [&dir] {
+        std::vector<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+            found.push_back(entry.path().filename().string());
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    ASSERT_EQ(names().size(), 3u) << "the killed save left its temporary file";
+    EXPECT_EQ(ReadFile(target), "old content\n");
+
+    ASSERT_TRUE(meet->SaveToFile(target, true));
+    EXPECT_EQ(names(), (std::vector<std::string>{"meet.bmf", "other.bmf"}));
     EXPECT_EQ(ReadFile(target), ReadFile(DataPath("meet_small.bmf")));
 }
 

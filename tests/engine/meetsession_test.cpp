@@ -607,3 +607,64 @@ TEST_F(MeetRecoveryTest, EveryKindOfChangeIsAStepAndReachesTheRecoveryCopy) {
         draws.Reload();
     }
 }
+
+// Two windows on one file: B declines to overwrite A's save and closes. B's
+// changes come back as a new meet, and A's file stays as A saved it.
+TEST_F(MeetRecoveryTest, ChangesMadeOnAnOlderFileRecoverAsANewMeet) {
+    const std::string path = MeetFile("spring.bmf", "Spring");
+    MeetSession windowA(host, messages);
+    ASSERT_TRUE(windowA.OpenFile(path));
+    {
+        MeetSession windowB(host, messages);
+        windowB.SetRecoveryFolder(folder);
+        ASSERT_TRUE(windowB.OpenFile(path));
+        ChangeAndFlush(windowB, "B");
+        ChangeTitle(windowA, "A");
+        ASSERT_TRUE(windowA.Save());
+        messages.SetNextAnswer(true);  // Save Existing Data?
+        messages.SetNextAnswer(false); // Overwrite it? The meet stays open.
+        EXPECT_FALSE(windowB.CloseMeet());
+        messages.SetNextAnswer(false); // Save Existing Data?
+        EXPECT_TRUE(windowB.CloseMeet());
+    }
+    const std::string savedByA = test::ReadFile(path);
+    messages.asked.clear();
+    messages.SetNextAnswer(true);
+    ASSERT_TRUE(session.OfferRecovery());
+    ASSERT_EQ(messages.asked.size(), 1u);
+    EXPECT_TRUE(messages.asked[0].starts_with(
+        "Boatmeet was closed without saving changes to spring.bmf (last change at "));
+    EXPECT_TRUE(messages.asked[0].ends_with(". The file has been changed since. Recover the "
+                                            "unsaved changes as a new, unsaved meet?"));
+    EXPECT_EQ(session.Meet()->Title, "B");
+    EXPECT_EQ(session.FileName(), "");
+    EXPECT_TRUE(session.IsModified());
+    host.names = {dir.File("b.bmf")};
+    ASSERT_TRUE(session.Save());
+    EXPECT_EQ(host.proposals.back(), "") << "saved as a new file";
+    EXPECT_EQ(test::ReadFile(path), savedByA);
+    EXPECT_EQ(Boatmeet::LoadFromFile(dir.File("b.bmf"))->Title, "B");
+}
+
+// A copy cut short (a full disk, a failing stick) is never taken for the
+// whole meet: what it holds opens as a new meet, and the file stays.
+TEST_F(MeetRecoveryTest, ADamagedCopyNeverReplacesTheFile) {
+    const std::string path = MeetFile("spring.bmf", "Spring");
+    ASSERT_TRUE(session.OpenFile(path));
+    const std::string copyPath = ChangeAndFlush(session, "Changed");
+    session.CloseMeet(); // No to "Save Existing Data?"
+    const std::string copy = test::ReadFile(copyPath);
+    test::WriteFile(copyPath, copy.substr(0, copy.size() / 2));
+    const std::string before = test::ReadFile(path);
+
+    messages.SetNextAnswer(true);
+    ASSERT_TRUE(session.OpenFile(path));
+    EXPECT_EQ(messages.asked.back(), "The recovery copy of spring.bmf is damaged. Recover what "
+                                     "could be read as a new, unsaved meet?");
+    EXPECT_EQ(session.Meet()->Title, "Changed");
+    EXPECT_EQ(session.FileName(), "");
+    EXPECT_TRUE(session.IsModified());
+    EXPECT_FALSE(session.Save()) << "Save goes to Save As, here cancelled";
+    EXPECT_EQ(host.proposals.back(), "");
+    EXPECT_EQ(test::ReadFile(path), before);
+}

@@ -1,5 +1,6 @@
 #include "engine/session/recovery.h"
 
+#include "engine/model/textfile.h"
 #include "engine/session/recoverywriter.h"
 #include "testsupport.h"
 
@@ -8,6 +9,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
+#include <deque>
 #include <filesystem>
 #include <thread>
 
@@ -29,21 +31,25 @@ std::string MeetText(const std::string& title) {
 
 class RecoveryTest : public ::testing::Test {
 protected:
-    // A copy in the recovery folder for the meet file (empty: a new meet).
+    // A copy in the recovery folder of changes made on the meet file (empty: a
+    // new meet) as base stamps it.
     std::string Copy(const std::string& name, const std::string& meetFile, std::int64_t changed,
-                     const std::string& title = "Spring") {
+                     const std::string& title = "Spring", const FileStamp& base = {}) {
         const std::string path = (fs::path(folder) / name).string();
-        test::WriteFile(path, RecoveryCopyText(MeetText(title), meetFile, changed));
+        test::WriteFile(path, RecoveryCopyText(MeetText(title), meetFile, changed, base));
         return path;
     }
-    // A meet file whose last write is the given time.
-    std::string MeetFile(const std::string& name, std::int64_t writtenAt) {
+    // A meet file holding the meet of that title, by the name copies know it.
+    std::string MeetFile(const std::string& name, const std::string& title) {
         const std::string path = dir.File(name);
-        test::WriteFile(path, MeetText("On disk"));
-        const auto at =
-            std::chrono::sys_time<std::chrono::milliseconds>(std::chrono::milliseconds(writtenAt));
-        fs::last_write_time(path, std::chrono::file_clock::from_sys(at));
+        test::WriteFile(path, MeetText(title));
         return MeetFileIdentity(path);
+    }
+    std::vector<std::string> Paths(const std::vector<RecoveryCopy>& copies) {
+        std::vector<std::string> paths;
+        for (const RecoveryCopy& copy : copies)
+            paths.push_back(copy.Path);
+        return paths;
     }
 
     test::TempDir dir;
@@ -52,53 +58,120 @@ protected:
 
 } // namespace
 
-TEST_F(RecoveryTest, ACopyIsAMeetFileThatKnowsItsFileAndTime) {
+TEST_F(RecoveryTest, ACopyIsAMeetFileThatKnowsItsFileTimeAndBase) {
     fs::create_directories(folder);
     const std::string odd = "/meets/50% off\nspring.bmf";
-    const std::string path = Copy("recovery-1.bmf", odd, FiveAfterTwo, "Spring Regatta");
+    const FileStamp base{true, 1234, 0xfedcba9876543210};
+    const std::string path = Copy("recovery-1.bmf", odd, FiveAfterTwo, "Spring Regatta", base);
     RecoveryCopy copy;
     ASSERT_TRUE(ReadRecoveryCopy(path, copy));
     EXPECT_EQ(copy.Path, path);
     EXPECT_EQ(copy.MeetFile, odd);
     EXPECT_EQ(copy.Changed, FiveAfterTwo);
     EXPECT_EQ(copy.Title, "Spring Regatta");
+    EXPECT_TRUE(copy.Base.SameContent(base));
+    EXPECT_EQ(copy.Kind, RecoveryKind::Unsaved);
+    const std::string meetText = MeetText("Spring Regatta");
+    EXPECT_TRUE(copy.Content.SameContent({true, meetText.size(), HashBytes(meetText)}));
     // It opens as the meet it holds, through the usual checks too.
     EXPECT_EQ(MeetFileKind(path), FileKind::Meet);
     auto meet = LoadRecoveryCopy(copy);
     ASSERT_TRUE(meet);
-    EXPECT_EQ(meet->SavedText(), MeetText("Spring Regatta"));
+    EXPECT_EQ(meet->SavedText(), meetText);
 
-    test::WriteFile(dir.File("recovery-junk.bmf"), "Boatmeet: \"x\"\nRecoveryFile: \n");
-    EXPECT_FALSE(ReadRecoveryCopy(dir.File("recovery-junk.bmf"), copy));
+    EXPECT_FALSE(ParseRecoveryCopy("garbage\nRecoveryFile: \n", copy));
     EXPECT_FALSE(ReadRecoveryCopy(dir.File("absent.bmf"), copy));
 }
 
-TEST_F(RecoveryTest, FindsCopiesNewerThanTheirFilesNewestFirst) {
+// The meet file touched, rewritten by another program, saved with the
+// copy's content, or gone; and a new meet never saved.
+TEST_F(RecoveryTest, CopiesAreJudgedByWhatTheirFileHolds) {
     fs::create_directories(folder);
     const std::int64_t hour = 3600 * 1000;
-    const std::string saved = MeetFile("saved.bmf", FiveAfterTwo);
-    const std::string later = MeetFile("later.bmf", FiveAfterTwo);
-    const std::string fresh = Copy("recovery-a.bmf", saved, FiveAfterTwo + 1);
-    const std::string outdated = Copy("recovery-b.bmf", later, FiveAfterTwo - hour);
+    const std::string touched = MeetFile("touched.bmf", "On disk");
+    const std::string kept =
+        Copy("recovery-a.bmf", touched, FiveAfterTwo + 1, "Mine", StampFile(touched));
+    fs::last_write_time(touched, fs::file_time_type::clock::now());
+    const std::string rewritten = MeetFile("rewritten.bmf", "On disk");
+    const std::string changed =
+        Copy("recovery-b.bmf", rewritten, FiveAfterTwo, "Mine", StampFile(rewritten));
+    test::WriteFile(rewritten, MeetText("Theirs"));
+    const std::string saved = MeetFile("saved.bmf", "Mine");
+    const std::string outdated = Copy("recovery-c.bmf", saved, FiveAfterTwo + 2 * hour, "Mine");
     const std::string orphan =
-        Copy("recovery-c.bmf", dir.File("moved.bmf"), FiveAfterTwo - 2 * hour);
-    const std::string unsaved = Copy("recovery-d.bmf", "", FiveAfterTwo + hour);
+        Copy("recovery-d.bmf", dir.File("moved.bmf"), FiveAfterTwo - 2 * hour);
+    const std::string unsaved = Copy("recovery-e.bmf", "", FiveAfterTwo + hour);
     test::WriteFile(fs::path(folder) / "notes.bmf", MeetText("not a copy"));
-    test::WriteFile(fs::path(folder) / "recovery-e.bmf", "garbage");
+    test::WriteFile(fs::path(folder) / "recovery-f.bmf", "garbage");
 
     const std::vector<RecoveryCopy> found = FindRecoveryCopies(folder);
-    ASSERT_EQ(found.size(), 3u);
-    EXPECT_EQ(found[0].Path, unsaved);
-    EXPECT_EQ(found[1].Path, fresh);
-    EXPECT_EQ(found[2].Path, orphan);
-    EXPECT_FALSE(fs::exists(outdated)) << "a copy older than its file is discarded";
-    EXPECT_TRUE(fs::exists(fs::path(folder) / "recovery-e.bmf")) << "unknown files are left alone";
+    ASSERT_EQ(Paths(found), (std::vector<std::string>{unsaved, kept, changed, orphan}));
+    EXPECT_EQ(found[0].Kind, RecoveryKind::Unsaved);
+    EXPECT_EQ(found[1].Kind, RecoveryKind::Unsaved) << "a touched file holds what it held";
+    EXPECT_EQ(found[2].Kind, RecoveryKind::FileChanged);
+    EXPECT_EQ(found[3].Kind, RecoveryKind::Unsaved);
+    EXPECT_FALSE(fs::exists(outdated)) << "a copy its file holds is discarded";
+    EXPECT_TRUE(fs::exists(fs::path(folder) / "recovery-f.bmf")) << "unknown files are left alone";
+    EXPECT_TRUE(fs::exists(fs::path(folder) / "notes.bmf"));
+    EXPECT_TRUE(RecoversAsNewMeet(found[2]));
+    EXPECT_FALSE(RecoversAsNewMeet(found[1]));
+}
 
-    RecoveryCopy copy;
-    ASSERT_TRUE(FindRecoveryCopy(folder, dir.File("./saved.bmf"), copy));
-    EXPECT_EQ(copy.Path, fresh);
-    EXPECT_FALSE(FindRecoveryCopy(folder, dir.File("later.bmf"), copy));
-    EXPECT_FALSE(FindRecoveryCopy(dir.File("no folder"), dir.File("saved.bmf"), copy));
+// Two windows on one file both left changes; two more copies were damaged.
+TEST_F(RecoveryTest, EveryCopyOfAFileIsFoundAndADamagedCopyIsKnown) {
+    fs::create_directories(folder);
+    const std::string file = MeetFile("spring.bmf", "On disk");
+    const FileStamp base = StampFile(file);
+    const std::string older = Copy("recovery-a.bmf", file, FiveAfterTwo, "Window A", base);
+    const std::string newer = Copy("recovery-b.bmf", file, FiveAfterTwo + 10, "Window B", base);
+    const std::string cut = Copy("recovery-c.bmf", file, FiveAfterTwo + 20, "Cut", base);
+    const std::string text = test::ReadFile(cut);
+    std::size_t third = 0;
+    for (int line = 0; line < 3; ++line)
+        third = text.find('\n', third) + 1;
+    test::WriteFile(cut, text.substr(0, third));
+    const std::string flipped = Copy("recovery-d.bmf", file, FiveAfterTwo + 30, "Flipped", base);
+    std::string bytes = test::ReadFile(flipped);
+    bytes[bytes.size() - 2] ^= 1;
+    test::WriteFile(flipped, bytes);
+    Copy("recovery-e.bmf", MeetFile("other.bmf", "Other"), FiveAfterTwo + 40, "Else", base);
+
+    const std::vector<RecoveryCopy> found = FindRecoveryCopies(folder, dir.File("./spring.bmf"));
+    ASSERT_EQ(Paths(found), (std::vector<std::string>{flipped, cut, newer, older}));
+    EXPECT_EQ(found[0].Kind, RecoveryKind::Damaged);
+    EXPECT_EQ(found[1].Kind, RecoveryKind::Damaged);
+    EXPECT_EQ(found[2].Kind, RecoveryKind::Unsaved);
+    EXPECT_EQ(found[3].Kind, RecoveryKind::Unsaved);
+    EXPECT_EQ(RecoveryQuestion(found[1]), "The recovery copy of spring.bmf is damaged. Recover "
+                                          "what could be read as a new, unsaved meet?");
+    // What could be read of the cut copy: the meet's header.
+    const auto meet = LoadRecoveryCopy(found[1]);
+    ASSERT_TRUE(meet);
+    EXPECT_EQ(meet->Title, "Cut");
+    EXPECT_EQ(meet->Events.Count(), 0);
+    EXPECT_TRUE(FindRecoveryCopies(dir.File("no folder"), file).empty());
+
+    // Each is offered in turn: No discards it, the first Yes is opened and
+    // the rest stay for later.
+    std::vector<std::string> asked;
+    std::deque<bool> answers{false, false, true};
+    RecoveryCopy chosen;
+    const auto recovered = ChooseRecoveryCopy(
+        found,
+        [&](const std::string& question) {
+            asked.push_back(question);
+            const bool yes = answers.front();
+            answers.pop_front();
+            return yes;
+        },
+        chosen);
+    ASSERT_TRUE(recovered);
+    EXPECT_EQ(asked.size(), 3u);
+    EXPECT_EQ(recovered->Title, "Window B");
+    EXPECT_EQ(chosen.Path, newer);
+    EXPECT_FALSE(fs::exists(flipped));
+    EXPECT_FALSE(fs::exists(cut));
+    EXPECT_TRUE(fs::exists(older));
 }
 
 TEST_F(RecoveryTest, ACopyOpenInARunningProgramIsNeitherFoundNorDiscarded) {
@@ -115,10 +188,14 @@ TEST_F(RecoveryTest, ACopyOpenInARunningProgramIsNeitherFoundNorDiscarded) {
         EXPECT_TRUE(fs::exists(path));
     }
     EXPECT_FALSE(fs::exists(path + ".lock")) << "the lock file goes with the lock";
+    // A program killed leaves its lock file; the next look removes it.
+    test::WriteFile(fs::path(folder) / "recovery-b.bmf.lock", "");
     EXPECT_EQ(FindRecoveryCopies(folder).size(), 1u);
+    EXPECT_FALSE(fs::exists(fs::path(folder) / "recovery-b.bmf.lock"));
     DiscardRecoveryCopy(copy);
     EXPECT_FALSE(fs::exists(path));
     EXPECT_TRUE(FindRecoveryCopies(folder).empty());
+    EXPECT_TRUE(fs::is_empty(folder));
 }
 
 TEST_F(RecoveryTest, TheQuestionNamesTheMeetAndTheTimeOfTheLastChange) {
@@ -126,9 +203,18 @@ TEST_F(RecoveryTest, TheQuestionNamesTheMeetAndTheTimeOfTheLastChange) {
     const std::string oldZone = zone ? zone : "";
     setenv("TZ", "UTC", 1);
     tzset();
-    RecoveryCopy copy{"", "/meets/spring.bmf", "Spring Regatta", FiveAfterTwo};
+    RecoveryCopy copy;
+    copy.MeetFile = "/meets/spring.bmf";
+    copy.Title = "Spring Regatta";
+    copy.Changed = FiveAfterTwo;
     EXPECT_EQ(RecoveryQuestion(copy), "Boatmeet was closed without saving changes to spring.bmf "
                                       "(last change at 14:05). Recover them?");
+    copy.Kind = RecoveryKind::FileChanged;
+    EXPECT_EQ(RecoveryQuestion(copy),
+              "Boatmeet was closed without saving changes to spring.bmf (last change at 14:05 on "
+              "1 June 2024). The file has been changed since. Recover the unsaved changes as a "
+              "new, unsaved meet?");
+    copy.Kind = RecoveryKind::Unsaved;
     copy.MeetFile.clear();
     EXPECT_EQ(RecoveryQuestion(copy),
               "Boatmeet was closed without saving changes to the new Boatmeet \"Spring Regatta\" "
@@ -137,6 +223,9 @@ TEST_F(RecoveryTest, TheQuestionNamesTheMeetAndTheTimeOfTheLastChange) {
     copy.Changed = FiveAfterTwo - 14 * 3600 * 1000;
     EXPECT_EQ(RecoveryQuestion(copy), "Boatmeet was closed without saving changes to a new "
                                       "Boatmeet (last change at 00:05). Recover them?");
+    copy.Kind = RecoveryKind::Damaged;
+    EXPECT_EQ(RecoveryQuestion(copy), "The recovery copy of a new Boatmeet is damaged. Recover "
+                                      "what could be read as a new, unsaved meet?");
     if (zone)
         setenv("TZ", oldZone.c_str(), 1);
     else

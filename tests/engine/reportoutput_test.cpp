@@ -48,6 +48,32 @@ TEST(ReportLines, SplitsAsTheViewHoldsThem) {
     EXPECT_TRUE(ReportLines("").empty());
 }
 
+// Lines handed out as the report writes them are the lines the view holds,
+// however the writes cut the text; a sink that wants no more stops the writer.
+TEST(ReportLines, HandedOutAsWrittenTheSameAsSplitWhole) {
+    for (const std::string text : {"a\nb\n", "a\r\n\nb", "a\n\n", "", "\n", "x\r", "one line"}) {
+        std::vector<std::string> lines;
+        LinesOfReport([&text](std::ostream& out) {
+            for (char c : text)
+                out << c;
+        })([&lines](std::string_view line) {
+            lines.emplace_back(line);
+            return true;
+        });
+        EXPECT_EQ(lines, ReportLines(text)) << text;
+    }
+    int written = 0;
+    int handed = 0;
+    LinesOfReport([&written](std::ostream& out) {
+        while (out && written < 1000) {
+            out << "line " << written << "\n";
+            ++written;
+        }
+    })([&handed](std::string_view) { return ++handed < 3; });
+    EXPECT_EQ(handed, 3);
+    EXPECT_EQ(written, 3);
+}
+
 TEST(HtmlReport, BlocksBlanksAndHyphens) {
     EXPECT_EQ(Html("Regatta", "1 May", "Race Schedule", {"R1   0930 - x", "second", "", "b"}),
               "<HTML>\n"

@@ -4,6 +4,7 @@
 #include "cli/outputfile.h"
 #include "cli/settingsoptions.h"
 #include "engine/import/makedata.h"
+#include "engine/session/writelock.h"
 
 namespace bm::cli {
 
@@ -35,10 +36,16 @@ int RunGenerate(const ParsedArgs& args, Streams& io) {
         !ReadCount(args, "--double-ups", params.DoubleUps, io) ||
         !ReadCount(args, "--boat-shares", params.BoatShares, io) || !PrepareSettings(args, io))
         return Usage;
-    if (!MayWriteNewFile(args, args.positional.front(), io))
+    const std::string& target = args.positional.front();
+    if (!MayWriteNewFile(args, target, io))
         return Problem;
+    const WriteLock lock(target);
+    if (lock.Busy()) {
+        io.err << BeingChangedText(target) << "\n";
+        return Problem;
+    }
     std::string message;
-    if (!WriteGeneratedMeet(params, args.positional.front(), message)) {
+    if (!WriteGeneratedMeet(params, target, message)) {
         io.err << message << "\n";
         return Problem;
     }

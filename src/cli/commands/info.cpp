@@ -23,7 +23,7 @@ int RunInfo(const ParsedArgs& args, Streams& io) {
         // The window shows its text for any number; a script learns from the
         // status whether the number named a race or crew.
         const bool named =
-            crew ? meet.CrewIdOfNumber(number) != -1 : meet.FindRaceByNumber(number) != nullptr;
+            crew ? meet.CrewOfNumber(number) != nullptr : meet.FindRaceByNumber(number) != nullptr;
         return named ? Done : Problem;
     });
 }

@@ -3,13 +3,14 @@
 #include "cli/arguments.h"
 #include "cli/commandmeet.h"
 #include "cli/commands/commands.h"
+#include "engine/model/safefile.h"
 #include "engine/model/settings.h"
-#include "engine/model/textfile.h"
 #include "engine/reports/catalogue.h"
 #include "engine/reports/reportoutput.h"
 #include "print/pdfreport.h"
 #include "print/reportprint.h"
 
+#include <functional>
 #include <iomanip>
 #include <sstream>
 
@@ -30,34 +31,49 @@ bool ShowTypeOf(const std::string& name, ShowType& showType) {
     return true;
 }
 
+// Writes the report into the stream it is given.
+using ReportWriter = std::function<void(std::ostream&)>;
+
 // The report's PDF, as the window's "Save to PDF File.." writes it in its
-// default font, on the paper of the user's locale.
-bool WritePdf(const std::string& path, const std::vector<std::string>& lines,
-              const std::string& caption) {
+// default font, on the paper of the user's locale. Its pages are laid out from
+// all the lines at once.
+bool WritePdf(const std::string& path, const ReportWriter& write, const std::string& caption) {
+    std::vector<std::string> lines;
+    LinesOfReport(write)([&lines](std::string_view line) {
+        lines.emplace_back(line);
+        return true;
+    });
     const OffscreenGui gui;
     return WritePdfReport(path, PdfPageLayout(LocalePageSize()), DefaultReportFont(), lines,
                           CurrentSettings().SplitOnBlankLine, caption);
 }
 
-// The report in the format, to stdout or to the file OUT.
-int WriteOutput(const Boatmeet& meet, int index, const std::string& text, const std::string& format,
-                const ParsedArgs& args, Streams& io) {
+// The report in a text format, written as it is produced.
+void WriteFormatted(std::ostream& out, const Boatmeet& meet, const std::string& caption,
+                    const ReportWriter& write, const std::string& format) {
+    if (format == "html")
+        WriteHtmlReport(out, meet.Title, meet.Date, caption, LinesOfReport(write));
+    else if (format == "rtf")
+        WriteRtfReport(out, LinesOfReport(write), "Courier New", 10);
+    else
+        write(out);
+}
+
+// The report in the format, to stdout or to the file OUT, in constant memory
+// whatever its size (but for a PDF).
+int WriteOutput(const Boatmeet& meet, int index, const ReportWriter& write,
+                const std::string& format, const ParsedArgs& args, Streams& io) {
     const std::string caption(ReportCaptions[static_cast<std::size_t>(index)]);
     const std::string target = args.Value("-o");
     bool written = true;
     if (format == "pdf") {
-        written = WritePdf(target, ReportLines(text), caption);
+        written = WritePdf(target, write, caption);
+    } else if (args.Has("-o")) {
+        SafeFileWriter file(target);
+        WriteFormatted(file.Stream(), meet, caption, write, format);
+        written = file.Commit();
     } else {
-        std::ostringstream formatted;
-        std::ostream& out = args.Has("-o") ? formatted : io.out;
-        if (format == "html")
-            WriteHtmlReport(out, meet.Title, meet.Date, caption, ReportLines(text));
-        else if (format == "rtf")
-            WriteRtfReport(out, ReportLines(text), "Courier New", 10);
-        else
-            out << text;
-        if (args.Has("-o"))
-            written = WriteFileSafely(target, formatted.str());
+        WriteFormatted(io.out, meet, caption, write, format);
     }
     if (!written) {
         io.err << "Could not write to file : " << target << "\n";
@@ -79,12 +95,10 @@ int RunReport(const ParsedArgs& args, Streams& io) {
     if (format == "pdf" && !args.Has("-o"))
         return UsageError(io, "report", "--format pdf needs -o OUT");
     return ReadMeet(args, io, [&](Boatmeet& meet) -> int {
-        std::ostringstream text;
-        if (!WriteReport(meet, index, showType, text)) {
-            io.err << "report not available\n";
-            return Problem;
-        }
-        return WriteOutput(meet, index, text.str(), format, args, io);
+        const ReportWriter write = [&](std::ostream& out) {
+            WriteReport(meet, index, showType, out);
+        };
+        return WriteOutput(meet, index, write, format, args, io);
     });
 }
 

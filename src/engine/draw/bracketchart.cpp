@@ -106,7 +106,7 @@ public:
         for (int round = draw_.Size / 2; round >= 1; round /= 2)
             columns.push_back(MakeColumn(spans_, round, rowCount));
         WriteEventHeading(meet_, draw_.EventKey, out);
-        for (int r = 0; r < rowCount; ++r) {
+        for (int r = 0; r < rowCount && out; ++r) {
             const int crew = rows[static_cast<std::size_t>(r)];
             out << (crew > 0 ? PadText(meet_.NumberedCrewLabel(meet_.FindCrew(crew)), w1)
                              : std::string(static_cast<std::size_t>(w1), ' '));

@@ -38,12 +38,14 @@ std::string CrewFormatStr(Boatmeet& meet, const Crew& crew) {
 }
 
 void AddCrewInfoNum(Boatmeet& meet, int n, InfoLines& lines) {
-    const int id = meet.CrewIdOfNumber(n);
-    if (id == -1) {
+    // The crew itself, not a lookup of its id: an id read from a file may
+    // name no crew (below 1) or another crew (borne twice).
+    const Crew* crew = meet.CrewOfNumber(n);
+    if (!crew) {
         lines.push_back(PadTextLeft(std::to_string(n), 4) + " : Not a valid Crew Number");
         return;
     }
-    AddCrewInfo(meet, *meet.FindCrew(id), lines);
+    AddCrewInfo(meet, *crew, lines);
 }
 
 void AddCrewInfo(Boatmeet& meet, const Crew& crew, InfoLines& lines) {

@@ -25,7 +25,7 @@ int ListWidth(const Boatmeet& meet) {
 void WriteListLines(const Boatmeet& meet, const Draw& draw, std::ostream& out, ShowType showType,
                     int width) {
     for (int round = draw.Size / 2; round >= 1; round /= 2) {
-        for (int i = round; i < 2 * round; ++i) {
+        for (int i = round; i < 2 * round && out; ++i) {
             const Race& race = draw.RaceAt(i);
             if (!race.IsContested())
                 continue;
@@ -78,7 +78,7 @@ void WriteAllDraws(const Boatmeet& meet, std::ostream& out, DrawLayout layout, S
     // The list's crew column is the same for every event: measured once.
     const int listWidth = layout == DrawLayout::Tree ? 0 : ListWidth(meet);
     const int count = meet.Events.Count();
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count && out; ++i) {
         const int key = meet.Events.KeyOf(meet.Events.TextAt(i));
         const Draw* draw = meet.FindDraw(key);
         if (draw == nullptr || draw->HeldRaceCount() == 0)

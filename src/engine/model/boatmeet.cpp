@@ -200,11 +200,16 @@ int Boatmeet::SortCrews() {
     return static_cast<int>(Crews.size());
 }
 
-int Boatmeet::CrewIdOfNumber(int number) const {
+const Crew* Boatmeet::CrewOfNumber(int number) const {
     for (const auto& crew : Crews)
         if (crew->Number == number)
-            return crew->Id;
-    return -1;
+            return crew.get();
+    return nullptr;
+}
+
+int Boatmeet::CrewIdOfNumber(int number) const {
+    const Crew* crew = CrewOfNumber(number);
+    return crew ? crew->Id : -1;
 }
 
 int Boatmeet::CrewPosition(const Crew* crew) const {

@@ -93,6 +93,9 @@ public:
     // Rebuilds the id lookup; needed only after Crews was changed directly.
     void ReindexCrews();
     int SortCrews();
+    // The first crew in Crews with the number, or none.
+    const Crew* CrewOfNumber(int number) const;
+    // Its id, or -1 when no crew has the number.
     int CrewIdOfNumber(int number) const;
     int CrewPosition(const Crew* crew) const;
     // Linking joins two existing crews of different events, each listing the

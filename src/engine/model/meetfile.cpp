@@ -1,6 +1,7 @@
 // The meet data file: writing it, and reading it in one pass.
 #include "engine/model/boatmeet.h"
 
+#include "engine/model/safefile.h"
 #include "engine/model/text.h"
 #include "engine/model/textfile.h"
 
@@ -212,10 +213,8 @@ bool Boatmeet::SaveToFile(const std::string& fileName, bool full) {
     if (full)
         for (int i = 0; i < Events.Count(); ++i)
             DrawOfEvent(Events.KeyOf(Events.TextAt(i)));
-    std::ostringstream out;
-    if (!WriteTo(out, full))
-        return false;
-    return WriteFileSafely(fileName, out.str());
+    SafeFileWriter writer(fileName);
+    return WriteTo(writer.Stream(), full) && writer.Commit();
 }
 
 FileKind MeetFileKind(const std::string& fileName) {

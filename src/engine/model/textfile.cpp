@@ -1,12 +1,12 @@
 #include "engine/model/textfile.h"
 
+#include "engine/model/safefile.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <random>
 #include <system_error>
-#include <unistd.h>
 
 namespace bm {
 
@@ -136,41 +136,18 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 }
 
 bool WriteFileSafely(const std::string& path, std::string_view content) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    // A link is written through, as writing the file in place would: the file
-    // it points to gets the content and the link stays.
-    fs::path target(path);
-    if (fs::is_symlink(target, error)) {
-        const fs::path real = fs::canonical(target, error);
-        if (!error)
-            target = real;
+    SafeFileWriter writer(path);
+    writer.Stream().write(content.data(), static_cast<std::streamsize>(content.size()));
+    return writer.Commit();
+}
+
+std::uint64_t HashBytes(std::string_view bytes, std::uint64_t hash) {
+    constexpr std::uint64_t prime = 1099511628211ull;
+    for (char byte : bytes) {
+        hash ^= static_cast<unsigned char>(byte);
+        hash *= prime;
     }
-    if (target.filename().empty())
-        return false;
-    // A short temporary name, so that a target name as long as the folder
-    // allows still leaves room for it.
-    std::random_device seed;
-    const fs::path temp = target.parent_path() / (".bm" + std::to_string(seed()) + ".tmp");
-    std::FILE* file = std::fopen(temp.c_str(), "wb");
-    if (!file)
-        return false;
-    bool ok = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    ok = std::fflush(file) == 0 && ok;
-    ok = ::fsync(fileno(file)) == 0 && ok;
-    ok = std::fclose(file) == 0 && ok;
-    // The new file takes the old one's permissions (a private file stays private).
-    const fs::file_status old = fs::status(target, error);
-    if (ok && !error && fs::exists(old))
-        fs::permissions(temp, old.permissions(), error);
-    error.clear();
-    if (ok)
-        fs::rename(temp, target, error);
-    if (!ok || error) {
-        fs::remove(temp, error);
-        return false;
-    }
-    return true;
+    return hash;
 }
 
 } // namespace bm

@@ -2,6 +2,7 @@
 // not valid UTF-8 is an older Windows file and is read as Windows-1252.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,7 +20,12 @@ std::vector<std::string_view> SplitLines(std::string_view text);
 // Writes the content to a temporary file beside the target and renames it over
 // the target once every byte is written and flushed; on any error the old file
 // is left untouched and the result is false. The file keeps its permissions,
-// and a link is written through to the file it points to.
+// and a link is written through to the file it points to (SafeFileWriter).
 bool WriteFileSafely(const std::string& path, std::string_view content);
+
+// FNV-1a over the bytes, going on from an earlier hash: quick, and ample to
+// tell two versions of one file apart.
+inline constexpr std::uint64_t HashStart = 14695981039346656037ull;
+std::uint64_t HashBytes(std::string_view bytes, std::uint64_t hash = HashStart);
 
 } // namespace bm

@@ -56,6 +56,8 @@ void WriteClubRaceTimes(const Boatmeet& meet, std::ostream& out,
     for (int e = 0; e < meet.Events.Count(); ++e) {
         const int eventKey = meet.Events.KeyAt(e);
         for (const Crew* crew : clubCrews) {
+            if (!out)
+                return;
             if (crew->EventKey != eventKey)
                 continue;
             WriteCrewRaces(meet, out, crew->Id);
@@ -90,6 +92,8 @@ void WriteClubFees(const Boatmeet& meet, std::ostream& out, int clubKey,
         << PadText(" ------", 7) << PadText("  -----", 7) << "\n";
     std::int64_t clubTotal = 0;
     for (const Crew* crew : clubCrews) {
+        if (!out)
+            return;
         out << PadText(crew->NumberText(), 4) << PadText(meet.Events.TextOf(crew->EventKey), e)
             << PadText(crew->Name, n);
         std::int64_t total = 0;
@@ -122,7 +126,7 @@ std::int64_t CrewEntryFee(const Boatmeet& meet, const Crew& crew) {
 
 void WriteClubReport(const Boatmeet& meet, std::ostream& out, ClubReportMode mode) {
     const bool pageEject = CurrentSettings().PageEjectClub;
-    for (int c = 0; c < meet.Clubs.Count(); ++c) {
+    for (int c = 0; c < meet.Clubs.Count() && out; ++c) {
         const int clubKey = meet.Clubs.KeyAt(c);
         const std::vector<Crew*> clubCrews = meet.ListEventCrews(clubKey, false);
         if (clubCrews.empty())
@@ -144,7 +148,7 @@ void WriteEntryFeesByEvent(const Boatmeet& meet, std::ostream& out) {
         << "\n";
     out << PadText("-----", e) << PadTextLeft("---------", 11) << PadTextLeft("--------------", 16)
         << "\n\n";
-    for (int i = 0; i < meet.Events.Count(); ++i) {
+    for (int i = 0; i < meet.Events.Count() && out; ++i) {
         const std::string name = meet.Events.TextAt(i);
         if (name.empty())
             continue;

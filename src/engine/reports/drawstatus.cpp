@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 #include <sstream>
+#include <unordered_map>
 
 namespace bm {
 
@@ -38,7 +39,7 @@ int CheckDraws(const Boatmeet& meet, std::ostream& out) {
     WriteBanner(out, "Checking Draw for each event");
     const int m = meet.Events.MaxTextLength();
     int problems = 0;
-    for (int i = 0; i < meet.Events.Count(); ++i) {
+    for (int i = 0; i < meet.Events.Count() && out; ++i) {
         const int key = meet.Events.KeyAt(i);
         out << ' ' << PadText(meet.Events.TextAt(i), m + 1) << ' ';
         const Draw* draw = meet.FindDraw(key);
@@ -74,9 +75,9 @@ int CheckGaps(const Boatmeet& meet, const std::vector<Race*>& races, std::ostrea
     if (meet.RaceTimes.Count() > 0) {
         int s = 0;
         for (const Race* race : races) {
-            if (!race->IsTimed() || s >= MaxGapSlots)
+            if (!race->IsTimed() || s >= MaxGapSlots || !out)
                 break;
-            while (s < MaxGapSlots && meet.RaceTimes.SlotTime(s) < race->Time) {
+            while (s < MaxGapSlots && meet.RaceTimes.SlotTime(s) < race->Time && out) {
                 out << ' ' << ClockTimeText(meet.RaceTimes.SlotTime(s))
                     << " : Unfilled Race slot\n";
                 ++problems;
@@ -100,16 +101,21 @@ int CheckRaceOrder(const Boatmeet& meet, const std::vector<Race*>& races, std::o
                    ShowType showType) {
     WriteBanner(out, "Checking that Race Order is valid");
     int problems = 0;
+    // The label width of each event, measured once: many races out of order
+    // would otherwise measure every crew again for each.
+    std::unordered_map<int, int> widths;
     for (const Race* race : races) {
-        if (!race->IsTimed())
+        if (!race->IsTimed() || !out)
             break;
         const Draw* draw = DrawOfRace(meet, *race);
         if (!draw || draw->TimeOrderOk(race->Index))
             continue;
         out << " Race occurs BEFORE preceeding round\n"
             << "   " << race->TimeText() << ' ' << race->Name() << ' ';
-        out << RaceCrewsText(meet, *draw, *race, meet.MaxLabelWidth(1, race->EventKey, false),
-                             showType);
+        const auto [width, added] = widths.try_emplace(race->EventKey, 0);
+        if (added)
+            width->second = meet.MaxLabelWidth(1, race->EventKey, false);
+        out << RaceCrewsText(meet, *draw, *race, width->second, showType);
         out << "\n";
         ++problems;
     }
@@ -152,6 +158,8 @@ int CheckCrewTimes(const Boatmeet& meet, std::ostream& out) {
     WriteBanner(out, "Checking timetabling for each crew");
     int problems = 0;
     for (const auto& crew : meet.Crews) {
+        if (!out)
+            break;
         const std::string text = CrewProblems(meet, *crew);
         if (text.empty())
             continue;
@@ -166,6 +174,7 @@ int CheckCrewTimes(const Boatmeet& meet, std::ostream& out) {
 
 int WriteDrawStatus(const Boatmeet& meet, std::ostream& out, ShowType showType) {
     const std::vector<Race*> races = meet.OrderedRaces();
+    // Each check stops when the stream fails; so do the later checks.
     int problems = CheckDraws(meet, out);
     problems += CheckGaps(meet, races, out);
     problems += CheckRaceOrder(meet, races, out, showType);

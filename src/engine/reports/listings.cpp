@@ -57,6 +57,8 @@ void WriteOversizedNames(const Boatmeet& meet, std::ostream& out) {
     for (const auto& crew : meet.Crews)
         longest = std::max(longest, FullNameLength(meet, *crew));
     for (const auto& crew : meet.Crews) {
+        if (!out)
+            return;
         if (FullNameLength(meet, *crew) <= maxNameLen)
             continue;
         out << PadText(meet.Clubs.TextOf(crew->ClubKey) + " " + crew->Name, longest)
@@ -67,7 +69,7 @@ void WriteOversizedNames(const Boatmeet& meet, std::ostream& out) {
 void WriteClubColours(const Boatmeet& meet, std::ostream& out) {
     const int w = meet.Clubs.MaxTextLength() + 1;
     const std::unordered_set<int> withCrews = ClubsWithCrews(meet);
-    for (int i = 0; i < meet.Clubs.Count(); ++i) {
+    for (int i = 0; i < meet.Clubs.Count() && out; ++i) {
         const int key = meet.Clubs.KeyAt(i);
         if (!withCrews.count(key))
             continue;
@@ -79,7 +81,7 @@ void WriteClubColours(const Boatmeet& meet, std::ostream& out) {
 }
 
 void WriteClubContacts(const Boatmeet& meet, std::ostream& out) {
-    for (int i = 0; i < meet.Clubs.Count(); ++i) {
+    for (int i = 0; i < meet.Clubs.Count() && out; ++i) {
         const int key = meet.Clubs.KeyAt(i);
         out << meet.Clubs.TextAt(i) << "\n";
         const std::string contact =
@@ -99,9 +101,23 @@ void WriteClubContacts(const Boatmeet& meet, std::ostream& out) {
 }
 
 void WriteDrawsByClub(const Boatmeet& meet, std::ostream& out) {
-    std::unordered_map<int, std::unordered_set<int>> clubEvents;
+    // Each club's events in list order, found from its crews: the work grows
+    // with the crews and the text written, not with clubs times events.
+    std::unordered_map<int, std::vector<int>> eventPositions; // event key -> list positions
+    for (int e = 0; e < meet.Events.Count(); ++e)
+        eventPositions[meet.Events.KeyAt(e)].push_back(e);
+    std::unordered_map<int, std::unordered_set<int>> clubKeys; // club key -> event keys
     for (const auto& crew : meet.Crews)
-        clubEvents[crew->ClubKey].insert(crew->EventKey);
+        if (eventPositions.count(crew->EventKey))
+            clubKeys[crew->ClubKey].insert(crew->EventKey);
+    std::unordered_map<int, std::vector<int>> clubEvents; // club key -> list positions
+    for (const auto& [club, keys] : clubKeys) {
+        std::vector<int>& positions = clubEvents[club];
+        for (int key : keys)
+            positions.insert(positions.end(), eventPositions[key].begin(),
+                             eventPositions[key].end());
+        std::sort(positions.begin(), positions.end());
+    }
     // Every club gets whole draws, so each event's tree is written once.
     std::unordered_map<int, std::string> trees;
     const auto tree = [&](int eventKey) -> const std::string& {
@@ -110,19 +126,19 @@ void WriteDrawsByClub(const Boatmeet& meet, std::ostream& out) {
             std::ostringstream text;
             if (const Draw* draw = meet.FindDraw(eventKey))
                 WriteDrawTree(meet, *draw, text, ShowType::Races);
-            found = trees.emplace(eventKey, text.str()).first;
+            found = trees.emplace(eventKey, std::move(text).str()).first;
         }
         return found->second;
     };
-    for (int c = 0; c < meet.Clubs.Count(); ++c) {
+    for (int c = 0; c < meet.Clubs.Count() && out; ++c) {
         out << "\n\nDRAW for : " << meet.Clubs.TextAt(c) << "\n";
         const auto events = clubEvents.find(meet.Clubs.KeyAt(c));
         if (events == clubEvents.end())
             continue;
-        for (int e = 0; e < meet.Events.Count(); ++e) {
-            const int eventKey = meet.Events.KeyAt(e);
-            if (events->second.count(eventKey))
-                out << "\n\n" << tree(eventKey);
+        for (int e : events->second) {
+            if (!out)
+                return;
+            out << "\n\n" << tree(meet.Events.KeyAt(e));
         }
     }
 }
@@ -134,7 +150,7 @@ void WriteEventTotals(const Boatmeet& meet, std::ostream& out) {
         ++counts[crew->EventKey];
     long long totalCrews = 0;
     long long totalRaces = 0;
-    for (int i = 0; i < meet.Events.Count(); ++i) {
+    for (int i = 0; i < meet.Events.Count() && out; ++i) {
         const auto found = counts.find(meet.Events.KeyAt(i));
         const int n = found == counts.end() ? 0 : found->second;
         const int races = n > 0 ? n - 1 : 0;
@@ -150,7 +166,7 @@ void WriteEventTotals(const Boatmeet& meet, std::ostream& out) {
 void WriteFinalsResults(const Boatmeet& meet, std::ostream& out) {
     const int e = meet.Events.MaxTextLength();
     const int w = meet.MaxCrewTextLength(2) + 3;
-    for (int i = 0; i < meet.Events.Count(); ++i) {
+    for (int i = 0; i < meet.Events.Count() && out; ++i) {
         out << PadText(meet.Events.TextAt(i), e);
         WriteFinal(meet, out, meet.FindDraw(meet.Events.KeyAt(i)), w);
     }

@@ -55,6 +55,8 @@ void WriteRaceSchedule(const Boatmeet& meet, std::ostream& out, ShowType showTyp
     const int w = meet.MaxLabelWidth(2, 0, false);
     for (const Race* race : meet.OrderedRaces()) {
         const Draw* draw = DrawOfRace(meet, *race);
+        if (!out)
+            return;
         if (!draw)
             continue;
         out << PadTextLeft(race->TimeText(), 4) << ' ' << race->Name() << ' '
@@ -68,6 +70,8 @@ void WriteRaceSchedule(const Boatmeet& meet, std::ostream& out, ShowType showTyp
 
 void WriteRaceDetails(const Boatmeet& meet, std::ostream& out) {
     for (const Race* race : meet.OrderedRaces()) {
+        if (!out)
+            return;
         WriteRaceDetail(meet, out, *race);
         out << "\n\n";
     }

@@ -116,10 +116,7 @@ long long LineTwips(long long chars, long long halfPoints) {
 // every column of a report. The page is A4 upright when the longest line fits,
 // else A4 turned, else as wide as the line needs; only a line too long even for
 // the widest page makes the font smaller.
-RtfPage PageFor(const std::vector<std::string>& lines, int pointSize) {
-    long long longest = 0;
-    for (const std::string& line : lines)
-        longest = std::max<long long>(longest, TextLength(line));
+RtfPage PageFor(long long longest, int pointSize) {
     RtfPage page{kA4Short, kA4Long, 2LL * (pointSize > 0 ? pointSize : 10)};
     const long long need = LineTwips(longest, page.halfPoints);
     if (need <= kA4Short - 2 * kMargin)
@@ -134,6 +131,53 @@ RtfPage PageFor(const std::vector<std::string>& lines, int pointSize) {
     return page;
 }
 
+// Splits what is written to it into lines, handing each to a function as
+// soon as its line end arrives; Finish hands out a last line without one.
+class LineSplitter : public std::streambuf {
+public:
+    explicit LineSplitter(const ReportLineSink& sink) : sink_(sink) {}
+
+    void Finish() {
+        if (!pending_.empty() && open_)
+            Hand();
+    }
+
+protected:
+    int_type overflow(int_type c) override {
+        if (traits_type::eq_int_type(c, traits_type::eof()))
+            return traits_type::not_eof(c);
+        const char byte = traits_type::to_char_type(c);
+        return xsputn(&byte, 1) == 1 ? c : traits_type::eof();
+    }
+
+    // Everything is taken until the sink wants no more; then nothing is.
+    std::streamsize xsputn(const char* s, std::streamsize count) override {
+        std::string_view text(s, static_cast<std::size_t>(count));
+        for (std::size_t end; open_ && (end = text.find('\n')) != std::string_view::npos;) {
+            pending_.append(text, 0, end);
+            Hand();
+            text.remove_prefix(end + 1);
+        }
+        if (!open_)
+            return 0;
+        pending_.append(text);
+        return count;
+    }
+
+private:
+    void Hand() {
+        std::string_view line = pending_;
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        open_ = sink_(line);
+        pending_.clear();
+    }
+
+    const ReportLineSink& sink_;
+    std::string pending_;
+    bool open_ = true;
+};
+
 } // namespace
 
 std::vector<std::string> ReportLines(std::string_view text) {
@@ -143,8 +187,25 @@ std::vector<std::string> ReportLines(std::string_view text) {
     return lines;
 }
 
+ReportLineSource LinesOfReport(std::function<void(std::ostream&)> write) {
+    return [write = std::move(write)](const ReportLineSink& sink) {
+        LineSplitter splitter(sink);
+        std::ostream out(&splitter);
+        write(out);
+        splitter.Finish();
+    };
+}
+
+ReportLineSource LinesOf(const std::vector<std::string>& lines) {
+    return [&lines](const ReportLineSink& sink) {
+        for (const std::string& line : lines)
+            if (!sink(line))
+                return;
+    };
+}
+
 void WriteHtmlReport(std::ostream& out, const std::string& title, const std::string& date,
-                     const std::string& caption, const std::vector<std::string>& lines) {
+                     const std::string& caption, const ReportLineSource& lines) {
     const std::string heading = HtmlEscaped(title) + " on " + HtmlEscaped(date);
     out << "<HTML>\n"
         << "<meta charset=\"utf-8\">\n"
@@ -152,25 +213,43 @@ void WriteHtmlReport(std::ostream& out, const std::string& title, const std::str
         << "<h2>" << heading << "</h2>\n"
         << "<h3>" << HtmlEscaped(caption) << "</h3>\n"
         << "<P>\n";
-    for (const std::string& line : lines)
+    lines([&out](std::string_view line) {
         out << (line.empty() ? std::string("</P><P><tt>") : HtmlLine(line)) << "\n";
+        return static_cast<bool>(out);
+    });
     out << "</P>\n</HTML>\n";
 }
 
-void WriteRtfReport(std::ostream& out, const std::vector<std::string>& lines,
-                    const std::string& fontName, int pointSize) {
+void WriteHtmlReport(std::ostream& out, const std::string& title, const std::string& date,
+                     const std::string& caption, const std::vector<std::string>& lines) {
+    WriteHtmlReport(out, title, date, caption, LinesOf(lines));
+}
+
+void WriteRtfReport(std::ostream& out, const ReportLineSource& lines, const std::string& fontName,
+                    int pointSize) {
     // A fixed-pitch font on a page wide enough for the longest line keeps the
     // report's columns; every line is one paragraph.
-    const RtfPage page = PageFor(lines, pointSize);
+    long long longest = 0;
+    lines([&longest](std::string_view line) {
+        longest = std::max<long long>(longest, TextLength(line));
+        return true;
+    });
+    const RtfPage page = PageFor(longest, pointSize);
     out << "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n"
         << "{\\fonttbl{\\f0\\fmodern\\fprq1\\fcharset0 " << RtfLine(fontName) << ";}}\n"
         << "\\paperw" << page.width << "\\paperh" << page.height << "\\margl" << kMargin
         << "\\margr" << kMargin << "\\margt" << kMargin << "\\margb" << kMargin
         << (page.width > page.height ? "\\landscape" : "") << "\n"
         << "\\pard\\plain\\f0\\fs" << page.halfPoints << "\n";
-    for (const std::string& line : lines)
-        out << RtfLine(line) << "\\par\n";
+    lines([&out](std::string_view line) {
+        return static_cast<bool>(out << RtfLine(line) << "\\par\n");
+    });
     out << "}\n";
+}
+
+void WriteRtfReport(std::ostream& out, const std::vector<std::string>& lines,
+                    const std::string& fontName, int pointSize) {
+    WriteRtfReport(out, LinesOf(lines), fontName, pointSize);
 }
 
 } // namespace bm

@@ -62,6 +62,8 @@ void WriteRaceWorksheet(const Boatmeet& meet, std::ostream& out, bool remainingO
     const bool showWinners = showType != ShowType::Races;
     WriteHeader(out, col);
     for (const Race* race : meet.OrderedRaces()) {
+        if (!out)
+            return;
         const Draw* draw = DrawOfRace(meet, *race);
         if (!draw || (remainingOnly && race->HasResult()))
             continue;
@@ -83,7 +85,7 @@ void WriteRaceWorksheet(const Boatmeet& meet, std::ostream& out, bool remainingO
 void WriteWinnersWorksheet(const Boatmeet& meet, std::ostream& out) {
     const int e = meet.Events.MaxTextLength() + 1;
     const int s = meet.Sponsors.MaxTextLength() + 1;
-    for (int i = 0; i < meet.Events.Count(); ++i) {
+    for (int i = 0; i < meet.Events.Count() && out; ++i) {
         const int key = meet.Events.KeyAt(i);
         const Draw* draw = meet.FindDraw(key);
         if (!draw || draw->Size == 0)

@@ -1,5 +1,7 @@
 #include "engine/session/filestamp.h"
 
+#include "engine/model/textfile.h"
+
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -7,10 +9,6 @@
 namespace bm {
 
 namespace {
-
-// FNV-1a over the bytes: quick, and ample to tell two versions of one file apart.
-constexpr std::uint64_t HashStart = 14695981039346656037ull;
-constexpr std::uint64_t HashPrime = 1099511628211ull;
 
 bool HashFile(const std::string& path, std::uint64_t& hash) {
     std::ifstream in(path, std::ios::binary);
@@ -20,10 +18,7 @@ bool HashFile(const std::string& path, std::uint64_t& hash) {
     char buffer[1 << 16];
     while (in) {
         in.read(buffer, sizeof buffer);
-        for (std::streamsize i = 0; i < in.gcount(); ++i) {
-            hash ^= static_cast<unsigned char>(buffer[i]);
-            hash *= HashPrime;
-        }
+        hash = HashBytes(std::string_view(buffer, static_cast<std::size_t>(in.gcount())), hash);
     }
     return in.eof();
 }

@@ -1,6 +1,7 @@
 #include "engine/session/meetfiles.h"
 
 #include "engine/model/text.h"
+#include "engine/session/writelock.h"
 
 #include <filesystem>
 #include <system_error>
@@ -31,6 +32,11 @@ std::unique_ptr<Boatmeet> NewMeet(std::string_view title, std::string_view date)
 }
 
 bool SaveMeetFile(Boatmeet& meet, const std::string& name, bool full, std::string& error) {
+    const WriteLock lock(name);
+    if (lock.Busy()) {
+        error = BeingChangedText(name);
+        return false;
+    }
     if (!meet.SaveToFile(name, full)) {
         error = SaveFailedText;
         return false;

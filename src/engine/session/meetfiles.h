@@ -28,7 +28,9 @@ std::unique_ptr<Boatmeet> NewMeet(std::string_view title, std::string_view date)
 // True when both names reach the same existing file (its own name, another
 // path to it or a link).
 bool IsSameFile(const std::string& first, const std::string& second);
-// Writes the meet safely, in full or its key data; false with SaveFailedText in error.
+// Writes the meet safely, in full or its key data, holding the file's write
+// lock; false with SaveFailedText in error, or BeingChangedText when another
+// program held the lock all the time waited.
 bool SaveMeetFile(Boatmeet& meet, const std::string& name, bool full, std::string& error);
 
 } // namespace bm

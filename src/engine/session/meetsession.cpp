@@ -48,19 +48,21 @@ bool MeetSession::OpenFile(const std::string& name) {
     // Changes a crash or a No to "Save Existing Data?" left behind.
     RecoveryCopy copy;
     std::unique_ptr<Boatmeet> recovered;
-    if (!recoveryFolder_.empty() && FindRecoveryCopy(recoveryFolder_, name, copy)) {
-        if (messages_.Ask(RecoveryQuestion(copy)))
-            recovered = LoadRecoveryCopy(copy);
-        else
-            DiscardRecoveryCopy(copy);
-    }
+    if (!recoveryFolder_.empty())
+        recovered = ChooseRecoveryCopy(FindRecoveryCopies(recoveryFolder_, name),
+                                       messages_.Confirmation(), copy);
     const bool isRecovered = recovered != nullptr;
+    // Changes made on another version of the file, or read from a damaged
+    // copy, become a new meet: saving them never replaces the file unasked.
+    const bool asNew = isRecovered && RecoversAsNewMeet(copy);
     meet_ = isRecovered ? std::move(recovered) : std::move(opened);
-    SetFileName(name);
-    fileStamp_ = stamp;
+    SetFileName(asNew ? std::string() : name);
+    if (!asNew)
+        fileStamp_ = stamp;
     AfterOpen();
     BeginMeet(!isRecovered, isRecovered ? copy.Path : std::string());
-    host_.AddRecentFile(name);
+    if (!asNew)
+        host_.AddRecentFile(name);
     Replaced();
     return true;
 }
@@ -237,25 +239,18 @@ void MeetSession::SetRecoveryFolder(const std::string& folder) {
 bool MeetSession::OfferRecovery() {
     if (recoveryFolder_.empty())
         return false;
-    for (const RecoveryCopy& copy : FindRecoveryCopies(recoveryFolder_)) {
-        if (!messages_.Ask(RecoveryQuestion(copy))) {
-            DiscardRecoveryCopy(copy);
-            continue;
-        }
-        std::unique_ptr<Boatmeet> recovered = LoadRecoveryCopy(copy);
-        if (!recovered)
-            continue; // gone meanwhile
-        if (!LetGo())
-            return false;
-        meet_ = std::move(recovered);
-        SetFileName(copy.MeetFile);
-        fileStamp_ = StampFile(copy.MeetFile);
-        AfterOpen();
-        BeginMeet(false, copy.Path);
-        Replaced();
-        return true;
-    }
-    return false;
+    RecoveryCopy copy;
+    std::unique_ptr<Boatmeet> recovered =
+        ChooseRecoveryCopy(FindRecoveryCopies(recoveryFolder_), messages_.Confirmation(), copy);
+    if (!recovered || !LetGo())
+        return false;
+    meet_ = std::move(recovered);
+    SetFileName(RecoversAsNewMeet(copy) ? std::string() : copy.MeetFile);
+    fileStamp_ = StampFile(fileName_);
+    AfterOpen();
+    BeginMeet(false, copy.Path);
+    Replaced();
+    return true;
 }
 
 // --- The one door for changes -------------------------------------------------------
@@ -417,8 +412,8 @@ void MeetSession::UpdateRecovery() {
     if (!writer_ || copyPath_.empty())
         return;
     if (history_.IsModified())
-        writer_->Write(copyPath_,
-                       RecoveryCopyText(history_.PresentText(), fileIdentity_, MillisecondsNow()));
+        writer_->Write(copyPath_, RecoveryCopyText(history_.PresentText(), fileIdentity_,
+                                                   MillisecondsNow(), fileStamp_));
     else
         writer_->Remove(copyPath_);
 }

@@ -106,8 +106,10 @@ public:
     // kept; until it is set none is kept. Set it once, at start-up.
     void SetRecoveryFolder(const std::string& folder);
     // At start-up: asks about each recovery copy found, newest first, and
-    // opens the first one answered Yes as a changed, unsaved meet; a copy
+    // opens the first one answered Yes as a changed, unsaved meet (with no
+    // file name when its file changed since or the copy is damaged); a copy
     // answered No is discarded. True when a recovered meet was opened.
+    // OpenFile asks the same about the copies of the file it opens.
     bool OfferRecovery();
     // The next change starts a new step (the user left the field typed in).
     void EndTyping() { history_.EndTyping(); }

@@ -1,20 +1,20 @@
 #include "engine/session/recovery.h"
 
+#include "engine/model/safefile.h"
 #include "engine/model/text.h"
 #include "engine/model/textfile.h"
+#include "engine/session/writelock.h"
 
 #include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
-#include <sys/file.h>
 #include <system_error>
-#include <unistd.h>
 
 namespace bm {
 
@@ -22,8 +22,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr std::string_view RecordStart = "Recovery";
 constexpr std::string_view FileTag = "RecoveryFile: ";
 constexpr std::string_view ChangedTag = "RecoveryChanged: ";
+constexpr std::string_view BaseTag = "RecoveryBase: ";
+constexpr std::string_view CheckTag = "RecoveryCheck: ";
+constexpr int RecordLines = 4;
 constexpr std::string_view CopyPrefix = "recovery-";
 constexpr std::string_view CopyExtension = ".bmf";
 
@@ -63,43 +67,147 @@ std::string UnescapeName(std::string_view line) {
     return name;
 }
 
-// One line of at most 64 KiB without its line end; false at the end of the
-// file or for a longer line.
-bool ReadShortLine(std::istream& in, std::string& line) {
-    constexpr std::size_t limit = 1 << 16;
-    line.clear();
-    char c;
-    while (in.get(c) && c != '\n') {
-        if (line.size() == limit)
-            return false;
-        line += c;
-    }
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    return in || !line.empty();
+// A file stamp on one line: the size and 16 hex digits of the hash, or "-".
+std::string StampText(const FileStamp& stamp) {
+    if (!stamp.Exists)
+        return "-";
+    char hash[17];
+    std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(stamp.ContentHash));
+    return std::to_string(stamp.Size) + " " + hash;
 }
 
-bool IsInUse(const std::string& copyPath) {
-    const int fd = ::open(LockPath(copyPath).c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
-    ::close(fd); // closing releases a lock taken here
-    return held;
-}
-
-// True when the copy holds changes its meet file lacks: a change made in the
-// same millisecond as the file was written counts, so no change is lost to
-// the clock's resolution.
-bool HoldsNewerChanges(const RecoveryCopy& copy) {
-    if (copy.MeetFile.empty())
+bool ReadStamp(std::string_view text, FileStamp& stamp) {
+    stamp = {};
+    if (text == "-")
         return true;
-    std::error_code error;
-    const fs::file_time_type written = fs::last_write_time(copy.MeetFile, error);
-    if (error)
-        return true; // gone, or unreadable: the copy may be all that is left
-    const auto since = std::chrono::file_clock::to_sys(written).time_since_epoch();
-    return copy.Changed >= std::chrono::duration_cast<std::chrono::milliseconds>(since).count();
+    const char* const end = text.data() + text.size();
+    const auto size = std::from_chars(text.data(), end, stamp.Size);
+    if (size.ec != std::errc() || size.ptr == end || *size.ptr != ' ')
+        return false;
+    const auto hash = std::from_chars(size.ptr + 1, end, stamp.ContentHash, 16);
+    stamp.Exists = hash.ec == std::errc() && hash.ptr == end;
+    return stamp.Exists;
+}
+
+template <typename Number> bool ReadNumber(std::string_view text, Number& number) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+// Reads the lines of a text one after another: each without its line end,
+// with where it starts and where the next one does.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : text_(text) {}
+
+    bool Next(std::string_view& line) {
+        if (next_ >= text_.size())
+            return false;
+        start_ = next_;
+        const std::size_t end = std::min(text_.find('\n', start_), text_.size());
+        line = text_.substr(start_, end - start_);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        next_ = std::min(end + 1, text_.size());
+        return true;
+    }
+    // Reads the last line again at the next call.
+    void Back() { next_ = start_; }
+    std::size_t Start() const { return start_; }
+    std::size_t End() const { return next_; }
+
+private:
+    std::string_view text_;
+    std::size_t start_ = 0;
+    std::size_t next_ = 0;
+};
+
+// The record lines of a copy, read after its header; what each holds.
+struct Record {
+    bool file = false;
+    bool changed = false;
+    bool base = false;
+    bool check = false;
+    FileStamp checkStamp;
+    std::size_t checkStart = 0; // the check line's bytes
+    std::size_t checkEnd = 0;
+};
+
+// Reads one record line into the copy; false for a line that is none.
+bool ReadRecordLine(std::string_view line, const LineReader& lines, RecoveryCopy& copy,
+                    Record& record) {
+    if (line.starts_with(FileTag)) {
+        copy.MeetFile = UnescapeName(line.substr(FileTag.size()));
+        record.file = true;
+    } else if (line.starts_with(ChangedTag)) {
+        record.changed = ReadNumber(line.substr(ChangedTag.size()), copy.Changed);
+    } else if (line.starts_with(BaseTag)) {
+        record.base = ReadStamp(line.substr(BaseTag.size()), copy.Base);
+    } else if (line.starts_with(CheckTag)) {
+        record.check = ReadStamp(line.substr(CheckTag.size()), record.checkStamp);
+        record.checkStart = lines.Start();
+        record.checkEnd = lines.End();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// True when every record line was read and the copy's bytes, less the check
+// line, are as many and hash as the check says.
+bool PassesCheck(std::string_view bytes, const Record& record) {
+    if (!record.file || !record.changed || !record.base || !record.check)
+        return false;
+    const std::string_view before = bytes.substr(0, record.checkStart);
+    const std::string_view after = bytes.substr(record.checkEnd);
+    return record.checkStamp.Size == before.size() + after.size() &&
+           record.checkStamp.ContentHash == HashBytes(after, HashBytes(before));
+}
+
+// True while a program has the copy open. A lock file left by a program that
+// ended is removed on the way.
+bool IsInUse(const std::string& copyPath) {
+    bool busy = false;
+    ReleaseLockFile(LockPath(copyPath), TakeLockFile(LockPath(copyPath), busy));
+    return busy;
+}
+
+// The kind of a whole copy, from its meet file as it is now; false when the
+// file holds the copy's meet, so the copy holds nothing more.
+bool JudgeAgainstFile(RecoveryCopy& copy) {
+    if (copy.Kind == RecoveryKind::Damaged || copy.MeetFile.empty())
+        return true;
+    const FileStamp now = StampFile(copy.MeetFile);
+    if (now.SameContent(copy.Content))
+        return false;
+    if (now.Exists && !now.SameContent(copy.Base))
+        copy.Kind = RecoveryKind::FileChanged;
+    return true;
+}
+
+// The meet's name in the questions.
+std::string CopyName(const RecoveryCopy& copy) {
+    if (copy.MeetFile.empty())
+        return copy.Title.empty() ? "a new Boatmeet" : "the new Boatmeet \"" + copy.Title + "\"";
+    const std::string name = fs::path(copy.MeetFile).filename().string();
+    return name.empty() ? copy.MeetFile : name;
+}
+
+// "HH:MM", or "HH:MM on 7 June 2024", of the copy's last change in local time.
+std::string ChangeTimeText(const RecoveryCopy& copy, bool withDate) {
+    static constexpr const char* months[] = {"January",   "February", "March",    "April",
+                                             "May",       "June",     "July",     "August",
+                                             "September", "October",  "November", "December"};
+    const auto seconds = static_cast<std::time_t>(copy.Changed / 1000);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    char text[64];
+    std::snprintf(text, sizeof text, "%02d:%02d", local.tm_hour, local.tm_min);
+    std::string time = text;
+    if (withDate)
+        time += " on " + std::to_string(local.tm_mday) + " " + months[local.tm_mon % 12] + " " +
+                std::to_string(local.tm_year + 1900);
+    return time;
 }
 
 bool IsCopyName(const fs::path& path) {
@@ -139,37 +247,57 @@ std::string NewRecoveryCopyPath(const std::string& folder) {
 }
 
 std::string RecoveryCopyText(const std::string& meetText, const std::string& meetFile,
-                             std::int64_t changed) {
+                             std::int64_t changed, const FileStamp& base) {
     const std::size_t lineEnd = meetText.find('\n');
     const std::size_t split = lineEnd == std::string::npos ? meetText.size() : lineEnd + 1;
-    std::string text;
-    text.reserve(meetText.size() + meetFile.size() + 64);
-    text.append(meetText, 0, split);
+    std::string record;
+    record.append(meetText, 0, split);
     if (lineEnd == std::string::npos)
-        text += '\n';
-    text.append(FileTag).append(EscapeName(meetFile)).append("\n");
-    text.append(ChangedTag).append(std::to_string(changed)).append("\n");
-    text.append(meetText, split);
+        record += '\n';
+    record.append(FileTag).append(EscapeName(meetFile)).append("\n");
+    record.append(ChangedTag).append(std::to_string(changed)).append("\n");
+    record.append(BaseTag).append(StampText(base)).append("\n");
+    const std::string_view rest = std::string_view(meetText).substr(split);
+    const FileStamp check{true, record.size() + rest.size(), HashBytes(rest, HashBytes(record))};
+    std::string text;
+    text.reserve(record.size() + rest.size() + 64);
+    text.append(record).append(CheckTag).append(StampText(check)).append("\n").append(rest);
     return text;
+}
+
+bool ParseRecoveryCopy(std::string_view bytes, RecoveryCopy& copy) {
+    LineReader lines(bytes);
+    std::string_view header;
+    if (!lines.Next(header) || !header.starts_with("Boatmeet:"))
+        return false;
+    copy = RecoveryCopy{};
+    const std::string title(QuotedField(header, 0));
+    copy.Title = CleanText(IsValidUtf8(title) ? title : Windows1252ToUtf8(title));
+    const std::size_t headerEnd = lines.End();
+    Record record;
+    std::string_view line;
+    for (int i = 0; i < RecordLines && lines.Next(line); ++i) {
+        if (!line.starts_with(RecordStart) || !ReadRecordLine(line, lines, copy, record)) {
+            lines.Back();
+            break;
+        }
+    }
+    // The meet's saved form: the copy without its record lines.
+    const std::string_view rest = bytes.substr(lines.End());
+    copy.Content = {true, headerEnd + rest.size(),
+                    HashBytes(rest, HashBytes(bytes.substr(0, headerEnd)))};
+    copy.Kind = PassesCheck(bytes, record) ? RecoveryKind::Unsaved : RecoveryKind::Damaged;
+    return true;
 }
 
 bool ReadRecoveryCopy(const std::string& path, RecoveryCopy& copy) {
     std::ifstream in(path, std::ios::binary);
-    std::string header, file, changed;
-    if (!ReadShortLine(in, header) || !ReadShortLine(in, file) || !ReadShortLine(in, changed))
+    if (!in)
         return false;
-    if (!header.starts_with("Boatmeet:") || !file.starts_with(FileTag) ||
-        !changed.starts_with(ChangedTag))
-        return false;
-    const std::string_view number = std::string_view(changed).substr(ChangedTag.size());
-    std::int64_t time = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), time);
-    if (error != std::errc() || end != number.data() + number.size())
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad() || !ParseRecoveryCopy(bytes, copy))
         return false;
     copy.Path = path;
-    copy.MeetFile = UnescapeName(std::string_view(file).substr(FileTag.size()));
-    copy.Title = CleanText(QuotedField(header, 0));
-    copy.Changed = time;
     return true;
 }
 
@@ -189,18 +317,26 @@ void DiscardRecoveryCopy(const RecoveryCopy& copy) {
 }
 
 std::vector<RecoveryCopy> FindRecoveryCopies(const std::string& folder) {
+    RemoveDeadSaveLeftovers(folder);
     // The names first: the folder is not changed while it is being listed.
     std::vector<std::string> paths;
+    std::vector<std::string> lockedPaths;
     std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
-        if (IsCopyName(it->path()) && it->is_regular_file(error))
-            paths.push_back(it->path().string());
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const fs::path& path = it->path();
+        if (IsCopyName(path) && it->is_regular_file(error))
+            paths.push_back(path.string());
+        else if (path.extension() == ".lock" && IsCopyName(fs::path(path).replace_extension()))
+            lockedPaths.push_back(fs::path(path).replace_extension().string());
+    }
+    for (const std::string& path : lockedPaths)
+        IsInUse(path); // removes the lock file when its program ended
     std::vector<RecoveryCopy> found;
     for (const std::string& path : paths) {
         RecoveryCopy copy;
         if (IsInUse(path) || !ReadRecoveryCopy(path, copy))
             continue;
-        if (HoldsNewerChanges(copy))
+        if (JudgeAgainstFile(copy))
             found.push_back(copy);
         else
             DiscardRecoveryCopy(copy);
@@ -211,55 +347,62 @@ std::vector<RecoveryCopy> FindRecoveryCopies(const std::string& folder) {
     return found;
 }
 
-bool FindRecoveryCopy(const std::string& folder, const std::string& meetFile, RecoveryCopy& copy) {
+std::vector<RecoveryCopy> FindRecoveryCopies(const std::string& folder,
+                                             const std::string& meetFile) {
     const std::string identity = MeetFileIdentity(meetFile);
-    for (RecoveryCopy& found : FindRecoveryCopies(folder)) {
-        if (!identity.empty() && found.MeetFile == identity) {
-            copy = std::move(found);
-            return true;
-        }
-    }
-    return false;
+    std::vector<RecoveryCopy> found = FindRecoveryCopies(folder);
+    std::erase_if(found, [&identity](const RecoveryCopy& copy) {
+        return identity.empty() || copy.MeetFile != identity;
+    });
+    return found;
 }
 
 std::string RecoveryQuestion(const RecoveryCopy& copy) {
-    std::string name;
-    if (!copy.MeetFile.empty()) {
-        name = fs::path(copy.MeetFile).filename().string();
-        if (name.empty())
-            name = copy.MeetFile;
-    } else {
-        name = copy.Title.empty() ? "a new Boatmeet" : "the new Boatmeet \"" + copy.Title + "\"";
+    const std::string name = CopyName(copy);
+    switch (copy.Kind) {
+    case RecoveryKind::FileChanged:
+        return "Boatmeet was closed without saving changes to " + name + " (last change at " +
+               ChangeTimeText(copy, true) +
+               "). The file has been changed since. Recover the unsaved changes as a new, unsaved "
+               "meet?";
+    case RecoveryKind::Damaged:
+        return "The recovery copy of " + name +
+               " is damaged. Recover what could be read as a new, unsaved meet?";
+    case RecoveryKind::Unsaved:
+        break;
     }
-    const auto seconds = static_cast<std::time_t>(copy.Changed / 1000);
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    char clock[16];
-    std::snprintf(clock, sizeof clock, "%02d:%02d", local.tm_hour, local.tm_min);
-    return "Boatmeet was closed without saving changes to " + name + " (last change at " + clock +
-           "). Recover them?";
+    return "Boatmeet was closed without saving changes to " + name + " (last change at " +
+           ChangeTimeText(copy, false) + "). Recover them?";
+}
+
+std::unique_ptr<Boatmeet> ChooseRecoveryCopy(const std::vector<RecoveryCopy>& copies,
+                                             const std::function<bool(const std::string&)>& ask,
+                                             RecoveryCopy& chosen) {
+    for (const RecoveryCopy& copy : copies) {
+        if (!ask(RecoveryQuestion(copy))) {
+            DiscardRecoveryCopy(copy);
+            continue;
+        }
+        if (std::unique_ptr<Boatmeet> meet = LoadRecoveryCopy(copy)) {
+            chosen = copy;
+            return meet;
+        }
+        // gone meanwhile
+    }
+    return nullptr;
 }
 
 RecoveryLock::RecoveryLock(const std::string& copyPath) : lockPath_(LockPath(copyPath)) {
     std::error_code error;
     fs::create_directories(fs::path(copyPath).parent_path(), error);
-    const int fd = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return;
-    }
-    fd_ = fd;
+    bool busy = false;
+    fd_ = TakeLockFile(lockPath_, busy);
 }
 
 RecoveryLock::~RecoveryLock() {
-    if (fd_ < 0)
-        return;
     // Removed before it is released: a program looking afterwards finds no
     // lock file, which means the same as an unheld lock.
-    ::unlink(lockPath_.c_str());
-    ::close(fd_);
+    ReleaseLockFile(lockPath_, fd_);
 }
 
 } // namespace bm

@@ -3,28 +3,53 @@
 // flat battery or a wrong answer to "Save Existing Data?" loses nothing.
 //
 // A copy is a meet data file (it opens like any other) named
-// "recovery-<16 hex digits>.bmf"; after its header line come two lines the
-// loader passes over: "RecoveryFile: " with the meet file it belongs to
-// (empty for a new meet never saved; "%", CR and LF written as %25, %0D and
-// %0A) and "RecoveryChanged: " with the time of the last change in
-// milliseconds since 1970 (UTC). While a program has the meet open it holds a
-// lock on "<copy>.lock", and no other program finds that copy.
+// "recovery-<16 hex digits>.bmf"; after its header line come four lines the
+// loader passes over:
+//   "RecoveryFile: " and the meet file it belongs to (empty for a new meet
+//     never saved; "%", CR and LF written as %25, %0D and %0A),
+//   "RecoveryChanged: " and the time of the last change in milliseconds since
+//     1970 (UTC),
+//   "RecoveryBase: " and the size and hash (16 hex digits) of the meet file as
+//     the changes were made on it, when it was opened or last saved ("-" when
+//     there was none),
+//   "RecoveryCheck: " and the size and hash of every other byte of the copy,
+//     so that a copy cut short or otherwise damaged is known for one.
+// While a program has the meet open it holds a lock on "<copy>.lock", and no
+// other program finds that copy.
 #pragma once
 
 #include "engine/model/boatmeet.h"
+#include "engine/session/filestamp.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace bm {
+
+// What a copy holds, as against its meet file.
+enum class RecoveryKind {
+    // Changes the meet file lacks, made on the file as it still is (or a new
+    // meet, or a file that is gone): they recover under the file's name.
+    Unsaved,
+    // The meet file was changed by someone else since: the changes recover as
+    // a new, unsaved meet, so that neither version is lost.
+    FileChanged,
+    // The copy fails its check: what can be read recovers as a new, unsaved meet.
+    Damaged,
+};
 
 struct RecoveryCopy {
     std::string Path;         // the copy in the recovery folder
     std::string MeetFile;     // the meet file it belongs to; empty for a new meet
     std::string Title;        // the meet's title
     std::int64_t Changed = 0; // the last change, milliseconds since 1970 (UTC)
+    FileStamp Base;           // the meet file the changes were made on
+    FileStamp Content;        // the saved form of the meet the copy holds
+    RecoveryKind Kind = RecoveryKind::Unsaved;
 };
 
 // The time now in milliseconds since 1970 (UTC).
@@ -35,29 +60,54 @@ std::string MeetFileIdentity(const std::string& fileName);
 std::string NewRecoveryCopyPath(const std::string& folder);
 
 // The text of a copy: the saved form of the meet with the record lines after
-// its header line. meetFile is given as MeetFileIdentity gives it, or empty.
+// its header line. meetFile is given as MeetFileIdentity gives it, or empty;
+// base is the stamp of the meet file the changes were made on.
 std::string RecoveryCopyText(const std::string& meetText, const std::string& meetFile,
-                             std::int64_t changed);
-// Reads the record of a copy (not the meet); false when the file is no copy.
+                             std::int64_t changed, const FileStamp& base);
+// Reads the record of a copy from its bytes; false when they are no copy (no
+// meet header). A copy whose record lines or check do not hold is Damaged;
+// Kind is otherwise Unsaved (FindRecoveryCopies compares with the meet file).
+bool ParseRecoveryCopy(std::string_view bytes, RecoveryCopy& copy);
+// The same for the copy in the file at path.
 bool ReadRecoveryCopy(const std::string& path, RecoveryCopy& copy);
-// The meet of a copy; none when it can no longer be read.
+// The meet of a copy, as much of it as can be read; none when the copy can no
+// longer be read at all.
 std::unique_ptr<Boatmeet> LoadRecoveryCopy(const RecoveryCopy& copy);
 // Removes the copy, unless a program has its meet open.
 void DiscardRecoveryCopy(const RecoveryCopy& copy);
 
-// The copies of the folder that hold changes their meet file lacks: those of
-// new meets, of meet files that no longer exist, and of meet files last
-// written before the copy's last change; newest first. Copies a running
-// program has open are passed over; outdated copies are discarded.
+// The copies of the folder that hold something their meet file lacks, newest
+// first, each with its kind. A whole copy whose meet is what its meet file
+// holds is discarded; copies a running program has open are passed over.
+// Lock files and unfinished writes left by programs that ended are removed.
 std::vector<RecoveryCopy> FindRecoveryCopies(const std::string& folder);
-// The newest such copy of the meet file; false when there is none.
-bool FindRecoveryCopy(const std::string& folder, const std::string& meetFile, RecoveryCopy& copy);
+// Those of them that belong to the meet file.
+std::vector<RecoveryCopy> FindRecoveryCopies(const std::string& folder,
+                                             const std::string& meetFile);
 
-// "Boatmeet was closed without saving changes to NAME (last change at HH:MM).
-// Recover them?" NAME is the meet file's name without its folder; for a new
-// meet it is the new Boatmeet "TITLE", or a new Boatmeet when it has no
-// title. The time is local.
+// The question asked about a copy. NAME is the meet file's name without its
+// folder; for a new meet it is the new Boatmeet "TITLE", or a new Boatmeet
+// when it has no title. Times are local; DATE is the day, the month's name
+// and the year ("7 June 2024").
+// Unsaved: "Boatmeet was closed without saving changes to NAME (last change
+//   at HH:MM). Recover them?"
+// FileChanged: "Boatmeet was closed without saving changes to NAME (last
+//   change at HH:MM on DATE). The file has been changed since. Recover the
+//   unsaved changes as a new, unsaved meet?"
+// Damaged: "The recovery copy of NAME is damaged. Recover what could be read
+//   as a new, unsaved meet?"
 std::string RecoveryQuestion(const RecoveryCopy& copy);
+// True when the copy recovers as a new meet with no file name.
+inline bool RecoversAsNewMeet(const RecoveryCopy& copy) {
+    return copy.Kind != RecoveryKind::Unsaved;
+}
+
+// Asks about each copy in turn, as given: a copy answered No is discarded;
+// the meet of the first answered Yes is returned, with that copy in chosen.
+// None when every copy was declined (or could no longer be read).
+std::unique_ptr<Boatmeet> ChooseRecoveryCopy(const std::vector<RecoveryCopy>& copies,
+                                             const std::function<bool(const std::string&)>& ask,
+                                             RecoveryCopy& chosen);
 
 // Marks a copy as open in this program for the life of the object (a lock on
 // "<copy>.lock", released by the system should the program end abruptly).
