@@ -2,6 +2,7 @@
 
 #include "cli/settingsoptions.h"
 #include "engine/session/meetfiles.h"
+#include "engine/session/meetsession.h"
 #include "engine/session/writelock.h"
 
 namespace bm::cli {
@@ -21,6 +22,17 @@ OptionRule OutputOption() {
 }
 
 namespace {
+
+// What the command's session says goes to stderr; it asks nothing (a command
+// answers the questions of its own operations from its options).
+class CommandMessages : public SilentMessages {
+public:
+    explicit CommandMessages(std::ostream& err) : err_(err) {}
+    void Inform(const std::string& text) override { err_ << text << "\n"; }
+
+private:
+    std::ostream& err_;
+};
 
 // The meet of FILE as the desktop program's open flow checks it.
 std::unique_ptr<Boatmeet> OpenFileArgument(const ParsedArgs& args, Streams& io) {
@@ -52,13 +64,19 @@ int ChangeMeet(const ParsedArgs& args, Streams& io, const MeetWork& change) {
         io.err << BeingChangedText(target) << "\n";
         return Problem;
     }
-    const std::unique_ptr<Boatmeet> meet = OpenFileArgument(args, io);
-    if (!meet)
+    // The meet is the document of a session, as in the desktop program: the
+    // same open flow, and the change passes its one door. A command that
+    // ends at once keeps no undo history and no recovery copy.
+    SessionHost host;
+    CommandMessages messages(io.err);
+    MeetSession session(host, messages, StepHistory::NotKept);
+    if (!session.OpenFile(args.positional.front()))
         return Usage;
-    const int status = change(*meet);
+    const int status = change(*session.Meet());
     if (status != Done)
         return status;
-    return SaveMeetTo(*meet, target, true, io);
+    session.Changed(args.action.empty() ? "Command" : args.action);
+    return SaveMeetTo(*session.Meet(), target, true, io);
 }
 
 int SaveMeetTo(Boatmeet& meet, const std::string& target, bool full, Streams& io) {

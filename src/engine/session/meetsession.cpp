@@ -29,8 +29,8 @@ std::string ReloadQuestion(const std::string& name) {
 
 } // namespace
 
-MeetSession::MeetSession(SessionHost& host, MessageHandler& messages)
-    : host_(host), messages_(messages) {}
+MeetSession::MeetSession(SessionHost& host, MessageHandler& messages, StepHistory steps)
+    : host_(host), messages_(messages), keepSteps_(steps == StepHistory::Kept) {}
 
 MeetSession::~MeetSession() = default;
 
@@ -266,7 +266,7 @@ void MeetSession::RemoveObserver(MeetObserver& observer) {
 void MeetSession::Changed(std::string_view step, std::string_view group, MeetChange change) {
     if (!meet_)
         return;
-    if (history_.Record(*meet_, step, group))
+    if (keepSteps_ && history_.Record(*meet_, step, group))
         UpdateRecovery();
     Pending(change);
 }
@@ -342,7 +342,8 @@ void MeetSession::FlushRecovery() {
 }
 
 void MeetSession::BeginMeet(bool saved, const std::string& copyPath) {
-    history_.Start(*meet_, saved);
+    if (keepSteps_)
+        history_.Start(*meet_, saved);
     if (recoveryFolder_.empty())
         return;
     copyPath_ = copyPath.empty() ? NewRecoveryCopyPath(recoveryFolder_) : copyPath;

@@ -45,9 +45,14 @@ public:
     virtual void Post(std::function<void()> call) { call(); }
 };
 
+// Whether the session keeps the undo history of its meet. A program that
+// makes one change and ends (the command line) keeps none.
+enum class StepHistory { Kept, NotKept };
+
 class MeetSession {
 public:
-    MeetSession(SessionHost& host, MessageHandler& messages);
+    MeetSession(SessionHost& host, MessageHandler& messages,
+                StepHistory steps = StepHistory::Kept);
     ~MeetSession();
     MeetSession(const MeetSession&) = delete;
     MeetSession& operator=(const MeetSession&) = delete;
@@ -163,6 +168,7 @@ private:
 
     SessionHost& host_;
     MessageHandler& messages_;
+    bool keepSteps_;
     std::vector<MeetObserver*> observers_;
     MeetChanges pending_;
     bool posted_ = false;
