@@ -2,8 +2,8 @@
 // schedulers: the draws, links, ids and race periods of the file as they
 // stand, then after a fresh draw of every event. Nothing may crash, hang or
 // overrun.
-#include "engine/draw/draweditor.h"
 #include "engine/draw/randomdraw.h"
+#include "engine/editors/draweditor.h"
 #include "engine/model/boatmeet.h"
 #include "engine/model/random.h"
 #include "engine/model/textfile.h"
@@ -42,8 +42,7 @@ void EditSomeDraws(bm::Boatmeet& meet) {
         bm::DrawEditor editor(meet);
         editor.DoNewEvent(keys[i]);
         editor.ShowLines();
-        std::string message;
-        editor.RemoveFromDraw(0, message);
+        editor.RemoveFromDraw(0);
         editor.DoContract([](const std::string&) { return true; });
         editor.DoExpand();
         editor.ShowLines();
