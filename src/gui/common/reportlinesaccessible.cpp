@@ -104,16 +104,7 @@ void ReportLinesAccessible::setCursorPosition(int position) {
 QString ReportLinesAccessible::text(int startOffset, int endOffset) const {
     const ReportLinesView::Position from = View()->PositionOf(std::max(0, startOffset));
     const ReportLinesView::Position to = View()->PositionOf(std::min(endOffset, characterCount()));
-    QString text;
-    for (int line = from.line; line <= to.line && from < to; ++line) {
-        const QString whole = View()->LineText(line);
-        const int start = line == from.line ? from.column : 0;
-        const int end = line == to.line ? to.column : static_cast<int>(whole.size());
-        if (line > from.line)
-            text += QLatin1Char('\n');
-        text += whole.mid(start, end - start);
-    }
-    return text;
+    return View()->TextBetween(from, to);
 }
 
 // A line with its line end, as Qt's text interfaces give a line.

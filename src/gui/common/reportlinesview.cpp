@@ -167,8 +167,12 @@ void ReportLinesView::ScrollTo(Position position) {
 
 QString ReportLinesView::SelectedText() const {
     const auto [from, to] = Selection();
+    return TextBetween(from, to);
+}
+
+QString ReportLinesView::TextBetween(Position from, Position to) const {
     QString text;
-    for (int line = from.line; line <= to.line && from != to; ++line) {
+    for (int line = from.line; line <= to.line && from < to; ++line) {
         const QString whole = LineText(line);
         const int start = line == from.line ? from.column : 0;
         const int end = line == to.line ? to.column : static_cast<int>(whole.size());

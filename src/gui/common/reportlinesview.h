@@ -46,6 +46,8 @@ public:
     bool HasSelection() const { return anchor_ != caret_; }
     // The selection's start and end, in text order.
     std::pair<Position, Position> Selection() const;
+    // The text from one place to another, its lines joined by line ends.
+    QString TextBetween(Position from, Position to) const;
     // The selected text, its lines joined by line ends.
     QString SelectedText() const;
     void SelectAll();
