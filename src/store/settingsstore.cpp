@@ -1,6 +1,5 @@
 #include "store/settingsstore.h"
 
-
 #include <QSettings>
 
 #include <algorithm>
@@ -76,9 +75,8 @@ Settings SettingsStore::Read(std::string* problem) const {
         if (const auto record = DecodeAutoFee(
                 std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
             s.AutoFeeSTR = *record;
-        else
-            if (problem)
-                *problem = AutoFeeProblem;
+        else if (problem)
+            *problem = AutoFeeProblem;
     }
     return s;
 }

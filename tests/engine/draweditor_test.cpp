@@ -1,8 +1,8 @@
 // Editing a draw by hand: the slot and unplaced lists with their counts, the
 // rebuild after every change (race times kept, the race list current), the
 // questions and messages of the buttons, and the bounds of expand and contract.
-#include "engine/editors/draweditor.h"
 #include "engine/draw/randomdraw.h"
+#include "engine/editors/draweditor.h"
 
 #include "drawmeet.h"
 
@@ -20,7 +20,6 @@ bool Pressed(const EditResult& result, std::string& message) {
     message = result.Stop;
     return result.Changed;
 }
-
 
 using Lines = std::vector<std::string>;
 

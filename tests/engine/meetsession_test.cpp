@@ -14,8 +14,8 @@
 
 #include <algorithm>
 #include <deque>
-#include <functional>
 #include <filesystem>
+#include <functional>
 
 using namespace bm;
 
@@ -582,9 +582,11 @@ TEST_F(MeetRecoveryTest, EveryKindOfChangeIsAStepAndReachesTheRecoveryCopy) {
     const std::vector<Step> steps = {
         {"Crew change", [&] { return crews.SelectLine(0), crews.EditName("Renamed"); }},
         {"Event change", [&] { return events.Add("WS 8+"); }},
-        {"Draw edit", [&] { return draws.DoNewEvent(meet.Events.KeyOf("WS 2x")), draws.DoExpand(); }},
+        {"Draw edit",
+         [&] { return draws.DoNewEvent(meet.Events.KeyOf("WS 2x")), draws.DoExpand(); }},
         {"Race time", [&] { return SetRaceTime(meet, "1", "0945"); }},
-        {"Result", [&] { return results.GenerateCrewList(meet, "1"), results.CrewSelected(meet, 0, "1L"); }},
+        {"Result",
+         [&] { return results.GenerateCrewList(meet, "1"), results.CrewSelected(meet, 0, "1L"); }},
         {"Race periods", [&] { return AddRacePeriod(meet, period); }},
         {"Clear Race Times", [&] { return ClearTimesInEditor(meet, yes); }},
     };

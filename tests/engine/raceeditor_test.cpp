@@ -63,7 +63,8 @@ TEST_F(RaceEditor, SetTimeRefusesWhatNamesNoRaceOrNoTime) {
     const EditResult noRace = Refusal("Not a valid Race Number..");
     for (const char* number : {"77", "", "abc", "2x", "-1", "0"})
         EXPECT_EQ(SetRaceTime(*meet, number, "945"), noRace) << number;
-    const EditResult noTime = Refusal("Not a valid Time: use 24 hour Clock values such as 930 or 0930, or (NT) for no time");
+    const EditResult noTime = Refusal(
+        "Not a valid Time: use 24 hour Clock values such as 930 or 0930, or (NT) for no time");
     for (const char* time : {"", "abc", "9:30", "930x", "12345"})
         EXPECT_EQ(SetRaceTime(*meet, "2", time), noTime) << time;
     EXPECT_EQ(RaceNumbered(2).Time, 910);
@@ -102,8 +103,7 @@ TEST_F(Scheduling, NothingDrawnIsRefusedBeforeTheRun) {
     meet = Load("sched_undrawn.bmf");
     int started = 0;
     const ScheduleHooks hooks{[&started] { ++started; }, nullptr, nullptr};
-    EXPECT_EQ(ScheduleInEditor(*meet, hooks),
-              (Refusal("No races to schedule! Are events drawn?")));
+    EXPECT_EQ(ScheduleInEditor(*meet, hooks), (Refusal("No races to schedule! Are events drawn?")));
     EXPECT_EQ(started, 0);
     EXPECT_EQ(ScheduleFixedInEditor(*meet),
               MadeChange({"Problem : Draw all events before scheduling"}));
@@ -116,10 +116,10 @@ TEST_F(Scheduling, FixedOrderTellsOfRacesPastThePeriods) {
     meet->RaceTimes.SetPeriods({{900, 910, 10, 0}});
     EXPECT_EQ(PeriodCapacityText(PeriodCapacityOf(*meet)),
               "4 races to time; the race periods offer 2 free time slots (2 in all)");
-    EXPECT_EQ(ScheduleFixedInEditor(*meet),
-              MadeChange({"Races scheduled",
-                          "2 races were timed after the end of the last race period "
-                          "(latest 0930)."}));
+    EXPECT_EQ(
+        ScheduleFixedInEditor(*meet),
+        MadeChange({"Races scheduled", "2 races were timed after the end of the last race period "
+                                       "(latest 0930)."}));
     EXPECT_EQ(LateRacesOf(*meet), (LateRaces{2, 930}));
     EXPECT_EQ(PeriodCapacityOf(*meet), (PeriodCapacity{0, 2, 0}));
 }
@@ -130,9 +130,8 @@ TEST_F(Scheduling, AutomaticRunReportsWhyItStoppedAndLateRaces) {
     const ScheduleHooks hooks{[&started] { ++started; },
                               [&percents](int percent) { percents.push_back(percent); }, nullptr};
     meet->RaceTimes.SetPeriods({});
-    EXPECT_EQ(
-        ScheduleInEditor(*meet, hooks),
-        MadeChange({"Not enough races in race periods. Clear times and try again!"}));
+    EXPECT_EQ(ScheduleInEditor(*meet, hooks),
+              MadeChange({"Not enough races in race periods. Clear times and try again!"}));
     EXPECT_EQ(started, 1);
 
     meet->RaceTimes.SetPeriods({{900, 900, 10, 0}});

@@ -77,13 +77,11 @@ TEST_F(ResultsWindow, WinnerListOffersTheResolvedCrews) {
     EXPECT_EQ(editor.GenerateCrewList(*meet, "2"),
               List(true, {Crimson, Delta, "Clear Result"}, ""));
     // The final waits for its second semi-final: the list is emptied.
-    EXPECT_EQ(editor.GenerateCrewList(*meet, "6"),
-              List(true, {}, "No List of crews available?"));
+    EXPECT_EQ(editor.GenerateCrewList(*meet, "6"), List(true, {}, "No List of crews available?"));
     EXPECT_EQ(editor.CurrentRace(*meet), &RaceNumbered(6));
     // Numbers that name no race keep the list as it is.
     for (const char* number : {"", "99", "x"})
-        EXPECT_EQ(editor.GenerateCrewList(*meet, number),
-                  List(false, {}, "Invalid Race Number"));
+        EXPECT_EQ(editor.GenerateCrewList(*meet, number), List(false, {}, "Invalid Race Number"));
 }
 
 TEST_F(ResultsWindow, ChoosingAWinnerAdvancesIt) {
@@ -91,8 +89,7 @@ TEST_F(ResultsWindow, ChoosingAWinnerAdvancesIt) {
     EXPECT_EQ(editor.CrewSelected(*meet, 1, "1/2L > 3"), Chosen(false));
     EXPECT_EQ(RaceNumbered(2).Winner, 4);
     EXPECT_EQ(RaceNumbered(2).Verdict, "1/2L ) 3");
-    EXPECT_EQ(editor.GenerateCrewList(*meet, "6"),
-              List(true, {Alpha, Delta, "Clear Result"}, ""));
+    EXPECT_EQ(editor.GenerateCrewList(*meet, "6"), List(true, {Alpha, Delta, "Clear Result"}, ""));
     EXPECT_EQ(editor.CrewSelected(*meet, 0, ""), Chosen(false));
     EXPECT_EQ(RaceNumbered(6).Winner, 1);
     EXPECT_TRUE(editor.VerdictChanged(*meet, "2L").Changed);

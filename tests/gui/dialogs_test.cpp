@@ -4,8 +4,8 @@
 
 #include "engine/model/settings.h"
 #include "gui/dialogs/inputdialog.h"
-#include "gui/dialogs/windowmessages.h"
 #include "gui/dialogs/progressdialog.h"
+#include "gui/dialogs/windowmessages.h"
 #include "gui/mainwindow/mainwindow.h"
 
 #include <QCheckBox>
@@ -217,7 +217,8 @@ void DialogsTest::inputDialogAndCloseQuestionCanBeCancelled() {
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Boatmeet Title"));
     for (int cancelled = 0; cancelled < 3; ++cancelled)
         QVERIFY(!dialog.Ask(QStringLiteral("Boatmeet Date"),
-                            QStringLiteral("Enter New Date for Boatmeet"), QStringLiteral("12 April")));
+                            QStringLiteral("Enter New Date for Boatmeet"),
+                            QStringLiteral("12 April")));
 
     // "Save Existing Data?" as the program shows it: Yes, No and Cancel; Escape cancels.
     WindowMessages messages;

@@ -2,8 +2,8 @@
 #include "cli/arguments.h"
 #include "cli/commandmeet.h"
 #include "cli/commands/commands.h"
-#include "engine/model/text.h"
 #include "engine/editors/periodeditor.h"
+#include "engine/model/text.h"
 #include "engine/schedule/periodrows.h"
 
 #include <algorithm>

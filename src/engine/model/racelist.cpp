@@ -29,8 +29,8 @@ Race* NumberedRace(const std::vector<Race*>& races, int number) {
     // Numbers below 0 mark races that are not numbered; they name no race.
     if (number < 0)
         return nullptr;
-    const auto found =
-        std::find_if(races.begin(), races.end(), [&](const Race* race) { return race->Number == number; });
+    const auto found = std::find_if(races.begin(), races.end(),
+                                    [&](const Race* race) { return race->Number == number; });
     return found == races.end() ? nullptr : *found;
 }
 

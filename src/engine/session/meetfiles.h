@@ -13,7 +13,8 @@ namespace bm {
 inline constexpr const char* SaveFailedText = "Failed to write to file. DATA NOT SAVED!";
 // The key data holds no crews and no draws: written over its own meet file it
 // would lose them.
-inline constexpr const char* KeyDataOverMeetText = "The key data cannot replace the meet file itself";
+inline constexpr const char* KeyDataOverMeetText =
+    "The key data cannot replace the meet file itself";
 // The club every new meet starts with, for the winners of earlier years.
 inline constexpr const char* WinnerPrevClub = "Winner Prev";
 

@@ -12,12 +12,12 @@ class MeetObserver;
 
 // The parts of the meet a change touches, as a mask; a view names the parts it shows.
 namespace aspect {
-inline constexpr unsigned Crews = 1;   // crews' fields and links
-inline constexpr unsigned Lists = 2;   // events, clubs and their side values
-inline constexpr unsigned Draws = 4;   // draws and race numbers
-inline constexpr unsigned Races = 8;   // race times and results
-inline constexpr unsigned Periods = 16; // race periods, least times, scheduling choices
-inline constexpr unsigned Title = 32;  // title and date
+inline constexpr unsigned Crews = 1;        // crews' fields and links
+inline constexpr unsigned Lists = 2;        // events, clubs and their side values
+inline constexpr unsigned Draws = 4;        // draws and race numbers
+inline constexpr unsigned Races = 8;        // race times and results
+inline constexpr unsigned Periods = 16;     // race periods, least times, scheduling choices
+inline constexpr unsigned Title = 32;       // title and date
 inline constexpr unsigned Preferences = 64; // the settings the views are shown with
 inline constexpr unsigned All = 127;
 } // namespace aspect

@@ -151,7 +151,7 @@ bool MeetSession::SaveAs() {
 
 bool MeetSession::SaveKeyData() {
     if (!meet_ || !messages_.Ask("This saves only key data; NO crew, draw or race info is "
-                                  "saved. Continue?"))
+                                 "saved. Continue?"))
         return false;
     const std::string name = host_.ChooseMeetFile(KeyDataFileName(fileName_));
     if (name.empty())
@@ -216,8 +216,7 @@ bool MeetSession::NumberCrews(bool byEvent) {
         meet_->NumberCrewsByEvent();
     else
         meet_->NumberCrewsByClub();
-    Changed(byEvent ? "Number Crews By Event" : "Number Crews By Club", {},
-            {aspect::Crews});
+    Changed(byEvent ? "Number Crews By Event" : "Number Crews By Club", {}, {aspect::Crews});
     return true;
 }
 

@@ -51,8 +51,7 @@ enum class StepHistory { Kept, NotKept };
 
 class MeetSession {
 public:
-    MeetSession(SessionHost& host, MessageHandler& messages,
-                StepHistory steps = StepHistory::Kept);
+    MeetSession(SessionHost& host, MessageHandler& messages, StepHistory steps = StepHistory::Kept);
     ~MeetSession();
     MeetSession(const MeetSession&) = delete;
     MeetSession& operator=(const MeetSession&) = delete;

@@ -24,9 +24,8 @@ public:
     virtual Answer AskOrCancel(const std::string& question) = 0;
     // The input dialog with its caption, prompt and starting text: the text
     // left in it when OK closes it; none when it is cancelled.
-    virtual std::optional<std::string> AskText(const std::string& caption,
-                                               const std::string& prompt,
-                                               const std::string& text) = 0;
+    virtual std::optional<std::string>
+    AskText(const std::string& caption, const std::string& prompt, const std::string& text) = 0;
 
     // The handler's Ask as the callback engine operations put questions through.
     Confirm Confirmation() {

@@ -13,8 +13,8 @@ public:
 
 protected:
     bool event(QEvent* event) override {
-        if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous() &&
-            isEnabled()) {
+        if (event->type() == QEvent::Shortcut &&
+            !static_cast<QShortcutEvent*>(event)->isAmbiguous() && isEnabled()) {
             click();
             return true;
         }

@@ -6,9 +6,10 @@
 
 namespace {
 
-int ShowQuestion(QWidget* parent, const std::string& question, QMessageBox::StandardButtons buttons) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Question"), QString::fromStdString(question),
-                    buttons, parent);
+int ShowQuestion(QWidget* parent, const std::string& question,
+                 QMessageBox::StandardButtons buttons) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Question"),
+                    QString::fromStdString(question), buttons, parent);
     // File names and crew names are shown as typed, never read as markup.
     box.setTextFormat(Qt::PlainText);
     return box.exec();
@@ -35,8 +36,8 @@ bool WindowMessages::Ask(const std::string& question) {
 
 bm::Answer WindowMessages::AskOrCancel(const std::string& question) {
     // Escape and the window's close button give Cancel.
-    switch (ShowQuestion(parent_, question,
-                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    switch (
+        ShowQuestion(parent_, question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
         return bm::Answer::Yes;
     case QMessageBox::No:
@@ -51,8 +52,9 @@ std::optional<std::string> WindowMessages::AskText(const std::string& caption,
                                                    const std::string& text) {
     if (!input_)
         input_ = new TFGetData(parent_);
-    const std::optional<QString> typed = input_->Ask(
-        QString::fromStdString(caption), QString::fromStdString(prompt), QString::fromStdString(text));
+    const std::optional<QString> typed =
+        input_->Ask(QString::fromStdString(caption), QString::fromStdString(prompt),
+                    QString::fromStdString(text));
     if (!typed)
         return std::nullopt;
     return typed->toStdString();

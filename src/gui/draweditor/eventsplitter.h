@@ -11,7 +11,7 @@ class QPushButton;
 namespace bm {
 class Boatmeet;
 class MeetSession;
-}
+} // namespace bm
 
 class TESplitF : public QDialog {
     Q_OBJECT

@@ -55,7 +55,7 @@ void TForm1::CheckRecoveryCopy() {
     }
     recoveryWarned_ = true;
     session_.Messages().Inform("Could not write the recovery copy of your changes to " +
-                          QDir::toNativeSeparators(recoveryFolder_).toStdString() +
-                          ". If Boatmeet ends without saving, unsaved changes are lost: "
-                          "save often.");
+                               QDir::toNativeSeparators(recoveryFolder_).toStdString() +
+                               ". If Boatmeet ends without saving, unsaved changes are lost: "
+                               "save often.");
 }
