@@ -73,7 +73,8 @@ TEST(VexaReimport, BringsTheMeetUpToDateAndSaysWhatChanged) {
     const std::string report = Import(meet, dir, kLaterEntries, "17,M3,WHITE,CY,Lakeside,1\n");
 
     EXPECT_EQ(report.substr(0, report.find("\n\n\nList of Competitors")),
-              "1 added, 2 changed, 1 withdrawn, 1 no longer in the export, 2 unchanged\n"
+              "1 added, 2 changed, 1 withdrawn, 1 no longer in the export, 2 unchanged, 0 kept "
+              "your change\n"
               "Events already drawn that need the draw editor: Men 4+, Men 1x\n"
               "\nAdded:\n"
               "  17 Men 1x () Lakeside (White)\n"
@@ -119,7 +120,8 @@ TEST(VexaReimport, BringsTheMeetUpToDateAndSaysWhatChanged) {
     reinstated.replace(reinstated.find(withdrawn), withdrawn.size(), "16,Men 1x,Riverside,,N,Y,");
     const std::string again = Import(meet, dir, reinstated, "17,M3,WHITE,CY,Lakeside,1\n");
     EXPECT_EQ(again.substr(0, again.find("\nNo longer")),
-              "0 added, 1 changed, 0 withdrawn, 1 no longer in the export, 5 unchanged\n"
+              "0 added, 1 changed, 0 withdrawn, 1 no longer in the export, 5 unchanged, 0 kept "
+              "your change\n"
               "\nChanged:\n"
               "  16 Men 1x () Riverside (Brown): paid no -> yes; withdrawn yes -> no\n");
     EXPECT_EQ(meet.FindCrew(5)->Name, "(Brown)");
@@ -133,9 +135,9 @@ TEST(VexaReimport, TheSameExportAgainLeavesTheMeetAsItWas) {
     const std::string second = Import(meet, dir, FirstExport());
     EXPECT_EQ(meet.SavedText(), saved);
     // No crew changed, so no doubling up is worked out again.
-    EXPECT_EQ(second,
-              "0 added, 0 changed, 0 withdrawn, 0 no longer in the export, 6 unchanged\n\n" +
-                  WithoutDoublingUp(first));
+    EXPECT_EQ(second, "0 added, 0 changed, 0 withdrawn, 0 no longer in the export, 6 unchanged, 0 "
+                      "kept your change\n\n" +
+                          WithoutDoublingUp(first));
 }
 
 TEST(VexaReimport, EntryNumbersThatCannotBeTrustedAreLeftOutWithALine) {
@@ -152,7 +154,8 @@ TEST(VexaReimport, EntryNumbersThatCannotBeTrustedAreLeftOutWithALine) {
         FirstExport() + "011,Men 8+,Lakeside,,N,Y,\n" + "A7,Men 8+,Lakeside,,N,Y,\n" + "\n";
     const std::string report = Import(meet, dir, entries);
     EXPECT_EQ(report.substr(0, report.find("\nAdded:")),
-              "4 added, 0 changed, 0 withdrawn, 1 no longer in the export, 1 unchanged\n"
+              "4 added, 0 changed, 0 withdrawn, 1 no longer in the export, 1 unchanged, 0 kept "
+              "your change\n"
               "Entry \"12\" left out: 2 crews of the meet carry its entry number (crew ids 1, 2)\n"
               "Entry \"011\" left out: entry \"11\" has the same entry number\n"
               "Entry \"A7\" left out: its entry number is not a number\n"

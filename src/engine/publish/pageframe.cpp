@@ -24,7 +24,8 @@ main > p, main > ul, main > h3 { max-width: 48rem; }
 h1 { font-size: 1.5rem; margin: .6rem 0; }
 h2 { font-size: 1.2rem; margin: 1.2rem 0 .5rem; }
 h3 { font-size: 1rem; margin: .8rem 0 .2rem; }
-h1, h2, h3, p, li, td { overflow-wrap: anywhere; }
+h1, h2, h3, p, li { overflow-wrap: anywhere; }
+td { overflow-wrap: break-word; }
 a { color: #0b5c8a; }
 ul { padding-left: 1.2rem; }
 ul.columns { columns: 14rem; }
@@ -84,7 +85,10 @@ std::string PageStart(const Boatmeet& meet, std::string_view heading) {
     const std::string regatta = meet.Title.empty() ? "Regatta" : meet.Title;
     std::string page = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
                        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
-    page += "<title>" + HtmlEscaped(heading) + " - " + HtmlEscaped(regatta) + "</title>\n";
+    page += "<title>" + HtmlEscaped(heading);
+    if (heading != regatta)
+        page += " - " + HtmlEscaped(regatta);
+    page += "</title>\n";
     page += "<link rel=\"stylesheet\" href=\"" + std::string(StylesheetName) + "\">\n";
     page += "</head>\n<body>\n<header>\n<p>" + PageLink("index.html", regatta);
     if (!meet.Date.empty())

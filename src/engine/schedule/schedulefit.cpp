@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdio>
 #include <unordered_set>
 
 namespace bm {
@@ -17,19 +16,14 @@ std::string Counted(int count, const char* one, const char* many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-constexpr int MinutesPerDay = 24 * 60;
-
 // A time on the first day as the clock value the reports show ("1250"); a time
 // past midnight as the clock time on its day, the first day being day 1
 // ("07:42 on day 5" for 10342).
-std::string TimeOfDayText(int time) {
-    const int minutes = ClockToMinutes(time);
-    if (minutes < MinutesPerDay)
+std::string TimeOnDayText(int time) {
+    const int day = DayOfClock(time);
+    if (day <= 1)
         return ClockTimeText(time);
-    const int ofDay = minutes % MinutesPerDay;
-    char clock[8];
-    std::snprintf(clock, sizeof clock, "%02d:%02d", ofDay / 60, ofDay % 60);
-    return std::string(clock) + " on day " + std::to_string(minutes / MinutesPerDay + 1);
+    return TimeOfDayText(time) + " on day " + std::to_string(day);
 }
 
 } // namespace
@@ -88,7 +82,7 @@ std::string LateRacesText(const LateRaces& late) {
         text += ", all of them past midnight";
     else if (late.PastMidnight > 0 && late.Count > 1)
         text += ", " + std::to_string(late.PastMidnight) + " of them past midnight";
-    return text + " (latest " + TimeOfDayText(late.Latest) + ").";
+    return text + " (latest " + TimeOnDayText(late.Latest) + ").";
 }
 
 } // namespace bm

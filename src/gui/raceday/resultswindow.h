@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include <string>
 #include <string_view>
 
 class QComboBox;
@@ -48,6 +49,8 @@ private:
     void Show(const bm::ResultShown& shown);
     void ShowCurrentRace();
     void Changed(const bm::EditResult& result, std::string_view group);
+    // Shows the warning in words (a screen reader is alerted to it); empty hides it.
+    void ShowWarning(const std::string& warning);
     bm::Boatmeet* Meet() const;
 
     bm::ResultsEditor editor_;
@@ -58,5 +61,6 @@ private:
     QLabel* Event_L = nullptr;
     QComboBox* Winner_CB = nullptr;
     QComboBox* Verdict_CB = nullptr;
+    QLabel* Warning_L = nullptr;
     QPushButton* Close_B = nullptr;
 };
