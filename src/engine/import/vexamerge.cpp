@@ -67,18 +67,21 @@ std::string YesNo(bool value) {
     return value ? "yes" : "no";
 }
 
+// One more part of a list whose parts are joined by "; ".
+void Join(std::string& list, const std::string& part) {
+    if (!list.empty())
+        list += "; ";
+    list += part;
+}
+
 void AddChange(std::string& changes, std::string_view field, const std::string& old,
                const std::string& now) {
-    if (!changes.empty())
-        changes += "; ";
-    changes.append(field).append(" ").append(old).append(" -> ").append(now);
+    Join(changes, std::string(field) + " " + old + " -> " + now);
 }
 
 void AddKept(std::string& kept, std::string_view field, const std::string& yours,
              const std::string& theirs) {
-    if (!kept.empty())
-        kept += "; ";
-    kept.append(field).append(" yours ").append(yours).append(", export ").append(theirs);
+    Join(kept, std::string(field) + " yours " + yours + ", export " + theirs);
 }
 
 // What a re-import does with one field.

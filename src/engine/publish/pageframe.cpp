@@ -11,7 +11,10 @@ namespace {
 // table row as a block with its labels); wide screens get the bracket's
 // rounds side by side, where an invisible card holds the place of each bye so
 // that every race stands level with the two that feed it; paper gets black
-// text without the links on top.
+// text without the links on top. A table cell breaks a word only where the
+// word cannot stand on a line of its own, so that a long name in one column
+// never squeezes another column into breaking inside its words; the leading
+// cells (time, race, event) keep to one line on a wide screen.
 constexpr const char* Stylesheet = R"css(* { box-sizing: border-box; }
 body { margin: 0; font-family: system-ui, -apple-system, "Segoe UI", Roboto, Arial, sans-serif;
   line-height: 1.4; color: #1a1a1a; background: #fff; }
@@ -34,6 +37,7 @@ table.races { border-collapse: collapse; width: 100%; }
 table.races th, table.races td { text-align: left; vertical-align: top; padding: .35rem .5rem;
   border-bottom: 1px solid #ddd; }
 table.races th { background: #eef2f5; }
+table.races td.lead { white-space: nowrap; }
 .crew { display: block; }
 .won { font-weight: 700; }
 .badge { font-size: .75rem; border: 1px solid currentColor; border-radius: .3rem;
@@ -55,9 +59,11 @@ table.races th { background: #eef2f5; }
 }
 @media (max-width: 40rem) {
   table.races thead { display: none; }
+  table.races, table.races tbody { display: block; }
   table.races tr { display: block; border-bottom: 1px solid #ccc; padding: .4rem 0; }
   table.races td { display: block; border: 0; padding: .1rem 0; }
-  table.races td.lead { display: inline; padding-right: .5rem; font-weight: 600; }
+  table.races td.lead { display: inline; padding-right: .5rem; font-weight: 600;
+    white-space: normal; }
   table.races td:empty { display: none; }
   table.races td[data-label]::before { content: attr(data-label) ": "; color: #555; }
 }

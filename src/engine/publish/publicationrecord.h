@@ -37,9 +37,9 @@ struct Publication {
     std::string Time; // when it was published, as the pages show it
     ChangeList Changes;
     std::vector<PublishedFile> Files; // the site's files
-    // Only while a publication is under way: the files the folder held as
-    // earlier publications wrote them, which it may still hold after an
-    // interruption.
+    // Only in the pending record of a publication under way: the files the
+    // folder held as earlier publications wrote them, which it may still hold
+    // after an interruption.
     std::vector<PublishedFile> Earlier;
     std::vector<PublishedCrew> Crews;
 

@@ -45,9 +45,19 @@ std::vector<PublishedFile> FilesOf(const SitePages& pages) {
     return files;
 }
 
-bool FolderHoldsAll(const fs::path& folder, const SitePages& pages) {
-    for (const auto& [name, content] : pages)
-        if (!FolderHolds(folder, name, content))
+// True when the folder holds the page (its file, of the content) as it is:
+// as a publication wrote it (known without reading it again), or the
+// organiser put the same there.
+bool Holds(const PublishedFolder& held, const PublishedFile& page, const SitePages& pages) {
+    const auto ours = held.Ours().find(page.Name);
+    if (ours != held.Ours().end())
+        return ours->second == page;
+    return FolderHolds(held.Path(), page.Name, pages.at(page.Name));
+}
+
+bool HoldsAll(const PublishedFolder& held, const Publication& publication, const SitePages& pages) {
+    for (const PublishedFile& page : publication.Files)
+        if (!Holds(held, page, pages))
             return false;
     return true;
 }
@@ -56,7 +66,7 @@ bool FolderHoldsAll(const fs::path& folder, const SitePages& pages) {
 // same crews, and the same pages under its number, time and change list) and
 // the folder holds it as it was done.
 bool SameAsBefore(const Boatmeet& meet, const Publication& now, const SitePages& meetPages,
-                  const PublishedFolder& held, const fs::path& folder) {
+                  const PublishedFolder& held) {
     const Publication& before = *held.Last();
     if (held.Interrupted() || !now.Changes.Changes.empty())
         return false;
@@ -67,18 +77,17 @@ bool SameAsBefore(const Boatmeet& meet, const Publication& now, const SitePages&
     SitePages pages = meetPages;
     AddPublicationPages(meet, now.Crews, same, pages);
     same.Files = FilesOf(pages);
-    return same == before && FolderHoldsAll(folder, pages);
+    return same == before && HoldsAll(held, same, pages);
 }
 
 // The site's names under which the folder holds a file that is not as a
 // publication wrote it, nor the page itself.
-std::vector<std::string> ForeignFiles(const fs::path& folder, const SitePages& pages,
-                                      const PublishedFolder& held) {
+std::vector<std::string> ForeignFiles(const SitePages& pages, const PublishedFolder& held) {
     std::vector<std::string> foreign;
     for (const auto& [name, content] : pages) {
         std::error_code error;
-        if (!held.Ours().count(name) && fs::exists(fs::symlink_status(folder / name, error)) &&
-            !FolderHolds(folder, name, content))
+        if (!held.Ours().count(name) && fs::exists(fs::symlink_status(held.Path() / name, error)) &&
+            !FolderHolds(held.Path(), name, content))
             foreign.push_back(name);
     }
     return foreign;
@@ -93,15 +102,18 @@ std::string Joined(const std::vector<std::string>& names) {
 
 // The pages to write (those the folder does not hold as they are; the change
 // page and then the index last, so that they link only to pages in place),
-// the files of earlier publications to remove, and both records. A file of an
-// earlier publication changed since stays, with a line in Kept.
-FolderPlan Plan(const fs::path& folder, const SitePages& pages, Publication now,
-                const PublishedFolder& held, PublishResult& result) {
+// the files of earlier publications to remove, and both records: the pending
+// one lists only the files, those of this publication and those the folder
+// holds as earlier ones wrote them. A file of an earlier publication changed
+// since stays, with a line in Kept.
+FolderPlan Plan(const SitePages& pages, const Publication& now, const PublishedFolder& held,
+                PublishResult& result) {
     FolderPlan plan;
     std::vector<std::string> last;
-    for (const auto& [name, content] : pages)
-        if (!FolderHolds(folder, name, content))
-            (name == "index.html" || name == "changes.html" ? last : plan.Write).push_back(name);
+    for (const PublishedFile& page : now.Files)
+        if (!Holds(held, page, pages))
+            (page.Name == "index.html" || page.Name == "changes.html" ? last : plan.Write)
+                .push_back(page.Name);
     plan.Write.insert(plan.Write.end(), last.begin(), last.end());
     for (const auto& [name, file] : held.Ours())
         if (!pages.count(name))
@@ -110,15 +122,20 @@ FolderPlan Plan(const fs::path& folder, const SitePages& pages, Publication now,
         if (!pages.count(name))
             result.Kept.push_back("Kept " + name + ": it changed since it was published");
     plan.Record = PublicationRecordText(now);
+    Publication pending;
+    pending.Number = now.Number;
+    pending.Time = now.Time;
+    pending.Files = now.Files;
     for (const auto& [name, file] : held.Ours())
-        now.Earlier.push_back(file);
-    plan.Pending = PublicationRecordText(now);
+        pending.Earlier.push_back(file);
+    plan.Pending = PublicationRecordText(pending);
     return plan;
 }
 
-void Write(const fs::path& folder, const SitePages& pages, const Publication& now,
-           const PublishedFolder& held, const PublishRequest& request, PublishResult& result) {
-    const std::vector<std::string> foreign = ForeignFiles(folder, pages, held);
+void Write(const SitePages& pages, const Publication& now, const PublishedFolder& held,
+           const PublishRequest& request, PublishResult& result) {
+    const fs::path& folder = held.Path();
+    const std::vector<std::string> foreign = ForeignFiles(pages, held);
     if (!foreign.empty()) {
         result.Error =
             "The folder " + folder.string() +
@@ -128,7 +145,7 @@ void Write(const fs::path& folder, const SitePages& pages, const Publication& no
     }
     FolderUpdate update;
     std::string reason;
-    result.Ok = UpdateFolder(folder, pages, Plan(folder, pages, now, held, result), update, reason,
+    result.Ok = UpdateFolder(folder, pages, Plan(pages, now, held, result), update, reason,
                              request.Reached);
     result.Written = update.Written;
     result.Removed = update.Removed;
@@ -139,15 +156,15 @@ void Write(const fs::path& folder, const SitePages& pages, const Publication& no
 
 // Works out the publication from the folder as read, and writes it unless
 // only the changes are asked for.
-void Publish(const Boatmeet& meet, const PublishRequest& request, const fs::path& folder,
-             const PublishedFolder& held, PublishResult& result) {
+void Publish(const Boatmeet& meet, const PublishRequest& request, const PublishedFolder& held,
+             PublishResult& result) {
     const std::optional<Publication>& before = held.Last();
     Publication now;
     now.Crews = PublishedCrews(meet);
     if (before)
         now.Changes.Changes = CompareCrews(meet, before->Crews, now.Crews);
     SitePages pages = MeetPages(meet, now.Crews);
-    if (before && SameAsBefore(meet, now, pages, held, folder)) {
+    if (before && SameAsBefore(meet, now, pages, held)) {
         result.Ok = true;
         result.NothingChanged = true;
         result.Number = before->Number;
@@ -164,7 +181,7 @@ void Publish(const Boatmeet& meet, const PublishRequest& request, const fs::path
     if (request.ChangesOnly)
         result.Ok = true;
     else
-        Write(folder, pages, now, held, request, result);
+        Write(pages, now, held, request, result);
 }
 
 // Makes the folder and publishes into it under its lock, after removing what
@@ -186,7 +203,7 @@ void PublishUnderLock(const Boatmeet& meet, const PublishRequest& request, const
     RemoveStaging(folder);
     PublishedFolder held(folder);
     if (held.Read(result.Error))
-        Publish(meet, request, folder, held, result);
+        Publish(meet, request, held, result);
 }
 
 } // namespace
@@ -209,7 +226,7 @@ PublishResult PublishSite(const Boatmeet& meet, const PublishRequest& request) {
     }
     PublishedFolder held(folder);
     if (held.Read(result.Error))
-        Publish(meet, request, folder, held, result);
+        Publish(meet, request, held, result);
     return result;
 }
 

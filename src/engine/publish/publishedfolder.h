@@ -23,6 +23,7 @@ public:
     // cannot be trusted (nothing may then be written).
     bool Read(std::string& error);
 
+    const std::filesystem::path& Path() const { return folder_; }
     // The last publication done, if any.
     const std::optional<Publication>& Last() const { return last_; }
     // True when a publication was stopped before it was done.
