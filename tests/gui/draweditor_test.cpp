@@ -56,6 +56,7 @@ private slots:
     void cleanup();
     void organiserRoadGivesTheMeetOfTheCommandLine();
     void buttonsEditTheSlotsAndTheViewShowsTheDraw();
+    void slotsShownAreTheDrawAfterEveryRebuild();
     void splitterRefusesThenSplits();
 
 private:
@@ -261,6 +262,27 @@ void DrawEditorTest::buttonsEditTheSlotsAndTheViewShowsTheDraw() {
     Settle();
     QVERIFY(!Editor()->isVisible());
     QCOMPARE(ViewText(1), QStringLiteral("Riverside No colours information"));
+}
+
+// Removing a crew moves its opponent, now walking over a bye, to the first
+// slot of their pair: the window shows the draw as rebuilt, and the next
+// Remove acts on the slot as shown.
+void DrawEditorTest::slotsShownAreTheDrawAfterEveryRebuild() {
+    Form().OpenFile(Q(WriteRegatta(*dir_, "spring.bmf", true)));
+    Action(Form(), "EditDraw")->trigger();
+    Choose("MS 4-");
+    const QStringList drawn = Items(List("RaceSlot_E"));
+    QCOMPARE(drawn.size(), 4);
+    QVERIFY(!drawn.contains(QStringLiteral("***")));
+    List("RaceSlot_E")->setCurrentRow(0);
+    Click("Remove_B");
+    QCOMPARE(Items(List("RaceSlot_E")),
+             (QStringList{drawn[1], QStringLiteral("***"), drawn[2], drawn[3]}));
+    List("RaceSlot_E")->setCurrentRow(1);
+    Click("Remove_B");
+    QCOMPARE(Items(List("UnPlaced_E")), QStringList{drawn[0]});
+    QCOMPARE(Items(List("RaceSlot_E")),
+             (QStringList{drawn[1], QStringLiteral("***"), drawn[2], drawn[3]}));
 }
 
 void DrawEditorTest::splitterRefusesThenSplits() {

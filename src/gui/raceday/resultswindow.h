@@ -48,6 +48,7 @@ private:
     void Show(const bm::ResultShown& shown);
     void ShowCurrentRace();
     void Changed(const bm::EditResult& result, std::string_view group);
+    void ShowStoredVerdict(const QString& stored);
     bm::Boatmeet* Meet() const;
 
     bm::ResultsEditor editor_;
