@@ -15,8 +15,8 @@ namespace {
 constexpr double Margin = 8;
 constexpr double Row = 20;
 constexpr double BarHeight = 12;
-constexpr double TimeAreaWidth = 1200; // pixels for the whole time line
-constexpr double MinHourSpacing = 64;  // pixels between hour labels at least
+constexpr double MinTimeWidth = 360;  // pixels for the time line at least
+constexpr double MinHourSpacing = 64; // pixels between hour labels at least
 constexpr int MaxNameChars = 28;
 constexpr int NoPeriodsStart = 9 * 60;
 constexpr int NoPeriodsEnd = 17 * 60;
@@ -24,7 +24,7 @@ constexpr int NoPeriodsEnd = 17 * 60;
 // Where the time line starts and ends and how wide a minute is.
 class TimeLine {
 public:
-    TimeLine(const DayPlan& plan, double left) : left_(left) {
+    TimeLine(const DayPlan& plan, double left, double right) : left_(left) {
         int first = NoPeriodsStart;
         int last = NoPeriodsEnd;
         if (!plan.Periods.empty()) {
@@ -40,14 +40,13 @@ public:
             last = std::max(last, std::min(event.EarliestFinal, reach));
         start_ = first / 60 * 60;
         end_ = (last + 59) / 60 * 60;
-        scale_ = TimeAreaWidth / std::max(60, end_ - start_);
+        scale_ = std::max(right - left, MinTimeWidth) / std::max(60, end_ - start_);
     }
     double Left() const { return left_; }
     double Right() const { return X(end_); }
     double X(int minutes) const {
         return left_ + (std::clamp(minutes, start_, end_) - start_) * scale_;
     }
-    bool Beyond(int minutes) const { return minutes > end_; }
     double PerMinute() const { return scale_; }
     int Start() const { return start_; }
     int End() const { return end_; }
@@ -61,16 +60,28 @@ private:
 
 class Painter {
 public:
-    explicit Painter(PlanPicture& picture) : picture_(picture) {}
+    Painter(PlanPicture& picture, double charWidth, double right)
+        : picture_(picture), charWidth_(charWidth), right_(right) {}
     void Add(PlanMark mark, double x, double y, double w, double h, std::string text = {}) {
         picture_.Shapes.push_back({mark, x, y, w, h, std::move(text)});
     }
     void Text(PlanMark mark, double x, double baseline, std::string text) {
         Add(mark, x, baseline, 0, 0, std::move(text));
     }
+    // Words beside a mark at x: after it, or before it when they would pass
+    // the right edge.
+    void TextBeside(PlanMark mark, double x, double baseline, std::string text) {
+        // Words that say what does not fit are bold, and wider.
+        const double width = Width(text) * (mark == PlanMark::LateLabel ? 1.15 : 1.0);
+        Text(mark, x + 10 + width > right_ ? x - 8 - width : x + 10, baseline, std::move(text));
+    }
+    double Width(const std::string& text) const { return TextLength(text) * charWidth_; }
+    double Right() const { return right_; }
 
 private:
     PlanPicture& picture_;
+    double charWidth_;
+    double right_;
 };
 
 // The average minutes between race starts, for the length of a round.
@@ -100,12 +111,15 @@ void LayOutTimeLine(Painter& paint, const DayPlan& plan, const TimeLine& line, d
         step *= 2;
     for (int t = line.Start(); t <= line.End(); t += step) {
         paint.Add(PlanMark::Hour, line.X(t), top, 0, bottom - top);
-        paint.Text(PlanMark::Label, line.X(t) + 2, top - 4, DayTimeText(t));
+        // A time that would pass the right edge is left to its line.
+        if (const std::string time = DayTimeText(t);
+            line.X(t) + 2 + paint.Width(time) <= paint.Right())
+            paint.Text(PlanMark::Label, line.X(t) + 2, top - 4, time);
     }
     if (plan.End >= 0) {
         const std::string words = "end of the race periods " + DayTimeText(plan.End);
         paint.Add(PlanMark::End, line.X(plan.End), top - 2 * Row, 0, bottom - top + 2 * Row, words);
-        paint.Text(PlanMark::Label, line.X(plan.End) + 4, top - Row - 4, words);
+        paint.TextBeside(PlanMark::Label, line.X(plan.End) - 6, top - Row - 4, words);
     }
 }
 
@@ -117,29 +131,29 @@ double LayOutSlotBars(Painter& paint, const DayPlan& plan, const TimeLine& line,
     paint.Text(PlanMark::Label, Margin, y + BarHeight, "Free time slots");
     paint.Add(PlanMark::Slots, x, y + 2, plan.FreeSlots * unit, BarHeight,
               Counted(plan.FreeSlots, "free time slot", "free time slots"));
-    paint.Text(PlanMark::Label, x + plan.FreeSlots * unit + 4, y + BarHeight,
-               std::to_string(plan.FreeSlots));
+    paint.TextBeside(PlanMark::Label, x + plan.FreeSlots * unit - 6, y + BarHeight,
+                     std::to_string(plan.FreeSlots));
     y += Row;
     const int fitting = std::min(plan.ToTime, plan.FreeSlots);
+    const int beyond = plan.ToTime - fitting;
     paint.Text(PlanMark::Label, Margin, y + BarHeight, "Races to time");
     paint.Add(PlanMark::Races, x, y + 2, fitting * unit, BarHeight,
               Counted(plan.ToTime, "race to time", "races to time"));
-    const int beyond = plan.ToTime - fitting;
-    if (beyond > 0) {
+    if (beyond > 0)
         paint.Add(PlanMark::Overflow, x + fitting * unit, y + 2, beyond * unit, BarHeight,
                   Counted(beyond, "race", "races") + " more than the free time slots");
-        paint.Text(PlanMark::LateLabel, x + 4, y + BarHeight + Row,
-                   Counted(beyond, "race does", "races do") + " not fit the free time slots");
+    paint.TextBeside(PlanMark::Label, x + plan.ToTime * unit - 6, y + BarHeight,
+                     std::to_string(plan.ToTime));
+    if (beyond > 0) {
         y += Row;
-    } else {
-        paint.Text(PlanMark::Label, x + fitting * unit + 4, y + BarHeight,
-                   std::to_string(plan.ToTime));
+        paint.Text(PlanMark::LateLabel, x + 4, y + BarHeight,
+                   Counted(beyond, "race does", "races do") + " not fit the free time slots");
     }
     return y + Row;
 }
 
 void LayOutEvent(Painter& paint, const PlanEvent& event, const TimeLine& line, double y,
-                 double perSlot, double charWidth) {
+                 double perSlot) {
     paint.Text(PlanMark::Label, Margin, y + BarHeight, Cut(event.Name));
     if (event.Races == 0 || event.EarliestFinal < 0) {
         paint.Text(PlanMark::Label, line.Left() + 4, y + BarHeight,
@@ -148,9 +162,9 @@ void LayOutEvent(Painter& paint, const PlanEvent& event, const TimeLine& line, d
                                           Counted(event.Races, "race", "races") + " timed");
         return;
     }
-    for (std::size_t r = 0; r < event.Rounds.size(); ++r) {
+    for (std::size_t r = 0; r + 1 < event.Rounds.size(); ++r) {
         const PlanRound& round = event.Rounds[r];
-        if (round.Earliest < 0 || r + 1 == event.Rounds.size())
+        if (round.Earliest < 0)
             continue;
         paint.Add(PlanMark::Round, line.X(round.Earliest), y + 3,
                   std::max(3.0, round.Races * perSlot * line.PerMinute()), BarHeight - 2,
@@ -164,14 +178,11 @@ void LayOutEvent(Painter& paint, const PlanEvent& event, const TimeLine& line, d
         return;
     }
     paint.Add(PlanMark::LateFinal, x, y + 1, 6, BarHeight + 2, "late final: not before " + when);
-    const std::string words = "late: final not before " + when;
-    // The words stand before the mark when there is no room after it.
-    const double width = TextLength(words) * charWidth;
-    paint.Text(PlanMark::LateLabel, x + 10 + width > line.Right() ? x - 6 - width : x + 10,
-               y + BarHeight, words);
+    paint.TextBeside(PlanMark::LateLabel, x, y + BarHeight, "late: final not before " + when);
 }
 
-double LayOutLegend(Painter& paint, double y, double charWidth) {
+// The legend, in as many rows as the width needs.
+double LayOutLegend(Painter& paint, double y) {
     double x = Margin;
     const std::pair<PlanMark, const char*> entries[] = {
         {PlanMark::Period, "race period"},
@@ -179,23 +190,30 @@ double LayOutLegend(Painter& paint, double y, double charWidth) {
         {PlanMark::Final, "final: earliest start"},
         {PlanMark::LateFinal, "late: cannot start by the end"}};
     for (const auto& [mark, words] : entries) {
+        const double width = 16 + paint.Width(words);
+        if (x > Margin && x + width > paint.Right()) {
+            x = Margin;
+            y += Row;
+        }
         paint.Add(mark, x, y + 3, 12, BarHeight - 2, words);
         paint.Text(PlanMark::Label, x + 16, y + BarHeight, words);
-        x += 16 + TextLength(words) * charWidth + 24;
+        x += width + 24;
     }
     return y + Row;
 }
 
 } // namespace
 
-PlanPicture LayOutDayPlan(const DayPlan& plan, double charWidth) {
+PlanPicture LayOutDayPlan(const DayPlan& plan, double charWidth, double width) {
     PlanPicture picture;
     picture.RowHeight = Row;
-    Painter paint(picture);
     int longest = 16; // "Free time slots"
     for (const PlanEvent& event : plan.Events)
-        longest = std::max(longest, std::min(TextLength(event.Name), MaxNameChars));
-    const TimeLine line(plan, Margin + longest * charWidth + 12);
+        longest = std::min(std::max(longest, TextLength(event.Name)), MaxNameChars);
+    const double left = Margin + longest * charWidth + 12;
+    const TimeLine line(plan, left, width - 2 * Margin);
+    picture.Width = std::max(width, line.Right() + 2 * Margin);
+    Painter paint(picture, charWidth, picture.Width - Margin);
     const double top = Margin + 3 * Row;
     const double rows = 2 + (plan.ToTime > plan.FreeSlots ? 1 : 0) +
                         static_cast<double>(std::max<std::size_t>(plan.Events.size(), 1));
@@ -207,12 +225,10 @@ PlanPicture LayOutDayPlan(const DayPlan& plan, double charWidth) {
     double y = LayOutSlotBars(paint, plan, line, top);
     const double perSlot = MinutesPerSlot(plan);
     for (const PlanEvent& event : plan.Events) {
-        LayOutEvent(paint, event, line, y, perSlot, charWidth);
+        LayOutEvent(paint, event, line, y, perSlot);
         y += Row;
     }
-    y = LayOutLegend(paint, bottom + Row / 2, charWidth);
-    picture.Width = line.Right() + 24 * charWidth;
-    picture.Height = y + Margin;
+    picture.Height = LayOutLegend(paint, bottom + Row / 2) + Margin;
     return picture;
 }
 

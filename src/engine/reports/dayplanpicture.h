@@ -43,8 +43,9 @@ struct PlanPicture {
     std::vector<PlanShape> Shapes; // in painting order
 };
 
-// charWidth: the width of a character of the text, for the space names need.
-PlanPicture LayOutDayPlan(const DayPlan& plan, double charWidth = 7);
+// charWidth: the width of a character of the text, for the room words need;
+// width: the width to fill (the time line keeps a least width of its own).
+PlanPicture LayOutDayPlan(const DayPlan& plan, double charWidth = 7, double width = 1000);
 
 // The picture as an SVG element (with its title and description for screen readers).
 void WriteDayPlanSvg(std::ostream& out, const PlanPicture& picture);
