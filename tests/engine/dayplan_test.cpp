@@ -286,7 +286,7 @@ TEST_F(DayPlanTest, EachProposalDoesWhatItSays) {
     EXPECT_EQ(plan.Proposals[0].Text,
               "Proposal: split Junior into 2 divisions. Reason: its 15 races in 4 rounds, a "
               "crew's races at least 40 minutes apart, keep its final from starting before "
-              "11:00. Effect: the finals of its divisions can start by 10:20; every race and "
+              "11:00. Effect: the finals of its divisions can start from 10:20; every race and "
               "round can fit within the race periods.");
     for (const PlanProposal& proposal : plan.Proposals) {
         SCOPED_TRACE(proposal.Text);

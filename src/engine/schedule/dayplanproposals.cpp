@@ -155,7 +155,7 @@ bool ProposeSplit(const Boatmeet& meet, Trials& trials, std::size_t i, PlanPropo
     bool late = false;
     const int final = DivisionsFinal(best, i, bestDivisions, late);
     std::string effect =
-        final >= 0 ? "the finals of its divisions can start by " + DayTimeText(final) + "; "
+        final >= 0 ? "the finals of its divisions can start from " + DayTimeText(final) + "; "
                    : std::string();
     proposal =
         Proposal(ProposalKind::Split, bestLate,
