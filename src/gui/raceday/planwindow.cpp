@@ -67,6 +67,7 @@ TPlan_F::TPlan_F(bm::MeetSession& session, QWidget* parent)
     layout->addWidget(Verdict_L);
     layout->addWidget(split, 1);
     layout->addWidget(LabelFor("&Proposals:", Proposals_LB));
+    Proposals_LB->setAccessibleName(QStringLiteral("Proposals"));
     layout->addWidget(Proposals_LB);
     layout->addLayout(buttons);
     connect(Proposals_LB, &QListWidget::currentRowChanged, this, &TPlan_F::ProposalChosen);
