@@ -230,12 +230,12 @@ TEST_F(DayPlanTest, TheTextOfASmallMeet) {
               "Event Eight cannot reach its final before 10:30\n"
               "\n"
               "Proposals\n"
-              "Proposal: cap Eight at 4 crews, refusing 4. Reason: 11 races need more start "
-              "times than the race periods have free. Effect: every race and round can fit "
+              "Proposal: cap Eight at 4 crews, refusing 4. Reason: 11 races to time, but the "
+              "race periods offer only 7 free time slots. Effect: every race and round can fit "
               "within the race periods.\n"
               "Proposal: add a race period of 1 hour, 10:10 to 11:10, a race every 10 minutes. "
-              "Reason: 11 races need more start times than the race periods have free. Effect: "
-              "every race and round can fit within the race periods.\n"
+              "Reason: 11 races to time, but the race periods offer only 7 free time slots. "
+              "Effect: every race and round can fit within the race periods.\n"
               "\n");
 }
 

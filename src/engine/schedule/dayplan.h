@@ -5,9 +5,9 @@
 // cannot fit, counted so that the automatic scheduler can never do better;
 // and a handful of changes that would make the day fit, or come closest.
 //
-// Before the draw an event's knock-out is the one the draw will make of its
-// crews; once an event is drawn, its draw. Times are minutes since midnight of
-// the first day.
+// It plans the day once every event is drawn: an event not drawn yet has the
+// knock-out the draw will make of its crews; a drawn event, its draw. Times
+// are minutes since midnight of the first day.
 #pragma once
 
 #include "engine/model/racetimeserver.h"

@@ -275,7 +275,8 @@ Outcome Evaluate(const std::vector<EventShape>& events, FreeTimes& times, const 
         out.toTime += event.untimed;
         lastRaces += event.untimed > 0;
     }
-    out.capacityLate = std::max(0, out.toTime - times.WithinEnd());
+    out.freeSlots = times.WithinEnd();
+    out.capacityLate = std::max(0, out.toTime - out.freeSlots);
     const bool ordered = times.HasPeriods() && times.Rising();
     if (rules.finalsAtEnd && ordered && lastRaces > 0)
         out.finalsFrom = times.At(out.toTime - lastRaces);

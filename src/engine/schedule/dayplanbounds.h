@@ -108,6 +108,7 @@ struct Rules {
 // The bounds for the events on the free times.
 struct Outcome {
     int toTime = 0;
+    int freeSlots = 0;    // free times within the periods
     int capacityLate = 0; // races beyond the free times within the periods
     int atLeastLate = 0;  // races that cannot be timed within the periods (timed ones aside)
     int finalsFrom = -1;  // with finals at the end, the earliest any last race can start

@@ -31,15 +31,15 @@ double SpacingOf(const RacePeriod& period) {
 // The plan of the changed shape, counted the same way.
 class Trials {
 public:
-    Trials(const Basis& basis, const Outcome& now) : basis_(basis), now_(now) {}
+    Trials(const Basis& basis, const Outcome& now)
+        : basis_(basis), now_(now), times_(basis.periods, basis.taken) {}
 
     int LateNow() const { return basis_.lateTimed + now_.atLeastLate; }
     const Basis& Base() const { return basis_; }
     const Outcome& Now() const { return now_; }
 
     Outcome WithEvents(const std::vector<EventShape>& events) {
-        FreeTimes times(basis_.periods, basis_.taken);
-        return Evaluate(events, times, basis_.rules);
+        return Evaluate(events, times_, basis_.rules);
     }
     Outcome WithPeriods(const std::vector<RacePeriod>& periods) {
         FreeTimes times(periods, basis_.taken);
@@ -50,6 +50,7 @@ public:
 private:
     const Basis& basis_;
     const Outcome& now_;
+    FreeTimes times_; // of the meet's periods, walked as far as the trials needed
 };
 
 // "the races and their rounds can fit" or what still does not.
@@ -64,8 +65,9 @@ std::string EffectText(int late) {
 std::string ReasonText(const Trials& trials) {
     const Outcome& now = trials.Now();
     if (now.capacityLate > 0)
-        return Counted(now.toTime, "race needs", "races need") +
-               " more start times than the race periods have free";
+        return Counted(now.toTime, "race to time", "races to time") +
+               ", but the race periods offer only " +
+               Counted(now.freeSlots, "free time slot", "free time slots");
     int latest = -1;
     std::size_t which = 0;
     for (std::size_t i = 0; i < now.earliestFinal.size(); ++i)

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -110,7 +111,10 @@ void TPlan_F::Replan() {
     plan_ = bm::PlanTheDay(*meet, bm::CurrentSettings());
     std::ostringstream text;
     bm::WriteDayPlanText(text, meet->TitleText(), plan_);
+    // The text keeps its place when the plan follows a change.
+    const int scrolled = PlanMemo->verticalScrollBar()->value();
     PlanMemo->setPlainText(Text(text.str()));
+    PlanMemo->verticalScrollBar()->setValue(scrolled);
     const QString verdict = VerdictText(plan_);
     Verdict_L->setText(verdict);
     Verdict_L->setAccessibleName(verdict);
