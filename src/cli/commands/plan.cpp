@@ -14,7 +14,7 @@ int RunPlan(const ParsedArgs& args, Streams& io) {
     const std::string format = args.Value("--format", "text");
     if (format != "text" && format != "html")
         return UsageError(io, "plan", "--format takes text or html");
-    return ReadMeet(args, io, [&](Boatmeet& meet) {
+    return ReadMeet(args, io, [&](const Boatmeet& meet) {
         const DayPlan plan = PlanTheDay(meet, CurrentSettings());
         if (format == "html")
             WriteDayPlanHtml(io.out, meet.TitleText(), plan);
