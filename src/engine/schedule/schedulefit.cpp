@@ -2,6 +2,7 @@
 
 #include "engine/model/boatmeet.h"
 #include "engine/model/clockmoney.h"
+#include "engine/model/text.h"
 
 #include <algorithm>
 #include <climits>
@@ -12,11 +13,6 @@ namespace bm {
 
 namespace {
 
-// "1 race" or "2 races".
-std::string Counted(int count, const char* one, const char* many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
 constexpr int MinutesPerDay = 24 * 60;
 
 // A time on the first day as the clock value the reports show ("1250"); a time
@@ -24,15 +20,26 @@ constexpr int MinutesPerDay = 24 * 60;
 // ("07:42 on day 5" for 10342).
 std::string TimeOfDayText(int time) {
     const int minutes = ClockToMinutes(time);
-    if (minutes < MinutesPerDay)
-        return ClockTimeText(time);
-    const int ofDay = minutes % MinutesPerDay;
-    char clock[8];
-    std::snprintf(clock, sizeof clock, "%02d:%02d", ofDay / 60, ofDay % 60);
-    return std::string(clock) + " on day " + std::to_string(minutes / MinutesPerDay + 1);
+    return minutes < MinutesPerDay ? ClockTimeText(time) : DayTimeText(minutes);
 }
 
 } // namespace
+
+std::optional<int> LatestPeriodEnd(const RaceTimeServer& times) {
+    std::optional<int> end;
+    for (const RacePeriod& period : times.GetPeriods())
+        end = std::max(end.value_or(INT_MIN), ClockToMinutes(period.End));
+    return end;
+}
+
+std::string DayTimeText(int minutes) {
+    const int ofDay = minutes % MinutesPerDay;
+    char clock[8];
+    std::snprintf(clock, sizeof clock, "%02d:%02d", ofDay / 60, ofDay % 60);
+    if (minutes < MinutesPerDay)
+        return clock;
+    return std::string(clock) + " on day " + std::to_string(minutes / MinutesPerDay + 1);
+}
 
 PeriodCapacity PeriodCapacityOf(const Boatmeet& meet) {
     PeriodCapacity capacity;
@@ -56,12 +63,10 @@ std::string PeriodCapacityText(const PeriodCapacity& capacity) {
 }
 
 LateRaces LateRacesOf(const Boatmeet& meet) {
-    const std::vector<RacePeriod> periods = meet.RaceTimes.GetPeriods();
-    if (periods.empty())
+    const std::optional<int> latestEnd = LatestPeriodEnd(meet.RaceTimes);
+    if (!latestEnd)
         return {};
-    int end = INT_MIN;
-    for (const RacePeriod& period : periods)
-        end = std::max(end, ClockToMinutes(period.End));
+    const int end = *latestEnd;
     LateRaces late;
     int latestMinutes = INT_MIN;
     for (const Race* race : meet.OrderedRaces()) {

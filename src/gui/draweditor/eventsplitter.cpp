@@ -55,11 +55,15 @@ TESplitF::TESplitF(bm::MeetSession& session, QWidget* parent) : QDialog(parent),
     layout->addLayout(buttons);
 }
 
-void TESplitF::Split() {
+void TESplitF::Split(const QString& event, int divisions) {
     meet_ = session_.Meet();
     if (!meet_)
         return;
     DoList();
+    if (!event.isEmpty()) {
+        Split_CB->setCurrentIndex(Split_CB->findText(event, Qt::MatchExactly));
+        NDivs_E->setText(QString::number(divisions));
+    }
     Split_CB->setFocus();
     const bool split = exec() == QDialog::Accepted;
     meet_ = nullptr;
