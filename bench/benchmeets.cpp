@@ -10,10 +10,18 @@ GenerateParams Championship() {
     return {"", 3000, 150, 200, 600, 300};
 }
 
-std::unique_ptr<Boatmeet> DrawnMeet(const GenerateParams& params) {
+GenerateParams Festival() {
+    return {"", 20000, 1000, 1000, 4000, 2000};
+}
+
+std::unique_ptr<Boatmeet> GeneratedMeet(const GenerateParams& params) {
     ResetRandom();
     std::string error;
-    std::unique_ptr<Boatmeet> meet = GenerateMeet(params, error);
+    return GenerateMeet(params, error);
+}
+
+std::unique_ptr<Boatmeet> DrawnMeet(const GenerateParams& params) {
+    std::unique_ptr<Boatmeet> meet = GeneratedMeet(params);
     DrawAllEvents(*meet);
     return meet;
 }

@@ -13,6 +13,11 @@ namespace bm::bench {
 // A championship: 3,000 crews in 150 events from 200 clubs, with 600
 // double-ups and 300 boat shares.
 GenerateParams Championship();
+// The largest meet the plan of the day is held to: 20,000 crews in 1,000
+// events from 1,000 clubs, with 4,000 double-ups and 2,000 boat shares.
+GenerateParams Festival();
+// The generated meet of the parameters, not drawn.
+std::unique_ptr<Boatmeet> GeneratedMeet(const GenerateParams& params);
 // The generated meet of the parameters with every event drawn.
 std::unique_ptr<Boatmeet> DrawnMeet(const GenerateParams& params);
 // A drawn meet with one race period from 0800 every 2 minutes, scheduled

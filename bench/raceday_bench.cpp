@@ -3,13 +3,17 @@
 // "Schedule Races" button, offscreen: the time from the click until the
 // window is back, how often the windows were let repaint meanwhile, and the
 // longest time the program handled no event while the progress window showed.
+// And the plan window's picture of the 20,000-crew meet: painting what the
+// view shows, and laying it out anew, as a resize of the window does.
 #include "benchmeets.h"
 #include "engine/model/settings.h"
+#include "engine/schedule/dayplan.h"
 #include "engine/schedule/numbering.h"
 #include "engine/session/messages.h"
 #include "gui/common/dialogprovider.h"
 #include "gui/dialogs/progressdialog.h"
 #include "gui/mainwindow/mainwindow.h"
+#include "gui/raceday/planpicture.h"
 #include "store/settingsstore.h"
 
 #include <QAbstractButton>
@@ -17,6 +21,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QImage>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -115,5 +121,52 @@ void ScheduleInWindow(benchmark::State& state) {
     state.counters["longest_gap_ms"] = static_cast<double>(gaps.LongestMs());
 }
 BENCHMARK(ScheduleInWindow)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The picture in a view of 1000 x 700 pixels.
+class PlanView {
+public:
+    PlanView() : view_(new PlanPictureView) {
+        std::unique_ptr<bm::Boatmeet> meet = bm::bench::GeneratedMeet(bm::bench::Festival());
+        meet->RaceTimes.SetPeriods({{800, 1800, 2, 0}});
+        plan_ = bm::PlanTheDay(*meet, bm::Settings{});
+        area_.setWidgetResizable(true);
+        area_.setWidget(view_);
+        area_.resize(1000, 700);
+        area_.show();
+        view_->ShowPlan(plan_);
+        QCoreApplication::processEvents();
+    }
+    QWidget& Viewport() { return *area_.viewport(); }
+    PlanPictureView& View() { return *view_; }
+    const bm::DayPlan& Plan() const { return plan_; }
+
+private:
+    bm::DayPlan plan_;
+    QScrollArea area_;
+    PlanPictureView* view_;
+};
+
+PlanView& ThePlanView() {
+    static PlanView view;
+    return view;
+}
+
+// The part of the picture the view shows, painted into an image as the
+// window's backing store would be.
+void PlanPicturePaint(benchmark::State& state) {
+    PlanView& view = ThePlanView();
+    QImage image(view.Viewport().size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state)
+        view.View().render(&image, QPoint(), QRegion(view.Viewport().rect()));
+    state.counters["shapes"] = static_cast<double>(view.View().Picture().Shapes.size());
+}
+BENCHMARK(PlanPicturePaint)->Unit(benchmark::kMillisecond);
+
+void PlanPictureLayOut(benchmark::State& state) {
+    PlanView& view = ThePlanView();
+    for (auto _ : state)
+        view.View().ShowPlan(view.Plan());
+}
+BENCHMARK(PlanPictureLayOut)->Unit(benchmark::kMillisecond);
 
 } // namespace

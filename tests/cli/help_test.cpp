@@ -188,11 +188,11 @@ TEST(ProgramHelp, CommandsInTheOrderOfARegattasWork) {
     EXPECT_EQ(result.status, 0);
     std::size_t previous = 0;
     for (const char* name :
-         {"new",         "generate",     "import",         "events",    "clubs",
-          "crew",        "split",        "draw",           "draw-edit", "number-crews",
-          "periods",     "schedule",     "schedule-fixed", "realign",   "set-time",
-          "clear-times", "number-races", "set-result",     "info",      "report",
-          "check",       "save",         "save-key"}) {
+         {"new",      "generate",    "import",       "events",         "clubs",
+          "crew",     "split",       "draw",         "draw-edit",      "number-crews",
+          "periods",  "plan",        "schedule",     "schedule-fixed", "realign",
+          "set-time", "clear-times", "number-races", "set-result",     "info",
+          "report",   "check",       "save",         "save-key"}) {
         const std::size_t at = result.out.find("\n  " + std::string(name) + " ");
         ASSERT_NE(at, std::string::npos) << name;
         EXPECT_GT(at, previous) << name;

@@ -285,6 +285,34 @@ TEST(PeriodsCommand, LeastTimes) {
     EXPECT_EQ(meet->BSTime, 10);
 }
 
+// The plan reads the meet only: it fits on the fixture's morning, and not on
+// half an hour, where the MS 1x final cannot start 40 minutes after its heats.
+TEST(PlanCommand, ExitsOneWhenTheDayDoesNotFit) {
+    TempDir dir;
+    const std::string file = CopyFixture(dir, "sched_drawn.bmf");
+    const Result fits = RunCli({"plan", file});
+    EXPECT_EQ(fits.status, 0) << fits.err;
+    EXPECT_NE(fits.out.find("\nWhat does not fit\n  Nothing: every race and round can fit within "
+                            "the race periods\n"),
+              std::string::npos);
+    RunCli({"periods", file, "--clear", "--add", "0900", "0930", "10", "i"});
+    const std::string saved = ReadFile(file);
+    const Result late = RunCli({"plan", file});
+    EXPECT_EQ(late.status, 1);
+    EXPECT_NE(late.out.find("\nAt least 1 race cannot be timed within the race periods\n"
+                            "Event MS 1x cannot reach its final before 09:50\n"),
+              std::string::npos);
+    const Result html = RunCli({"plan", file, "--format", "html"});
+    EXPECT_EQ(html.status, 1);
+    EXPECT_EQ(html.out.rfind("<!DOCTYPE html>\n", 0), 0u);
+    EXPECT_NE(html.out.find("<svg "), std::string::npos);
+    EXPECT_NE(html.out.find("<p class=\"late\">Event MS 1x cannot reach its final before "
+                            "09:50</p>"),
+              std::string::npos);
+    EXPECT_EQ(ReadFile(file), saved);
+    EXPECT_EQ(RunCli({"plan", file, "--format", "pdf"}).status, 2);
+}
+
 TEST(PeriodsCommand, BadValuesAreUsageErrors) {
     TempDir dir;
     const std::string file = CopyFixture(dir, "sched_drawn.bmf");

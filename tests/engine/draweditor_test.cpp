@@ -166,6 +166,8 @@ TEST(DrawEditor, CrewMovedToAnotherEventLeavesTheDrawAtTheNextRebuild) {
     ASSERT_TRUE(Pressed(m.editor.RemoveFromDraw(2), message));
     EXPECT_EQ(m.DrawOf(m.event).EntryRace(m.b), -1);
     EXPECT_EQ(m.SlotsOf(1), (std::array<int, 2>{m.a, m.c}));
+    // The editor's slots are the rebuilt draw's: C walked over into its pair's first slot.
+    EXPECT_EQ(m.editor.Slots(), (std::vector<int>{m.a, 0, m.c, 0}));
     ASSERT_TRUE(Pressed(m.editor.AddToDraw(1, m.d, m.Answer(true)), message));
     EXPECT_EQ(m.editor.ShowLines().front(), "Crews: 3  Placed: 3  UnPlaced: 0  Status: Valid");
 }

@@ -56,6 +56,7 @@ private slots:
     void cleanup();
     void organiserRoadGivesTheMeetOfTheCommandLine();
     void buttonsEditTheSlotsAndTheViewShowsTheDraw();
+    void slotsShownAreTheDrawAfterEveryRebuild();
     void splitterRefusesThenSplits();
 
 private:
@@ -263,6 +264,28 @@ void DrawEditorTest::buttonsEditTheSlotsAndTheViewShowsTheDraw() {
     QCOMPARE(ViewText(1), QStringLiteral("Riverside No colours information"));
 }
 
+// Removing a crew moves its opponent, now walking over a bye, to the first
+// slot of their pair: the window shows the draw as rebuilt, and the next
+// Remove acts on the slot as shown.
+void DrawEditorTest::slotsShownAreTheDrawAfterEveryRebuild() {
+    Form().OpenFile(Q(WriteRegatta(*dir_, "spring.bmf", true)));
+    Action(Form(), "EditDraw")->trigger();
+    auto* events = Child<QComboBox>(Editor(), "REEvents_CB");
+    ChooseInOpenList(events, events->findText(QStringLiteral("MS 4-")), InList::Keys);
+    const QStringList drawn = Items(List("RaceSlot_E"));
+    QCOMPARE(drawn.size(), 4);
+    QVERIFY(!drawn.contains(QStringLiteral("***")));
+    List("RaceSlot_E")->setCurrentRow(0);
+    Click("Remove_B");
+    QCOMPARE(Items(List("RaceSlot_E")),
+             (QStringList{drawn[1], QStringLiteral("***"), drawn[2], drawn[3]}));
+    List("RaceSlot_E")->setCurrentRow(1);
+    Click("Remove_B");
+    QCOMPARE(Items(List("UnPlaced_E")), QStringList{drawn[0]});
+    QCOMPARE(Items(List("RaceSlot_E")),
+             (QStringList{drawn[1], QStringLiteral("***"), drawn[2], drawn[3]}));
+}
+
 void DrawEditorTest::splitterRefusesThenSplits() {
     Form().OpenFile(Q(WriteRegatta(*dir_, "spring.bmf", true)));
     ModalDriver driver;
@@ -273,7 +296,7 @@ void DrawEditorTest::splitterRefusesThenSplits() {
         auto* split = Child<QPushButton>(splitter, "Split_B");
         QCOMPARE(divisions->text(), QStringLiteral("2"));
         split->click();
-        events->setCurrentIndex(0);
+        ChooseInOpenList(events, 0, InList::Click);
         for (const char* count : {"1", "x", "27"}) {
             divisions->setText(QString::fromUtf8(count));
             split->click();

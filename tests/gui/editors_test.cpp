@@ -7,6 +7,7 @@
 #include "engine/session/history.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -93,6 +94,7 @@ private slots:
     void editorsFollowTheOpenMeet();
     void crewListTakesTheRoomTheWindowGains();
     void tenCrewsTypedAtFullSpeedAreAllKept();
+    void entryChosenInAnOpenListIsTheEntryStored();
 
 private:
     QWidget* Shown(const char* name) {
@@ -466,6 +468,69 @@ void EditorsTest::tenCrewsTypedAtFullSpeedAreAllKept() {
         QCOMPARE(saved->Clubs.TextOf((*crew)->ClubKey), std::string(clubs[i % 3]));
         QCOMPARE(saved->Events.TextOf((*crew)->EventKey), std::string(events[i % 2]));
     }
+}
+
+// Every way of choosing in an open list stores exactly the entry chosen, and
+// a screen reader reads each drop-down by its label and its entry.
+void EditorsTest::entryChosenInAnOpenListIsTheEntryStored() {
+    const std::string path = dir_->File("lists.bmf");
+    Cli({"new", path});
+    for (const char* event : {"MS 4-", "MS 8+", "WJ 1x", "MS 1x"})
+        Cli({"events", path, "add", event});
+    for (const char* club : {"Riverside", "Lakeside", "Avon"})
+        Cli({"clubs", path, "add", club});
+    Form().OpenFile(Q(path));
+    Form().show();
+    Find<QToolButton>(&Form(), "CrewEdit_SB")->click();
+    QWidget* editor = Shown("CEdit");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
+    QVERIFY(Find<QLabel>(editor, "SameClub_L")->isHidden());
+    QVERIFY(Find<QLabel>(editor, "OverSize_L")->isHidden());
+    auto* events = Find<QComboBox>(editor, "Event_CB");
+    auto* clubs = Find<QComboBox>(editor, "Club_CB");
+    const auto stored = [this](QComboBox* box) {
+        const bm::Boatmeet& meet = *Form().Session().Meet();
+        const bm::Crew& crew = *meet.Crews.front();
+        return Q(box->objectName() == QStringLiteral("Event_CB") ? meet.Events.TextOf(crew.EventKey)
+                                                                 : meet.Clubs.TextOf(crew.ClubKey));
+    };
+
+    ChooseInOpenList(events, events->findText(QStringLiteral("WJ 1x")), InList::Click);
+    QCOMPARE(stored(events), QStringLiteral("WJ 1x"));
+    ChooseInOpenList(events, 0, InList::Keys);
+    QCOMPARE(stored(events), QStringLiteral("MS 4-"));
+    ChooseInOpenList(clubs, 1, InList::Keys);
+    QCOMPARE(stored(clubs), clubs->itemText(1));
+    ChooseInOpenList(clubs, clubs->count() - 1, InList::Keys);
+    QCOMPARE(stored(clubs), clubs->itemText(clubs->count() - 1));
+    // Opened by its accessible action, the list takes the keys.
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(events);
+    reader->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    QVERIFY(events->view()->isVisible());
+    QTest::keyClick(events->view(), Qt::Key_End);
+    QTest::keyClick(events->view(), Qt::Key_Return);
+    Settle();
+    QCOMPARE(stored(events), events->itemText(events->count() - 1));
+
+    QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Event"));
+    QCOMPARE(reader->text(QAccessible::Value), stored(events));
+    QAccessibleTextInterface* shown = reader->textInterface();
+    QVERIFY(shown);
+    QCOMPARE(shown->text(0, shown->characterCount()), stored(events));
+    int start = 0;
+    int end = 0;
+    QCOMPARE(shown->textAtOffset(0, QAccessible::WordBoundary, &start, &end), QStringLiteral("MS"));
+
+    // The main window's report selector alike.
+    Form().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&Form()));
+    auto* display = Find<QComboBox>(&Form(), "DSelect_CB");
+    ChooseInOpenList(display, 2, InList::Click);
+    QCOMPARE(display->currentIndex(), 2);
+    QAccessibleInterface* selector = QAccessible::queryAccessibleInterface(display);
+    QCOMPARE(selector->text(QAccessible::Name), QStringLiteral("Display"));
+    QCOMPARE(selector->text(QAccessible::Value), QStringLiteral("Race Schedule"));
+    QCOMPARE(selector->textInterface()->text(0, 13), QStringLiteral("Race Schedule"));
 }
 
 QTEST_MAIN(EditorsTest)

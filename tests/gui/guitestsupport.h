@@ -11,12 +11,15 @@
 #include "store/settingsstore.h"
 #include "testsupport.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QFont>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -157,6 +160,26 @@ inline std::string WriteRegatta(const bm::test::TempDir& dir, const std::string&
 inline void Settle() {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
+}
+
+// Chooses an entry of a drop-down in its open list, as a user does: the box
+// has the focus, Alt+Down opens the list, and the entry is clicked, or
+// reached from the top with Home and Down and confirmed with Enter.
+enum class InList { Click, Keys };
+inline void ChooseInOpenList(QComboBox* box, int row, InList how) {
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
+    QAbstractItemView* list = box->view();
+    if (how == InList::Click) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(row, 0)).center());
+    } else {
+        QTest::keyClick(list, Qt::Key_Home);
+        for (int i = 0; i < row; ++i)
+            QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+    }
+    Settle();
 }
 
 // The control of the window with the object name; the test stops when it is missing.

@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTest>
 
 #include <algorithm>
@@ -96,6 +97,7 @@ private slots:
     void resultsOfAWholeRegattaAsTheCliRecordsThem();
     void informationOnACrewAndARace();
     void choicesMadeThroughTheAccessibilityActionHold();
+    void planTheDayOpensTheSplitterOnAProposedSplit();
 
 private:
     QWidget* Window(const char* name) { return Child<QWidget>(&Form(), name); }
@@ -309,14 +311,12 @@ void RaceDayTest::resultsOfAWholeRegattaAsTheCliRecordsThem() {
             verdict->setCurrentIndex(verdict->findText(text));
         else if (race != races)
             QTest::keyClicks(verdict->lineEdit(), text);
-        winner->showPopup();
+        ChooseInOpenList(winner, place - 1, race % 2 == 0 ? InList::Keys : InList::Click);
         QCOMPARE(winner->count(), 3);
         QCOMPARE(winner->itemText(2), QStringLiteral("Clear Result"));
         if (race == 3) // the final offers the winners of the semi-finals
             QCOMPARE(QStringList({winner->itemText(0), winner->itemText(1)}), winners);
         winners << winner->itemText(place - 1);
-        winner->view()->setCurrentIndex(winner->model()->index(place - 1, 0));
-        QTest::keyClick(winner->view(), Qt::Key_Return);
         QCOMPARE(winner->currentText(), winners.back());
         if (race == races)
             QTest::keyClicks(verdict->lineEdit(), text);
@@ -454,6 +454,71 @@ void RaceDayTest::choicesMadeThroughTheAccessibilityActionHold() {
     QVERIFY(!Child<QWidget>(&Form(), "DSelect_CB")->isEnabled());
     Toggle(&Form(), "DisplayLock_CB");
     QVERIFY(Child<QWidget>(&Form(), "DSelect_CB")->isEnabled());
+}
+
+// Sixteen juniors of one club on 09:00 to 10:45 every 5 minutes: the races
+// fit, but four rounds 40 minutes apart keep the final from starting before
+// 11:00. The plan, opened from the race editor, proposes a split first; its
+// button opens the event splitter on it, and the plan then fits.
+void RaceDayTest::planTheDayOpensTheSplitterOnAProposedSplit() {
+    bm::Boatmeet meet;
+    const int club = meet.Clubs.Add("Riverside");
+    const int key = meet.Events.Add("Junior");
+    for (int i = 0; i < 16; ++i) {
+        auto crew = std::make_unique<bm::Crew>();
+        crew->EventKey = key;
+        crew->ClubKey = club;
+        meet.AddCrew(std::move(crew));
+    }
+    meet.RaceTimes.SetPeriods({{900, 1045, 5, 0}});
+    const std::string file = dir_->File("juniors.bmf");
+    meet.SaveToFile(file, true);
+    Form().OpenFile(Q(file));
+    Settle();
+    Trigger("EditRace");
+    Click(Window("RaceEdit_F"), "Plan_B");
+    QWidget* plan = Window("Plan_F");
+    QVERIFY(plan->isVisible());
+    const QString verdict =
+        QStringLiteral("Does not fit: At least 1 race cannot be timed within the race periods.");
+    QCOMPARE(Child<QLabel>(plan, "Verdict_L")->text(), verdict);
+    QCOMPARE(Child<QWidget>(plan, "Picture_PB")->accessibleDescription(), verdict);
+    QVERIFY(Child<QPlainTextEdit>(plan, "PlanMemo")
+                ->toPlainText()
+                .contains(QStringLiteral("\nEvent Junior cannot reach its final before 11:00\n")));
+
+    // Only a split opens the splitter: the proposals are chosen from the keyboard.
+    auto* proposals = Child<QListWidget>(plan, "Proposals_LB");
+    QCOMPARE(proposals->count(), 3);
+    QVERIFY(proposals->item(0)->text().startsWith(
+        QStringLiteral("Proposal: split Junior into 2 divisions. Reason: ")));
+    auto* split = Child<QPushButton>(plan, "Split_B");
+    QVERIFY(!split->isEnabled());
+    proposals->setFocus();
+    QTest::keyClick(proposals, Qt::Key_Down);
+    QVERIFY(split->isEnabled());
+    QTest::keyClick(proposals, Qt::Key_End);
+    QVERIFY(!split->isEnabled());
+    QTest::keyClick(proposals, Qt::Key_Home);
+    QVERIFY(split->isEnabled());
+
+    ModalDriver driver;
+    driver.Then([](QWidget* dialog) {
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Event Splitter"));
+        QCOMPARE(Child<QComboBox>(dialog, "Split_CB")->currentText(), QStringLiteral("Junior"));
+        QCOMPARE(EditText(dialog, "NDivs_E"), QStringLiteral("2"));
+        Click(dialog, "Split_B");
+    });
+    messages_->SetNextAnswer(true);
+    split->click();
+    Settle();
+    QCOMPARE(driver.Pending(), 0);
+    QCOMPARE(messages_->asked.back(), std::string("OK to split  Junior  into 2 divisions?"));
+    QCOMPARE(Form().Session().Meet()->Events.Texts(),
+             (std::vector<std::string>{"Junior (A)", "Junior (B)"}));
+    QCOMPARE(Child<QLabel>(plan, "Verdict_L")->text(),
+             QStringLiteral("Fits: every race and round can fit within the race periods."));
+    QVERIFY(!split->isEnabled());
 }
 
 QTEST_MAIN(RaceDayTest)

@@ -474,6 +474,9 @@ void ReportViewTest::screenReaderReadsTheReportAndFollowsTheCaret() {
     std::unique_ptr<bm::Boatmeet> meet =
         bm::Boatmeet::LoadFromFile(WriteRegatta(*dir_, "spring.bmf", true));
     meet->Crews.front()->Name = "\xC5\x8Ct\xC4\x81huhu \xF0\x9D\x94\xB8";
+    // Untitled, so that the draw tree begins with blank lines.
+    meet->Title.clear();
+    meet->Date.clear();
     meet->SaveToFile(dir_->File("spring.bmf"), true);
     Form().show();
     Form().OpenFile(Q(dir_->File("spring.bmf")));
@@ -519,6 +522,23 @@ void ReportViewTest::screenReaderReadsTheReportAndFollowsTheCaret() {
     QCOMPARE(View()->OffsetOf(View()->Caret()), name);
     text->setSelection(0, name - 2, name + 2);
     QCOMPARE(View()->SelectedText(), QStringLiteral("u \U0001D538"));
+
+    // The draw tree begins with blank lines: word requests there answer, and
+    // walking word by word reads the whole report once, in order.
+    Selector()->setCurrentIndex(0);
+    const QString tree = Written(*Form().Session().Meet(), 0);
+    QVERIFY(tree.startsWith(QStringLiteral("\n\n")));
+    QCOMPARE(text->textAtOffset(0, QAccessible::WordBoundary, &start, &end),
+             QStringLiteral("\n\n\n"));
+    QCOMPARE(start, 0);
+    QVERIFY(text->textBeforeOffset(0, QAccessible::WordBoundary, &start, &end).isEmpty());
+    QString walked = text->textAtOffset(0, QAccessible::WordBoundary, &start, &end);
+    for (int pieces = 0; end < text->characterCount() && pieces < tree.size(); ++pieces) {
+        const int previousEnd = end;
+        walked += text->textAfterOffset(previousEnd - 1, QAccessible::WordBoundary, &start, &end);
+        QCOMPARE(start, previousEnd);
+    }
+    QCOMPARE(walked + QLatin1Char('\n'), tree);
 }
 
 // A report that is not ready at once leaves the window to the user behind

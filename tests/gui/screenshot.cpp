@@ -1,4 +1,5 @@
-// Renders the main window with a drawn regatta into PNG files for the README:
+// Renders the main window with a drawn regatta into PNG files for the README
+// and the manual:
 //   bm_screenshot OUTPUT_FOLDER
 // Runs offscreen; the settings live in a temporary file.
 #include "engine/draw/randomdraw.h"
@@ -48,6 +49,7 @@ void WriteRegatta(const std::string& path) {
     meet.EntryFees.AddWithKey(meet.Events.KeyOf("MS 4-"), "48.00");
     meet.LinkDoubleUp(9, 2);
     meet.LinkBoatShare(9, 20);
+    meet.RaceTimes.SetPeriods({{900, 1030, 5, 0}});
     DrawAllEvents(meet);
     NumberRaces(meet);
     meet.NumberCrewsByEvent();
@@ -75,6 +77,17 @@ bool SaveEditors(TForm1& window, const QDir& out) {
     listEditor->findChild<QListWidget*>(QStringLiteral("Data_LB"))->setCurrentRow(1);
     ok = Save(*listEditor, out.filePath(QStringLiteral("screenshot-event-editor.png"))) && ok;
     listEditor->close();
+    return ok;
+}
+
+// The plan of the day with its first proposal chosen.
+bool SavePlan(TForm1& window, const QDir& out) {
+    window.OpnsPlanDay();
+    auto* plan = window.findChild<QWidget*>(QStringLiteral("Plan_F"));
+    plan->resize(1280, 760);
+    plan->findChild<QListWidget*>(QStringLiteral("Proposals_LB"))->setCurrentRow(0);
+    const bool ok = Save(*plan, out.filePath(QStringLiteral("screenshot-plan.png")));
+    plan->close();
     return ok;
 }
 
@@ -107,5 +120,6 @@ int main(int argc, char** argv) {
     selector->setCurrentIndex(1);
     ok = Save(window, out.filePath(QStringLiteral("screenshot-draw-list.png"))) && ok;
     ok = SaveEditors(window, out) && ok;
+    ok = SavePlan(window, out) && ok;
     return ok ? 0 : 1;
 }

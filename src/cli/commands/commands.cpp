@@ -19,6 +19,7 @@ const std::vector<Command>& Commands() {
         NumberCrewsCommand(),
         // The timetable.
         PeriodsCommand(),
+        PlanCommand(),
         ScheduleCommand(),
         ScheduleFixedCommand(),
         RealignCommand(),

@@ -21,6 +21,7 @@ Command DrawCommand();
 Command DrawEditCommand();
 Command NumberCrewsCommand();
 Command PeriodsCommand();
+Command PlanCommand();
 Command ScheduleCommand();
 Command ScheduleFixedCommand();
 Command RealignCommand();

@@ -10,21 +10,6 @@ namespace bm {
 
 namespace {
 
-// The reason the split cannot be made; empty when it can.
-std::string SplitRefusal(const Boatmeet& meet, const std::string& eventName, int divisions) {
-    if (divisions < 2)
-        return "You must split into 2 or more divisions!";
-    // Past "Z" the letters would run into punctuation and control characters.
-    if (divisions > MaxDivisions)
-        return "You can split into at most 26 divisions!";
-    // A division must be a new event: sharing crews into an existing one would
-    // mix two events in one draw.
-    for (int n = 1; n <= divisions; ++n)
-        if (meet.Events.KeyOf(DivisionName(eventName, n)) != -1)
-            return "Event " + DivisionName(eventName, n) + " already exists!";
-    return {};
-}
-
 // Adds the divisions right after the event, in letter order, each with the
 // event's entry fee and sponsor; their keys by division (index 0 for "A").
 std::vector<int> AddDivisions(Boatmeet& meet, const std::string& eventName, int eventKey,
@@ -65,6 +50,20 @@ void ShareOutCrews(Boatmeet& meet, int eventKey, const std::vector<int>& keys) {
 }
 
 } // namespace
+
+std::string SplitRefusal(const Boatmeet& meet, std::string_view eventName, int divisions) {
+    if (divisions < 2)
+        return "You must split into 2 or more divisions!";
+    // Past "Z" the letters would run into punctuation and control characters.
+    if (divisions > MaxDivisions)
+        return "You can split into at most 26 divisions!";
+    // A division must be a new event: sharing crews into an existing one would
+    // mix two events in one draw.
+    for (int n = 1; n <= divisions; ++n)
+        if (meet.Events.KeyOf(DivisionName(eventName, n)) != -1)
+            return "Event " + DivisionName(eventName, n) + " already exists!";
+    return {};
+}
 
 std::string DivisionName(std::string_view eventName, int n) {
     return std::string(eventName) + " (" + static_cast<char>(64 + n) + ")";

@@ -18,6 +18,10 @@ constexpr int MaxDivisions = 26;
 // The name of division n (1 for "A") of an event.
 std::string DivisionName(std::string_view eventName, int n);
 
+// Why the event cannot be split into the number of divisions (fewer than 2,
+// more than 26, or a division name that is already an event); empty when it can.
+std::string SplitRefusal(const Boatmeet& meet, std::string_view eventName, int divisions);
+
 // Splits the event into the number of divisions once the question "OK to
 // split ..." is answered Yes; the event and its draw are gone afterwards.
 // False when the split is refused (the reason in error) or the question is

@@ -30,12 +30,13 @@ int PickEntry(int n) {
     return static_cast<int>(((high << 15) | low) % n);
 }
 
-// The work array of n entries with the b = n - c byes at entries n*i/b.
-std::vector<int> EntriesWithByes(int crews, int n) {
-    std::vector<int> entries(static_cast<std::size_t>(n), 0);
-    const std::int64_t byes = n - crews;
-    for (std::int64_t i = 0; i < byes; ++i)
-        entries[static_cast<std::size_t>(n * i / byes)] = ByeMarker;
+// The work array of the draw's entries with a marker at every bye.
+std::vector<int> EntriesWithByes(int crews) {
+    const std::vector<bool> byes = ByeEntries(crews);
+    std::vector<int> entries(byes.size(), 0);
+    for (std::size_t i = 0; i < byes.size(); ++i)
+        if (byes[i])
+            entries[i] = ByeMarker;
     return entries;
 }
 
@@ -70,6 +71,15 @@ void DrawEventCrews(Boatmeet& meet, int eventKey) {
 
 } // namespace
 
+std::vector<bool> ByeEntries(int crews) {
+    const int n = NextPowerOfTwo(crews);
+    std::vector<bool> entries(static_cast<std::size_t>(n), false);
+    const std::int64_t byes = n - std::max(crews, 0);
+    for (std::int64_t i = 0; i < byes; ++i)
+        entries[static_cast<std::size_t>(n * i / byes)] = true;
+    return entries;
+}
+
 void TakeLargestClubGroup(std::vector<Crew*>& remaining, std::vector<Crew*>& group) {
     group.clear();
     if (remaining.empty())
@@ -93,8 +103,7 @@ void TakeLargestClubGroup(std::vector<Crew*>& remaining, std::vector<Crew*>& gro
 }
 
 void DrawCrews(Draw& draw, std::vector<Crew*>& crews) {
-    const int n = NextPowerOfTwo(static_cast<int>(crews.size()));
-    std::vector<int> entries = EntriesWithByes(static_cast<int>(crews.size()), n);
+    std::vector<int> entries = EntriesWithByes(static_cast<int>(crews.size()));
     std::vector<Crew*> group;
     while (!crews.empty()) {
         TakeLargestClubGroup(crews, group);

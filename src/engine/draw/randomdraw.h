@@ -12,6 +12,10 @@ class Boatmeet;
 class Crew;
 class Draw;
 
+// The first-round entries of the draw of so many crews, true for each that the
+// draw leaves as a bye: of n = NextPowerOfTwo(crews) entries, the b = n - crews
+// byes stand at entries n*i/b, spread evenly, whatever the crews drawn.
+std::vector<bool> ByeEntries(int crews);
 // Moves the crews of the club with the most crews in the remaining list into
 // the group (emptied first), in reverse list order. Between clubs with equally
 // many crews, the club whose first crew stands earliest in the list wins.

@@ -161,9 +161,12 @@ EditResult DrawEditor::DoAuto(const Confirm& confirm) {
     return MadeChange();
 }
 
+// The slots are loaded again from the rebuilt draw: building moves a crew
+// that walks over a bye into the first slot of its pair, so the list edited
+// is no longer what the draw holds.
 EditResult DrawEditor::Rebuilt() {
     RebuildDraw();
-    RefreshLists();
+    Reload();
     return MadeChange();
 }
 

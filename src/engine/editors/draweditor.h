@@ -96,7 +96,7 @@ public:
     EditResult DoAuto(const Confirm& confirm);
 
 private:
-    // The draw rebuilt from the slot list and the lists loaded again: a change.
+    // The draw rebuilt from the slot list and the slots loaded again from it: a change.
     EditResult Rebuilt();
     // The draw from the slot list, race times kept; the meet's race list is
     // collected again, as the old races are gone.

@@ -26,12 +26,12 @@ int MinutesToClock(int minutes) {
     return static_cast<int>(std::clamp<std::int64_t>(clock, INT_MIN, INT_MAX));
 }
 
-int DayOfClock(int clock) {
-    return ClockToMinutes(clock) / MinutesPerDay + 1;
+int DayOfMinutes(int minutes) {
+    return minutes / MinutesPerDay + 1;
 }
 
-std::string TimeOfDayText(int clock) {
-    const int ofDay = ClockToMinutes(clock) % MinutesPerDay;
+std::string ClockOfDayText(int minutes) {
+    const int ofDay = minutes % MinutesPerDay;
     char text[16];
     std::snprintf(text, sizeof text, "%02d:%02d", ofDay / 60, ofDay % 60);
     return text;

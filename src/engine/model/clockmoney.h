@@ -16,11 +16,11 @@ std::string ClockTimeText(int time);
 int ClockToMinutes(int clock);
 int MinutesToClock(int minutes);
 inline constexpr int MinutesPerDay = 24 * 60;
-// The day a clock time falls on, the first day being day 1: hours past 23
-// are hours of later days (5451 is 06:51 on day 3).
-int DayOfClock(int clock);
-// The time of day of a clock time as "HH:MM" ("06:51" for 5451).
-std::string TimeOfDayText(int clock);
+// The day of a time in minutes since midnight of the first day (0 or more),
+// the first day being day 1: 3291 minutes (the clock value 5451) is day 3.
+int DayOfMinutes(int minutes);
+// Its time of day as the clock shows it: "06:51" for 3291 minutes.
+std::string ClockOfDayText(int minutes);
 // An amount in hundredths as units, ".", and two digits of hundredths.
 std::string MoneyText(std::int64_t amount);
 // An amount in hundredths read from money text (units, then hundredths as written).

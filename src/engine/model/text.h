@@ -40,6 +40,12 @@ bool IsTrueText(std::string_view text);
 // Words capitalised as a name ("ST PETERS BOAT CLUB" -> "St Peters Boat Club").
 std::string NameCase(std::string_view text);
 
+// The count and the word for one or for many: "1 race", "2 races".
+std::string Counted(int count, std::string_view one, std::string_view many);
+// The text with "&", "<", ">", '"' and "'" written as character references,
+// so that any name reads as text in an HTML element or attribute.
+std::string HtmlEscaped(std::string_view text);
+
 // --- Numbers ----------------------------------------------------------------
 
 // Reads a decimal integer: leading white space skipped, an optional sign, the

@@ -26,10 +26,10 @@ std::string SiteRaceTitle(const Draw& draw, const Race& race) {
 }
 
 std::string SiteTimeText(int time) {
-    const int day = DayOfClock(time);
-    if (time < 0 || day <= 1)
+    const int minutes = ClockToMinutes(time);
+    if (time < 0 || minutes < MinutesPerDay)
         return ClockTimeText(time);
-    return TimeOfDayText(time) + " (day " + std::to_string(day) + ")";
+    return ClockOfDayText(minutes) + " (day " + std::to_string(DayOfMinutes(minutes)) + ")";
 }
 
 bool SiteCrews(const Draw& draw, const Race& race, int crews[2]) {

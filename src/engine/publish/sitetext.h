@@ -2,14 +2,12 @@
 // for HTML, and file names made from names that are safe on every system.
 #pragma once
 
+#include "engine/model/text.h"
+
 #include <string>
 #include <string_view>
 
 namespace bm {
-
-// The text with "&", "<", ">", '"' and "'" written as character references,
-// so that any name reads as text in an element or an attribute.
-std::string HtmlEscaped(std::string_view text);
 
 // The file name of a page for a named entry: the prefix, the name's ASCII
 // letters and digits in lower case with every other run of characters as one

@@ -26,7 +26,7 @@ void AppendEscapedChar(std::string& html, char c) {
     }
 }
 
-std::string HtmlEscaped(std::string_view text) {
+std::string EscapedReportText(std::string_view text) {
     std::string html;
     for (char c : text)
         AppendEscapedChar(html, c);
@@ -206,12 +206,12 @@ ReportLineSource LinesOf(const std::vector<std::string>& lines) {
 
 void WriteHtmlReport(std::ostream& out, const std::string& title, const std::string& date,
                      const std::string& caption, const ReportLineSource& lines) {
-    const std::string heading = HtmlEscaped(title) + " on " + HtmlEscaped(date);
+    const std::string heading = EscapedReportText(title) + " on " + EscapedReportText(date);
     out << "<HTML>\n"
         << "<meta charset=\"utf-8\">\n"
-        << "<title>" << heading << " " << HtmlEscaped(caption) << "</title>\n"
+        << "<title>" << heading << " " << EscapedReportText(caption) << "</title>\n"
         << "<h2>" << heading << "</h2>\n"
-        << "<h3>" << HtmlEscaped(caption) << "</h3>\n"
+        << "<h3>" << EscapedReportText(caption) << "</h3>\n"
         << "<P>\n";
     lines([&out](std::string_view line) {
         out << (line.empty() ? std::string("</P><P><tt>") : HtmlLine(line)) << "\n";

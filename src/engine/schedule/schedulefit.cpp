@@ -2,6 +2,7 @@
 
 #include "engine/model/boatmeet.h"
 #include "engine/model/clockmoney.h"
+#include "engine/model/text.h"
 
 #include <algorithm>
 #include <climits>
@@ -11,22 +12,29 @@ namespace bm {
 
 namespace {
 
-// "1 race" or "2 races".
-std::string Counted(int count, const char* one, const char* many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
 // A time on the first day as the clock value the reports show ("1250"); a time
 // past midnight as the clock time on its day, the first day being day 1
 // ("07:42 on day 5" for 10342).
-std::string TimeOnDayText(int time) {
-    const int day = DayOfClock(time);
-    if (day <= 1)
-        return ClockTimeText(time);
-    return TimeOfDayText(time) + " on day " + std::to_string(day);
+std::string TimeOfDayText(int time) {
+    const int minutes = ClockToMinutes(time);
+    return minutes < MinutesPerDay ? ClockTimeText(time) : DayTimeText(minutes);
 }
 
 } // namespace
+
+std::optional<int> LatestPeriodEnd(const RaceTimeServer& times) {
+    std::optional<int> end;
+    for (const RacePeriod& period : times.GetPeriods())
+        end = std::max(end.value_or(INT_MIN), ClockToMinutes(period.End));
+    return end;
+}
+
+std::string DayTimeText(int minutes) {
+    const std::string clock = ClockOfDayText(minutes);
+    if (minutes < MinutesPerDay)
+        return clock;
+    return clock + " on day " + std::to_string(DayOfMinutes(minutes));
+}
 
 PeriodCapacity PeriodCapacityOf(const Boatmeet& meet) {
     PeriodCapacity capacity;
@@ -50,12 +58,10 @@ std::string PeriodCapacityText(const PeriodCapacity& capacity) {
 }
 
 LateRaces LateRacesOf(const Boatmeet& meet) {
-    const std::vector<RacePeriod> periods = meet.RaceTimes.GetPeriods();
-    if (periods.empty())
+    const std::optional<int> latestEnd = LatestPeriodEnd(meet.RaceTimes);
+    if (!latestEnd)
         return {};
-    int end = INT_MIN;
-    for (const RacePeriod& period : periods)
-        end = std::max(end, ClockToMinutes(period.End));
+    const int end = *latestEnd;
     LateRaces late;
     int latestMinutes = INT_MIN;
     for (const Race* race : meet.OrderedRaces()) {
@@ -82,7 +88,7 @@ std::string LateRacesText(const LateRaces& late) {
         text += ", all of them past midnight";
     else if (late.PastMidnight > 0 && late.Count > 1)
         text += ", " + std::to_string(late.PastMidnight) + " of them past midnight";
-    return text + " (latest " + TimeOnDayText(late.Latest) + ").";
+    return text + " (latest " + TimeOfDayText(late.Latest) + ").";
 }
 
 } // namespace bm

@@ -4,11 +4,13 @@
 // on without end.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace bm {
 
 class Boatmeet;
+class RaceTimeServer;
 
 // The most time slots counted in the periods; beyond it the counts stop.
 constexpr int MaxCountedSlots = 1000000;
@@ -23,6 +25,12 @@ struct PeriodCapacity {
 PeriodCapacity PeriodCapacityOf(const Boatmeet& meet);
 // "12 races to time; the race periods offer 30 free time slots (36 in all)".
 std::string PeriodCapacityText(const PeriodCapacity& capacity);
+
+// The end of the latest race period in minutes; none without periods.
+std::optional<int> LatestPeriodEnd(const RaceTimeServer& times);
+// A time in minutes since midnight of the first day as the clock shows it,
+// "09:30", and past the first day with its day, "07:42 on day 5".
+std::string DayTimeText(int minutes);
 
 struct LateRaces {
     int Count = 0;   // timed contested races that start after the end of every period

@@ -1,45 +1,11 @@
 #include "gui/common/reportlinesaccessible.h"
 
 #include "gui/common/reportlinesview.h"
+#include "gui/common/textpieces.h"
 
 #include <QScrollBar>
 
 #include <algorithm>
-
-namespace {
-
-// A few lines of the view as a text of their own, for the boundaries of
-// characters, words and sentences, which Qt's own text interface finds in
-// any text; only the lines around the offset are made into a string.
-class LinesWindow : public QAccessibleTextInterface {
-public:
-    explicit LinesWindow(QString text) : text_(std::move(text)) {}
-    void selection(int, int* startOffset, int* endOffset) const override {
-        *startOffset = *endOffset = 0;
-    }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QString text(int startOffset, int endOffset) const override {
-        return text_.mid(startOffset, endOffset - startOffset);
-    }
-    int characterCount() const override { return static_cast<int>(text_.size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int* startOffset, int* endOffset) const override {
-        *startOffset = *endOffset = 0;
-        return {};
-    }
-
-private:
-    QString text_;
-};
-
-} // namespace
 
 ReportLinesAccessible::ReportLinesAccessible(ReportLinesView* view)
     : QAccessibleWidget(view, QAccessible::EditableText) {}
@@ -131,23 +97,42 @@ QString ReportLinesAccessible::Piece(int offset, QAccessible::TextBoundaryType b
             return {};
         return LinePiece(wanted, startOffset, endOffset);
     }
-    // Characters, words and sentences: found in the line and its neighbours.
-    const int first = std::max(0, line - 1);
-    const int last = std::min(View()->LineCount() - 1, line + 1);
+    const auto [start, end] =
+        NeighbourPiece(offset, direction, characterCount(),
+                       [this, boundaryType](int at) { return PieceAround(at, boundaryType); });
+    if (start < 0)
+        return {};
+    *startOffset = start;
+    *endOffset = end;
+    return text(start, end);
+}
+
+// Characters, words and sentences: found in the offset's line and its
+// neighbours, so only a few lines of a long report are made into a string.
+// The lines taken reach out to lines that hold a word, so that the blanks
+// between two words, blank lines included, are one piece.
+std::pair<int, int>
+ReportLinesAccessible::PieceAround(int offset, QAccessible::TextBoundaryType boundaryType) const {
+    const int line = View()->PositionOf(offset).line;
+    int first = std::max(0, line - 1);
+    while (first > 0 && line - first < MaxBlankLinesSpanned && !HoldsAWord(first))
+        --first;
+    int last = std::min(View()->LineCount() - 1, line + 1);
+    while (last + 1 < View()->LineCount() && last - line < MaxBlankLinesSpanned &&
+           !HoldsAWord(last))
+        ++last;
     const int base = View()->OffsetOf({first, 0});
     const int end =
         last + 1 < View()->LineCount() ? View()->OffsetOf({last + 1, 0}) : characterCount();
-    LinesWindow window(text(base, end));
-    const int inWindow = offset - base;
-    const QString piece =
-        direction < 0   ? window.textBeforeOffset(inWindow, boundaryType, startOffset, endOffset)
-        : direction > 0 ? window.textAfterOffset(inWindow, boundaryType, startOffset, endOffset)
-                        : window.textAtOffset(inWindow, boundaryType, startOffset, endOffset);
-    if (*startOffset >= 0) {
-        *startOffset += base;
-        *endOffset += base;
-    }
-    return piece;
+    const auto [from, to] = TextPieceAround(text(base, end), offset - base, boundaryType);
+    return {base + from, base + to};
+}
+
+bool ReportLinesAccessible::HoldsAWord(int line) const {
+    int start = 0;
+    int end = 0;
+    const QString text = LinePiece(line, &start, &end);
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); });
 }
 
 QString ReportLinesAccessible::textBeforeOffset(int offset,

@@ -7,6 +7,8 @@
 
 #include <QAccessibleWidget>
 
+#include <utility>
+
 class ReportLinesView;
 
 class ReportLinesAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
@@ -43,4 +45,10 @@ private:
     QString Piece(int offset, QAccessible::TextBoundaryType boundaryType, int direction,
                   int* startOffset, int* endOffset) const;
     QString LinePiece(int line, int* startOffset, int* endOffset) const;
+    // [start, end) of the character, word or sentence that holds the offset.
+    std::pair<int, int> PieceAround(int offset, QAccessible::TextBoundaryType boundaryType) const;
+    bool HoldsAWord(int line) const;
+
+    // How far the lines taken for a piece reach over lines without a word.
+    static constexpr int MaxBlankLinesSpanned = 200;
 };

@@ -25,6 +25,8 @@ TESplitF::TESplitF(bm::MeetSession& session, QWidget* parent) : QDialog(parent),
     Split_CB->setMinimumContentsLength(16);
     NDivs_E = new QLineEdit(Text("2"), this);
     NDivs_E->setObjectName(Text("NDivs_E"));
+    // Its caption "Into " alone would be read as the box's name.
+    NDivs_E->setAccessibleName(Text("Number of Divisions"));
     NDivs_E->setMaximumWidth(NDivs_E->fontMetrics().horizontalAdvance(Text("00000")) + 12);
     Split_B = new QPushButton(Text("&Split"), this);
     Split_B->setObjectName(Text("Split_B"));
@@ -53,11 +55,15 @@ TESplitF::TESplitF(bm::MeetSession& session, QWidget* parent) : QDialog(parent),
     layout->addLayout(buttons);
 }
 
-void TESplitF::Split() {
+void TESplitF::Split(const QString& event, int divisions) {
     meet_ = session_.Meet();
     if (!meet_)
         return;
     DoList();
+    if (!event.isEmpty()) {
+        Split_CB->setCurrentIndex(Split_CB->findText(event, Qt::MatchExactly));
+        NDivs_E->setText(QString::number(divisions));
+    }
     Split_CB->setFocus();
     const bool split = exec() == QDialog::Accepted;
     meet_ = nullptr;

@@ -19,8 +19,9 @@ public:
     explicit TESplitF(bm::MeetSession& session, QWidget* parent = nullptr);
 
     // Shows the dialog modally on the session's meet; a split is a change of
-    // the meet. Nothing without a meet.
-    void Split();
+    // the meet. Nothing without a meet. A proposed split comes with its event
+    // chosen and its number of divisions filled in.
+    void Split(const QString& event = {}, int divisions = 0);
 
     // --- The controls' handlers ---
     void DoSplit();

@@ -2,6 +2,7 @@
 // editor's handlers.
 #include "gui/common/keybutton.h"
 #include "gui/common/textconversion.h"
+#include "gui/common/warninglabel.h"
 #include "gui/editors/creweditorwindow.h"
 #include "gui/editors/crewlistmodel.h"
 #include "gui/editors/storededit.h"
@@ -30,6 +31,11 @@ namespace {
 // entry by its first characters, afresh each time the box is reached, and a
 // blank typed in the middle ("MS 4-") is part of the search instead of
 // opening the list, so a fast typist's keys all land in the choice.
+//
+// The search is started afresh at the first key typed after the box is
+// reached, never when it gains focus: the box gains focus back when its open
+// list closes, before Qt reads the entry chosen there, and restarting the
+// search moves the list's current row.
 class ChoiceBox : public QComboBox {
 public:
     std::function<void()> aboutToOpen;
@@ -42,11 +48,17 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* event) override {
-        view()->keyboardSearch(QString());
         typing_.invalidate();
+        freshSearch_ = true;
         QComboBox::focusInEvent(event);
     }
     void keyPressEvent(QKeyEvent* event) override {
+        const bool printable = !event->text().isEmpty() && event->text().front().isPrint();
+        if (printable && freshSearch_) {
+            // Qt puts the list's current row back on the box's entry before it searches.
+            view()->keyboardSearch(QString());
+            freshSearch_ = false;
+        }
         const bool searching =
             typing_.isValid() && typing_.elapsed() <= QApplication::keyboardInputInterval();
         if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && searching) {
@@ -56,12 +68,13 @@ protected:
             return;
         }
         QComboBox::keyPressEvent(event);
-        if (!event->text().isEmpty() && event->text().front().isPrint())
+        if (printable)
             typing_.start();
     }
 
 private:
-    QElapsedTimer typing_; // the last character typed into the search
+    QElapsedTimer typing_;     // the last character typed into the search
+    bool freshSearch_ = false; // the next character typed starts a new search
 };
 
 ChoiceBox* ChoiceList(const char* name) {
@@ -142,11 +155,8 @@ void TCEdit::BuildDetails() {
     NameControl(EntryFee_CB, "EntryFee_CB", QStringLiteral("Entry Fee Paid"));
     EarlyReg_CB = new QCheckBox(QStringLiteral("Early Pay Discount"));
     NameControl(EarlyReg_CB, "EarlyReg_CB", QStringLiteral("Early Pay Discount"));
-    OverSize_L = new QLabel;
-    NameControl(OverSize_L, "OverSize_L", Text(LengthCaption));
-    SameClub_L = new QLabel;
-    NameControl(SameClub_L, "SameClub_L", Text(SameClubCaption));
-    SameClub_L->setWordWrap(true);
+    OverSize_L = new WarningLabel("OverSize_L", Text(LengthCaption));
+    SameClub_L = new WarningLabel("SameClub_L", Text(SameClubCaption));
     New_B = Button("New_B", "&New", QStringLiteral("New crew"));
     Delete_B = Button("Delete_B", "&Delete", QStringLiteral("Delete crew"));
 

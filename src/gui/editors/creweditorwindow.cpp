@@ -3,11 +3,10 @@
 #include "engine/session/history.h"
 #include "engine/session/meetsession.h"
 #include "gui/common/textconversion.h"
-#include "gui/common/valuelabel.h"
+#include "gui/common/warninglabel.h"
 #include "gui/editors/crewlistmodel.h"
 #include "gui/editors/storededit.h"
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -136,8 +135,7 @@ void TCEdit::ShowCurrentCrew() {
     ShowLinks(BoatShare_LB, fields.BoatShares);
     ShowLinks(DoubleUp_LB, fields.DoubleUps);
     SelectCurrentLine();
-    SetLabelValue(OverSize_L, Text(LengthCaption),
-                  editor_ ? Text(editor_->LengthLabel()) : QString());
+    OverSize_L->ShowWarning(editor_ ? Text(editor_->LengthLabel()) : QString());
 }
 
 const std::string& TCEdit::StoredText(const bm::CrewFields& fields, const QLineEdit* edit) const {
@@ -233,12 +231,7 @@ void TCEdit::Finish(const bm::CrewEditResult& result, std::string_view step,
 // The same-club check only warns: it is shown beside the fields, so that the
 // typing that follows goes on into the crew's fields.
 void TCEdit::ShowSameClub(const bm::CrewEditResult& result) {
-    SetLabelValue(SameClub_L, Text(SameClubCaption),
-                  result.Messages.empty() ? QString() : Text(result.Messages.front()));
-    if (!result.Messages.empty()) {
-        QAccessibleEvent alert(SameClub_L, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
-    }
+    SameClub_L->ShowWarning(result.Messages.empty() ? QString() : Text(result.Messages.front()));
 }
 
 void TCEdit::EndTyping() {

@@ -26,6 +26,7 @@ class QLineEdit;
 class QListView;
 class QListWidget;
 class QPushButton;
+class WarningLabel;
 
 class TCEdit : public QWidget, public SessionView {
     Q_OBJECT
@@ -122,8 +123,8 @@ private:
     QLineEdit* DayLic_E = nullptr;
     QCheckBox* EntryFee_CB = nullptr;
     QCheckBox* EarlyReg_CB = nullptr;
-    QLabel* OverSize_L = nullptr;
-    QLabel* SameClub_L = nullptr;
+    WarningLabel* OverSize_L = nullptr;
+    WarningLabel* SameClub_L = nullptr;
     QPushButton* New_B = nullptr;
     QPushButton* Delete_B = nullptr;
     QGroupBox* CrewList_GB = nullptr;

@@ -9,6 +9,7 @@
 #include "gui/draweditor/eventsplitter.h"
 #include "gui/import/testdatawindow.h"
 #include "gui/mainwindow/reportview.h"
+#include "gui/raceday/planwindow.h"
 #include "store/settingsstore.h"
 
 #include <QAction>
@@ -102,6 +103,10 @@ void TForm1::OpsChangeTitle() {
 
 void TForm1::OpnsSplit() {
     ESplitF->Split();
+}
+
+void TForm1::OpnsPlanDay() {
+    Plan_F->ShowPlan();
 }
 
 void TForm1::OpnsDraw() {

@@ -16,6 +16,7 @@
 #include "gui/import/testdatawindow.h"
 #include "gui/mainwindow/reportview.h"
 #include "gui/raceday/infowindow.h"
+#include "gui/raceday/planwindow.h"
 #include "gui/raceday/raceeditor.h"
 #include "gui/raceday/resultswindow.h"
 #include "store/settingsstore.h"
@@ -40,7 +41,7 @@ constexpr const char* MeetCommands[] = {
     "OpnsDraw",    "OpnsNumberRaces", "OpnsNumberCrews", "EditCrew",          "EditEvent",
     "EditClub",    "EditRace",        "EditDraw",        "ShowResultsEditor", "EditInfo",
     "Save_SB",     "CrewEdit_SB",     "EventEdit_SB",    "ClubEdit_SB",       "DrawEdit_SB",
-    "RaceEdit_SB", "Results_SB",      "Info_SB",         "PublishToFolder"};
+    "RaceEdit_SB", "Results_SB",      "Info_SB",         "PublishToFolder",   "OpnsPlanDay"};
 
 } // namespace
 
@@ -88,12 +89,19 @@ void TForm1::BuildWindows() {
     RaceEdit_F = new TRaceEdit_F(session_, *ProgressF, this);
     RaceResults = new TRaceResults(session_, this);
     Info_F = new TInfo_F(session_, this);
+    // The plan of the day is reached from the race editor too, and its
+    // proposed splits open the event splitter.
+    Plan_F = new TPlan_F(session_, this);
+    connect(RaceEdit_F, &TRaceEdit_F::PlanRequested, this, &TForm1::OpnsPlanDay);
+    connect(Plan_F, &TPlan_F::SplitProposed, this,
+            [this](const QString& event, int divisions) { ESplitF->Split(event, divisions); });
 }
 
 // The windows observe the session, a member of this window: they go first.
 TForm1::~TForm1() {
-    for (QWidget* window : std::initializer_list<QWidget*>{
-             ListEdit_F, CEdit, DEdit, ESplitF, MakeData_F, RaceEdit_F, RaceResults, Info_F})
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{ListEdit_F, CEdit, DEdit, ESplitF, MakeData_F, RaceEdit_F,
+                                         RaceResults, Info_F, Plan_F})
         delete window;
     delete takeCentralWidget();
     session_.RemoveObserver(*this);
@@ -169,6 +177,7 @@ void TForm1::BuildOperationsMenu() {
     AddAction(ops, "&Split Event", "OpnsSplit", &TForm1::OpnsSplit);
     AddAction(ops, "&Draw all Events", "OpnsDraw", &TForm1::OpnsDraw);
     AddAction(ops, "Number &Races", "OpnsNumberRaces", &TForm1::OpnsNumberRaces);
+    AddAction(ops, "&Plan the Day...", "OpnsPlanDay", &TForm1::OpnsPlanDay);
     QMenu* numberCrews = ops->addMenu(Text("&Number Crews"));
     numberCrews->menuAction()->setObjectName(Text("OpnsNumberCrews"));
     QAction* byEvent = numberCrews->addAction(Text("By Event"));

@@ -27,6 +27,7 @@ class TListEdit_F;
 class TInfo_F;
 class THelpF;
 class TMakeData_F;
+class TPlan_F;
 class TPrefsF;
 class TProgressF;
 class TRaceEdit_F;
@@ -81,6 +82,7 @@ public:
     void OpnsDraw();
     void OpnsNumberRaces();
     void OpnsNumberCrews(bool byEvent);
+    void OpnsPlanDay();
     void OpnsTestData();
     void VEXATest();
 
@@ -184,4 +186,5 @@ private:
     TRaceEdit_F* RaceEdit_F = nullptr;
     TRaceResults* RaceResults = nullptr;
     TInfo_F* Info_F = nullptr;
+    TPlan_F* Plan_F = nullptr;
 };

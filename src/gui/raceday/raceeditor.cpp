@@ -169,11 +169,13 @@ QWidget* TRaceEdit_F::SchedulingButtons() {
     Button1 = NamedButton("Button1", "Schedule with Fixed Race Order");
     ReTime_B = NamedButton("ReTime_B", "&Realign Current Race Schedule");
     Clear_B = NamedButton("Clear_B", "&Clear Race Times");
+    Plan_B = NamedButton("Plan_B", "&Plan the Day...");
     auto* buttons = new QGridLayout;
     buttons->addWidget(Schedule_B, 0, 0);
     buttons->addWidget(Button1, 0, 1);
     buttons->addWidget(ReTime_B, 1, 0);
     buttons->addWidget(Clear_B, 1, 1);
+    buttons->addWidget(Plan_B, 2, 0);
     auto* panel = new QWidget;
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -183,6 +185,7 @@ QWidget* TRaceEdit_F::SchedulingButtons() {
     connect(Button1, &QPushButton::clicked, this, &TRaceEdit_F::DoFixed);
     connect(ReTime_B, &QPushButton::clicked, this, &TRaceEdit_F::DoRealign);
     connect(Clear_B, &QPushButton::clicked, this, &TRaceEdit_F::DoClearRaces);
+    connect(Plan_B, &QPushButton::clicked, this, &TRaceEdit_F::PlanRequested);
     return panel;
 }
 

@@ -52,6 +52,10 @@ public:
     void DoFixed();
     void DoClose();
 
+signals:
+    // "Plan the Day...": the main window shows the plan window.
+    void PlanRequested();
+
 protected:
     bool Showing() const override { return isVisible() && Meet(); }
     void ReloadFromMeet() override;
@@ -95,6 +99,7 @@ private:
     QPushButton* Clear_B = nullptr;
     QPushButton* Schedule_B = nullptr;
     QPushButton* Button1 = nullptr;
+    QPushButton* Plan_B = nullptr;
     QPushButton* Close_B = nullptr;
     TRPEdit* RPEdit = nullptr;
     TRaceChk_F* RaceChk_F = nullptr;

@@ -52,10 +52,11 @@ TRaceResults::TRaceResults(bm::MeetSession& session, QWidget* parent)
     RaceNo_ME->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,5}")), RaceNo_ME));
     RaceNo_ME->setMaximumWidth(80);
-    Event_L = new QLabel(QStringLiteral("<Event>"));
+    // The event of the race shown; empty until a race is.
+    Event_L = new QLabel;
     Event_L->setObjectName(QStringLiteral("Event_L"));
     Event_L->setTextFormat(Qt::PlainText);
-    SetLabelValue(Event_L, QStringLiteral("Event"), QStringLiteral("<Event>"));
+    SetLabelValue(Event_L, QStringLiteral("Event"), QString());
     auto* winner = new WinnerComboBox;
     winner->BeforeOpening = [this] { GenerateCrewList(); };
     Winner_CB = winner;
@@ -125,7 +126,6 @@ void TRaceResults::MeetReplaced() {
     RaceNo_ME->clear();
     filling_ = false;
     Show({});
-    SetLabelValue(Event_L, QStringLiteral("Event"), QStringLiteral("<Event>"));
 }
 
 // Silently: the number was taken when it was typed.
@@ -201,6 +201,20 @@ void TRaceResults::VerdictChanged(const QString& verdict) {
         return;
     const std::string group = bm::TypingGroup("race", race->Number, "verdict");
     Changed(editor_.VerdictChanged(*meet, verdict.toStdString()), group);
+    ShowStoredVerdict(Text(race->Verdict));
+}
+
+// A verdict is stored cleaned (">" becomes ")", a double quote an
+// apostrophe): the box shows what the race holds, the typing going on where it was.
+void TRaceResults::ShowStoredVerdict(const QString& stored) {
+    QLineEdit* edit = Verdict_CB->lineEdit();
+    if (edit->text() == stored)
+        return;
+    const int cursor = edit->cursorPosition();
+    filling_ = true;
+    edit->setText(stored);
+    edit->setCursorPosition(cursor);
+    filling_ = false;
 }
 
 // This window shows the result as recorded already.

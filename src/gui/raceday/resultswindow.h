@@ -49,6 +49,7 @@ private:
     void Show(const bm::ResultShown& shown);
     void ShowCurrentRace();
     void Changed(const bm::EditResult& result, std::string_view group);
+    void ShowStoredVerdict(const QString& stored);
     // Shows the warning in words (a screen reader is alerted to it); empty hides it.
     void ShowWarning(const std::string& warning);
     bm::Boatmeet* Meet() const;
