@@ -1,9 +1,9 @@
 #include "cli/commandmeet.h"
 
 #include "cli/settingsoptions.h"
+#include "engine/model/writelock.h"
 #include "engine/session/meetfiles.h"
 #include "engine/session/meetsession.h"
-#include "engine/session/writelock.h"
 
 namespace bm::cli {
 

@@ -198,7 +198,7 @@ TEST_F(EditingCommands, UsageErrorsChangeNothing) {
 }
 
 TEST_F(EditingCommands, FeesMustBeMoneyAndAddedEntriesNew) {
-    const std::string notMoney = "Money values are written like 12 or 12.50\n";
+    const std::string notMoney = "Money values are written like 12 or 12.50, at most 21474836.47\n";
     for (const char* fee : {"12.5", "£30", "abc", "12.", ".50", "99999999999"})
         ExpectRefused({"events", file, "fee", "WS 1x", fee}, 2, notMoney);
     // Refused before the question, whatever the answer would be.

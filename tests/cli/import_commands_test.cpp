@@ -109,7 +109,8 @@ TEST(ImportCommand, ImportingAgainPrintsTheSummaryAndDoublesNothing) {
     const Result result = RunCli(args);
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out.substr(0, result.out.find("\nMen 4+  11")),
-              "0 added, 1 changed, 0 withdrawn, 1 no longer in the export, 4 unchanged\n"
+              "0 added, 1 changed, 0 withdrawn, 1 no longer in the export, 4 unchanged, 0 kept "
+              "your change\n"
               "\nChanged:\n"
               "  12 Men 4+ () Riverside (Brown): paid no -> yes\n"
               "\nNo longer in the export:\n"
@@ -243,7 +244,8 @@ TEST(ImportEndToEnd, ExampleExportWithTheInstalledConfiguration) {
               "--file", "members=" + examples + "members.csv", "--detect-doubling-up"});
     ASSERT_EQ(later.status, 0) << later.err;
     EXPECT_EQ(later.out.substr(0, later.out.find('\n') + 1),
-              "1 added, 3 changed, 1 withdrawn, 1 no longer in the export, 16 unchanged\n");
+              "1 added, 3 changed, 1 withdrawn, 1 no longer in the export, 16 unchanged, 0 kept "
+              "your change\n");
     EXPECT_EQ(Boatmeet::LoadFromFile(path)->Crews.size(), 21u);
 }
 

@@ -2,7 +2,7 @@
 
 #include "engine/model/boatmeet.h"
 #include "engine/model/settings.h"
-#include "engine/session/writelock.h"
+#include "engine/model/writelock.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
@@ -310,7 +310,7 @@ TEST_F(MeetCommands, BadSettingsAreUsageErrors) {
     EXPECT_EQ(CurrentSettings().AutoFeeSTR.FeePerSeat, 2147483647);
     const Outcome money = RunCli({"save", small, "--defaults", "--set", "DayLicCost=7.5"});
     EXPECT_EQ(money.err, "boatmeet-cli: bad value for setting DayLicCost: '7.5'\n"
-                         "Money values are written like 12 or 12.50\n");
+                         "Money values are written like 12 or 12.50, at most 21474836.47\n");
 }
 
 TEST(CliUsage, HelpVersionAndUnknownCommands) {

@@ -2,6 +2,8 @@
 // and a time change, lists exactly the crews affected, on stdout and on the
 // change page; the meet file is never changed.
 #include "clirun.h"
+#include "engine/model/writelock.h"
+#include "engine/publish/publish.h"
 #include "engine/publish/sitetext.h"
 #include "testsupport.h"
 
@@ -57,26 +59,26 @@ TEST(PublishCommand, RepublishingListsTheCrewsAffected) {
         "",
         "Lakeside",
         "  WJ16 2x (5) Lakeside Echo",
-        "    Semi at (NT) against (7) Riverside Gold",
+        "    Semi-final at (NT) against (7) Riverside Gold",
         "    Final: race number 4 -> (none)",
         "    Final: opponent Winner of race 3 -> (6) Whakatāne Fox",
         "",
         "Riverside",
         "  MS 4- (4) Riverside Delta",
-        "    race 2 (Semi): time 0910 -> 0945",
+        "    race 2 (Semi-final): time 0910 -> 0945",
         "  WJ16 2x (7) Riverside Gold",
         "    draw position 4 -> 2",
-        "    Semi: race number 3 -> (none)",
-        "    Semi: time 0920 -> (NT)",
-        "    Semi: opponent (6) Whakatāne Fox -> (5) Lakeside Echo",
+        "    Semi-final: race number 3 -> (none)",
+        "    Semi-final: time 0920 -> (NT)",
+        "    Semi-final: opponent (6) Whakatāne Fox -> (5) Lakeside Echo",
         "    Final: race number 4 -> (none)",
         "    Final: opponent (5) Lakeside Echo -> (6) Whakatāne Fox",
         "",
         "Whakatāne",
         "  MS 4- (3) Whakatāne Crimson",
-        "    race 2 (Semi): time 0910 -> 0945",
+        "    race 2 (Semi-final): time 0910 -> 0945",
         "  WJ16 2x (6) Whakatāne Fox",
-        "    race 3 (Semi) at 0920: no longer rowed",
+        "    race 3 (Semi-final) at 0920: no longer rowed",
         "    Final: race number 4 -> (none)",
         "    Final: opponent (5) Lakeside Echo -> Winner of an earlier race"};
     EXPECT_EQ(LinesAfterFirst(result.out), changes);
@@ -93,6 +95,17 @@ TEST(PublishCommand, RepublishingListsTheCrewsAffected) {
     result = Cli({"publish", meet, site});
     EXPECT_EQ(result.out.rfind("Nothing has changed since publication 2 (", 0), 0u);
     EXPECT_EQ(result.err, "Publication 2 in " + site + ": 0 files written, 0 removed\n");
+    // While another program publishes into the folder, a publication waits, then gives up.
+    {
+        const bm::WriteLock publishing(site + "/" + bm::PublicationLockName);
+        const std::string record = ReadFile(dir.File("site/.boatmeet-publication"));
+        ASSERT_EQ(Cli({"set-time", meet, "2", "1000"}).status, 0);
+        const CliResult waited = RunProgram(dir, {"publish", meet, site, "--defaults"});
+        EXPECT_EQ(waited.status, 1);
+        EXPECT_EQ(waited.out, "");
+        EXPECT_EQ(waited.err, site + " is being published by another program\n");
+        EXPECT_EQ(ReadFile(dir.File("site/.boatmeet-publication")), record);
+    }
     // A folder that cannot be made.
     result = Cli({"publish", meet, meet + "/site"});
     EXPECT_EQ(result.status, 1);

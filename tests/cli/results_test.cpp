@@ -186,3 +186,48 @@ TEST_F(ResultCommands, CheckExitsWithProblemsFound) {
                           "Crew 3 has no club or event\n"
                           "Crew 9 has no club or event\n");
 }
+
+// A semi-final corrected after the final was decided: the final's stored
+// result names a crew that no longer rows in it. The command line says so
+// when the result changes and when the meet is checked; the site shows the
+// final's result as to be confirmed and calls no crew its winner or loser.
+TEST_F(ResultCommands, AResultLeftNamingACrewNotInItsRaceIsToBeConfirmed) {
+    ASSERT_EQ(Run({"set-result", meetFile, "2", "1"}).status, 0);
+    CliResult result = Run({"set-result", meetFile, "6", "1", "--verdict", "2L"});
+    EXPECT_EQ(result.err, "");
+    const std::string site = dir.File("site");
+    ASSERT_EQ(Run({"publish", meetFile, site}).status, 0);
+
+    result = Run({"set-result", meetFile, "1", "2"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "Race 6 already has a result: check it\n");
+    EXPECT_EQ(RaceNumbered(6)->Winner, 1);
+    result = Run({"check", meetFile});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("Race 6's result names a crew that does not row in it\n"),
+              std::string::npos);
+
+    result = Run({"publish", meetFile, site});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out.substr(result.out.find('\n')),
+              "\n\nLakeside\n"
+              "  MS 4- (2) Lakeside Blue\n"
+              "    race 1 (Semi-final): result corrected lost, Easily -> won, Easily\n"
+              "    race 6 (Final) at 1000 against (3) Whakatāne Crimson, to be confirmed\n"
+              "\nRiverside\n"
+              "  MS 4- (1) Riverside Alpha\n"
+              "    race 1 (Semi-final): result corrected won, Easily -> lost, Easily\n"
+              "\nWhakatāne\n"
+              "  MS 4- (3) Whakatāne Crimson\n"
+              "    race 6 (Final): opponent (1) Riverside Alpha -> (2) Lakeside Blue\n"
+              "    race 6 (Final): result corrected lost, 2L -> to be confirmed\n");
+    const std::string schedule = ReadFile(dir.File("site/schedule.html"));
+    const std::string final = schedule.substr(schedule.find("Race 6 <span"));
+    EXPECT_EQ(final.substr(0, final.find("</tr>")),
+              "Race 6 <span class=\"note\">Final</span></td><td class=\"lead\"><a "
+              "href=\"event-ms-4-1.html\">MS 4-</a></td><td><span class=\"crew\">(2) Lakeside "
+              "Blue</span><span class=\"crew\">(3) Whakatāne Crimson</span></td><td "
+              "data-label=\"Result\">to be confirmed</td>");
+    EXPECT_NE(ReadFile(dir.File("site/finals.html")).find("Result to be confirmed"),
+              std::string::npos);
+}

@@ -176,7 +176,8 @@ TEST_F(ListEditorTest, TheAutomaticFeeIsShownUntilAFeeIsStored) {
     // stored fee stays.
     for (const char* typed : {"12.5", "£30", "abc", "45.", "-5"}) {
         const EditResult result = events.SetSide2(typed, yes.Callback());
-        EXPECT_EQ(result.Stop, "Money values are written like 12 or 12.50") << typed;
+        EXPECT_EQ(result.Stop, "Money values are written like 12 or 12.50, at most 21474836.47")
+            << typed;
         EXPECT_FALSE(result.Changed);
     }
     EXPECT_EQ(yes.asked.size(), 1u);

@@ -58,8 +58,8 @@ TEST_F(Publishing, ChangeListNamesEveryCrewAffectedAndNothingElse) {
                      "",
                      "Lakeside",
                      "  MS 4- (2) Lakeside Blue",
-                     "    Semi: race number 1 -> (none)",
-                     "    Semi: result cleared (was lost, Easily)",
+                     "    Semi-final: race number 1 -> (none)",
+                     "    Semi-final: result cleared (was lost, Easily)",
                      "    Final at 1000 against Winner of an earlier race",
                      "  WJ16 2x (5) Lakeside Echo",
                      "    race 4 (Final): time 0930 -> 0945",
@@ -69,27 +69,27 @@ TEST_F(Publishing, ChangeListNamesEveryCrewAffectedAndNothingElse) {
                      "",
                      "Riverside",
                      "  MS 4- (1) Riverside Alpha",
-                     "    Semi: race number 1 -> (none)",
-                     "    Semi: result cleared (was won, Easily)",
+                     "    Semi-final: race number 1 -> (none)",
+                     "    Semi-final: result cleared (was won, Easily)",
                      "    Final: race number 6 -> (none)",
                      "  MS 4- (4) Riverside Delta",
                      "    draw position 4 -> 3",
-                     "    Semi: race number 2 -> (none)",
+                     "    Semi-final: race number 2 -> (none)",
                      "    Final: race number 6 -> (none)",
                      "    Final: opponent (1) Riverside Alpha -> Winner of an earlier race",
                      "  WJ16 2x (7) Riverside Gold",
-                     "    race 3 (Semi): result lost, 2L",
+                     "    race 3 (Semi-final): result lost, 2L",
                      "  WS 1x (9) Riverside Ivy",
                      "    withdrawn",
                      "",
                      "Whakatāne",
                      "  MS 4- (3) Whakatāne Crimson",
                      "    draw position 3 -> 4",
-                     "    Semi: race number 2 -> (none)",
+                     "    Semi-final: race number 2 -> (none)",
                      "    Final: race number 6 -> (none)",
                      "    Final: opponent (1) Riverside Alpha -> Winner of an earlier race",
                      "  WJ16 2x (6) Whakatāne Fox",
-                     "    race 3 (Semi): result won, 2L",
+                     "    race 3 (Semi-final): result won, 2L",
                      "    race 4 (Final): time 0930 -> 0945",
                      "  WS 1x (10) Whakatāne Jade",
                      "    race 5 (Final) at 0940: no longer rowed"}));
@@ -138,8 +138,9 @@ TEST_F(Publishing, FilesThatNoPublicationWroteAreKept) {
     PublishResult result = Publish();
     EXPECT_FALSE(result.Ok);
     EXPECT_EQ(result.Error, "The folder " + dir.File("site") +
-                                " holds files that no publication wrote: index.html. Nothing was "
-                                "written; move them away or choose another folder.");
+                                " holds files that no publication wrote, or that changed since: "
+                                "index.html. Nothing was written; move them away or choose another "
+                                "folder.");
     EXPECT_EQ(ReadFile(dir.File("site/index.html")), "my own index");
     EXPECT_FALSE(fs::exists(dir.Path() / "site" / PublicationRecordName));
     fs::remove(dir.Path() / "site/index.html");
@@ -161,7 +162,7 @@ TEST_F(Publishing, FilesThatNoPublicationWroteAreKept) {
     meet->Events.DeleteKey(meet->Events.KeyOf("MN 1x"));
     result = Publish("2024-03-12 12:00");
     EXPECT_FALSE(result.Ok);
-    EXPECT_NE(result.Error.find("cannot be read: it names a file outside the site"),
+    EXPECT_NE(result.Error.find("cannot be read: it was changed after it was written"),
               std::string::npos);
     EXPECT_EQ(ReadFile(dir.File("victim.txt")), "keep");
     // A folder that is a file.

@@ -75,11 +75,17 @@ TEST(CsvReader, ByteOrderMarkOfAUtf8FileIsNoPartOfTheFirstHeading) {
                              "b"}}));
 }
 
-TEST(CsvReader, KeepsUtf8Texts) {
+TEST(CsvReader, KeepsUtf8TextsAndReadsOtherLinesAsWindows1252) {
     EXPECT_EQ(ReadAll("Whakatāne,Müller\n"), (Records{{"Whakatāne", "Müller"}}));
     std::string text;
     ASSERT_TRUE(ReadTextFile(DataPath("vexa_cp1252.csv"), text));
     EXPECT_EQ(ReadAll(text)[1], (std::vector<std::string>{"1", "MS 1x", "Montréal"}));
+    // One stray byte in a UTF-8 file spoils its own line only.
+    const bm::test::TempDir dir;
+    bm::test::WriteFile(dir.File("mixed.csv"), "1,(Åsa)\r\n2,Montr\xE9"
+                                               "al \x80\r\n3,Whakatāne");
+    ASSERT_TRUE(ReadTextFile(dir.File("mixed.csv"), text));
+    EXPECT_EQ(text, "1,(Åsa)\r\n2,Montréal €\r\n3,Whakatāne");
 }
 
 TEST(VexaConfiguration, ReadsSourcesAndFileKeys) {

@@ -189,7 +189,8 @@ void DialogsTest::okRefusesAmountsThatAreNoMoney() {
             QCOMPARE(bm::CurrentSettings().DayLicCost, 500);
         }
         QCOMPARE(messages_->informed,
-                 std::vector<std::string>(2, "Money values are written like 12 or 12.50"));
+                 std::vector<std::string>(
+                     2, "Money values are written like 12 or 12.50, at most 21474836.47"));
         perSeat->setText(QStringLiteral("12"));
         Child<QPushButton>(dialog, "OK_B")->click();
     });

@@ -197,7 +197,8 @@ void EditorsTest::eventsAndClubsEnteredFromScratchAsWithTheCli() {
                                        "if you deleted. Continue?"}));
     const std::string taken = "The new text is empty or already in the list!";
     QCOMPARE(messages_->informed,
-             (std::vector<std::string>{taken, "Money values are written like 12 or 12.50", taken}));
+             (std::vector<std::string>{
+                 taken, "Money values are written like 12 or 12.50, at most 21474836.47", taken}));
     QCOMPARE(Q(Form().Session().History().UndoText()), QStringLiteral("Undo Club change"));
     const std::string window = dir_->File("window.bmf");
     dialogs_->saveNames = {Q(window)};

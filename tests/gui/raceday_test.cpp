@@ -333,11 +333,21 @@ void RaceDayTest::resultsOfAWholeRegattaAsTheCliRecordsThem() {
     winner->view()->setCurrentIndex(winner->model()->index(2, 0));
     QTest::keyClick(winner->view(), Qt::Key_Return);
     QCOMPARE(verdict->currentText(), QString());
+    // The final that race 1 feeds was decided already: the window says so in
+    // words a screen reader reads, and so does the command line.
+    auto* warning = Child<QLabel>(results, "Warning_L");
+    const QString check = QStringLiteral("Race 3 already has a result: check it");
+    QCOMPARE(warning->text(), check);
+    QVERIFY(warning->isVisible());
+    QCOMPARE(warning->accessibleName(), QStringLiteral("Warning: ") + check);
+    QCOMPARE(Cli({"set-result", cliFile, "1", "clear"}), check.toStdString() + "\n");
     QCOMPARE(bm::SetRaceResult(*Form().Session().Meet(), "1", 1, std::string("Easily")),
              std::string());
+    Cli({"set-result", cliFile, "1", "1", "--verdict", "Easily"});
     Form().Session().Changed("Result");
     Settle();
     QCOMPARE(winner->currentText(), winners.front());
+    QVERIFY(!warning->isVisible());
 
     Trigger("FileSave");
     QCOMPARE(ReadFile(file), ReadFile(cliFile));

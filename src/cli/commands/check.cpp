@@ -27,10 +27,11 @@ Command CheckCommand() {
             "Checks the draws, race times, entry fees and crews; exits 1 when it finds a problem.",
         .arguments = {FileArgument()},
         .notes = "Prints the \"Draw Status and Errors\" report, and on stderr each entry "
-                 "fee that is not a money value and each crew (by id) without a club or an "
-                 "event. A problem is an event whose draw is not OK, a gap in the race "
+                 "fee that is not a money value, each crew (by id) without a club or an "
+                 "event and each race (by number) whose result names a crew that does not "
+                 "row in it. A problem is an event whose draw is not OK, a gap in the race "
                  "times, a race out of order, a crew with races too close together, such a "
-                 "fee or such a crew; without any the status is 0.",
+                 "fee, crew or race; without any the status is 0.",
         .run = RunCheck};
 }
 

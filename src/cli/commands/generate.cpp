@@ -4,7 +4,7 @@
 #include "cli/outputfile.h"
 #include "cli/settingsoptions.h"
 #include "engine/import/makedata.h"
-#include "engine/session/writelock.h"
+#include "engine/model/writelock.h"
 
 namespace bm::cli {
 

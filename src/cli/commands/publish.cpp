@@ -22,6 +22,8 @@ int RunPublish(const ParsedArgs& args, Streams& io) {
         }
         for (const std::string& line : result.Changes)
             io.out << line << "\n";
+        for (const std::string& line : result.Kept)
+            io.err << line << "\n";
         if (!request.ChangesOnly)
             io.err << "Publication " << result.Number << " in " << request.Folder << ": "
                    << result.Written << " files written, " << result.Removed << " removed\n";
@@ -38,14 +40,19 @@ Command PublishCommand() {
                    "since the last publication there.",
         .arguments = {FileArgument(),
                       {"DIR", "The folder of the site (made when missing). Files in it that "
-                              "no publication wrote are never replaced or removed."}},
+                              "no publication wrote, or that changed since, are never replaced "
+                              "or removed."}},
         .options = {{.name = "--changes-only", .help = "Only prints the changes; writes nothing."}},
         .notes = "The site: index.html, a page per event and per club, schedule.html, "
                  "finals.html, changes.html and style.css, with the publication record "
                  ".boatmeet-publication. Pages whose content is the same are not "
                  "rewritten; when nothing changed, nothing is written. The changes go to "
                  "stdout, club by club and crew by crew; on stderr a line says how many "
-                 "files were written. A folder that cannot be written: a message, exit 1. "
+                 "files were written, and a line for each file of an earlier publication "
+                 "that changed since and is kept. One publication at a time into a folder: "
+                 "another waits up to 5 s, then \"DIR is being published by another "
+                 "program\" (exit 1, nothing written). A publication that was stopped is "
+                 "finished by the next. A folder that cannot be written: a message, exit 1. "
                  "The meet file is not changed.",
         .run = RunPublish};
 }

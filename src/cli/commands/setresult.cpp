@@ -26,9 +26,14 @@ int RunSetResult(const ParsedArgs& args, Streams& io) {
     if (args.Has("--verdict"))
         verdict = args.Value("--verdict");
     return ChangeMeet(args, io, [&](Boatmeet& meet) {
-        const std::string message = SetRaceResult(meet, args.positional[1], place, verdict);
-        if (message.empty())
+        std::string warning;
+        const std::string message =
+            SetRaceResult(meet, args.positional[1], place, verdict, &warning);
+        if (message.empty()) {
+            if (!warning.empty())
+                io.err << warning << "\n";
             return Done;
+        }
         io.err << message << "\n";
         return Problem;
     });
@@ -51,7 +56,9 @@ Command SetResultCommand() {
             .notes = "Works as the results window does. Its messages (\"Invalid Race Number\", "
                      "\"No Draw for the "
                      "event!\", \"No List of crews available?\") go to stderr (exit 1, nothing "
-                     "written).",
+                     "written). A changed or cleared result whose winner goes on to a race "
+                     "that already has a result prints \"Race N already has a result: check "
+                     "it\" on stderr (exit 0, the change is made).",
             .run = RunSetResult};
 }
 

@@ -45,8 +45,24 @@ void ClearResult(Race& race) {
     race.Verdict.clear();
 }
 
+bool ResultNamesItsCrew(const Draw& draw, const Race& race) {
+    int crews[2] = {0, 0};
+    return race.HasResult() && draw.ResolveCrews(race, crews) &&
+           (race.Winner == crews[0] || race.Winner == crews[1]);
+}
+
+std::string FedRaceWarning(const Boatmeet& meet, const Race& race, int oldWinner) {
+    const Draw* draw = DrawOfRace(meet, race);
+    if (race.Winner == oldWinner || !draw || race.Index < 2 || race.Index >= draw->Size)
+        return {};
+    const Race& fed = draw->RaceAt(race.Index / 2);
+    if (draw->FeederRace(fed, race.Index % 2) != &race || !fed.HasResult())
+        return {};
+    return "Race " + std::to_string(fed.Number) + " already has a result: check it";
+}
+
 std::string SetRaceResult(Boatmeet& meet, std::string_view raceNumber, int place,
-                          const std::optional<std::string>& verdict) {
+                          const std::optional<std::string>& verdict, std::string* warning) {
     std::string message;
     Race* race = FindResultRace(meet, raceNumber, message);
     if (!race)
@@ -54,12 +70,15 @@ std::string SetRaceResult(Boatmeet& meet, std::string_view raceNumber, int place
     std::array<int, 2> crews{};
     if (!ResultCrews(meet, *race, crews, message))
         return message;
+    const int oldWinner = race->Winner;
     if (place == 0) {
         ClearResult(*race);
-        return {};
+    } else {
+        const std::string shown = race->HasResult() ? race->Verdict : std::string();
+        RecordResult(*race, crews[place == 2 ? 1 : 0], verdict ? *verdict : shown);
     }
-    const std::string shown = race->HasResult() ? race->Verdict : std::string();
-    RecordResult(*race, crews[place == 2 ? 1 : 0], verdict ? *verdict : shown);
+    if (warning)
+        *warning = FedRaceWarning(meet, *race, oldWinner);
     return {};
 }
 

@@ -64,10 +64,12 @@ WinnerChoice ResultsEditor::CrewSelected(Boatmeet& meet, int item, std::string_v
     WinnerChoice choice;
     choice.Changed = true;
     choice.ClearVerdict = item == 2;
+    const int oldWinner = race->Winner;
     if (item == 2)
         ClearResult(*race);
     else
         RecordResult(*race, crews_[item], verdict);
+    choice.Warning = FedRaceWarning(meet, *race, oldWinner);
     return choice;
 }
 

@@ -43,6 +43,9 @@ struct WinnerList : EditResult {
 // What choosing from the winner list did.
 struct WinnerChoice : EditResult {
     bool ClearVerdict = false; // the verdict box is emptied
+    // "Race N already has a result: check it" when the winner changed and the
+    // race it goes on to was decided already; empty otherwise.
+    std::string Warning;
 
     bool operator==(const WinnerChoice&) const = default;
 };

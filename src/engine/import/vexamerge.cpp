@@ -4,6 +4,7 @@
 #include "engine/model/text.h"
 
 #include <algorithm>
+#include <functional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -66,11 +67,55 @@ std::string YesNo(bool value) {
     return value ? "yes" : "no";
 }
 
+// One more part of a list whose parts are joined by "; ".
+void Join(std::string& list, const std::string& part) {
+    if (!list.empty())
+        list += "; ";
+    list += part;
+}
+
 void AddChange(std::string& changes, std::string_view field, const std::string& old,
                const std::string& now) {
-    if (!changes.empty())
-        changes += "; ";
-    changes.append(field).append(" ").append(old).append(" -> ").append(now);
+    Join(changes, std::string(field) + " " + old + " -> " + now);
+}
+
+void AddKept(std::string& kept, std::string_view field, const std::string& yours,
+             const std::string& theirs) {
+    Join(kept, std::string(field) + " yours " + yours + ", export " + theirs);
+}
+
+// What a re-import does with one field.
+enum class Take {
+    Nothing, // the meet's value stays: the export did not change it, or the meet has it already
+    Export,  // the export's new value replaces the one it gave last time
+    Yours,   // both changed it: the organiser's value stays, and is listed
+};
+
+Take Decide(bool exportChanged, bool meetHoldsKept, bool meetHoldsNow) {
+    if (!exportChanged || meetHoldsNow)
+        return Take::Nothing;
+    return meetHoldsKept ? Take::Export : Take::Yours;
+}
+
+// True when the crew's notes are the imported ones, with any moves recorded after them.
+bool NotesHold(std::string_view notes, const std::string& imported) {
+    return notes == imported || notes.starts_with(imported + std::string(MoveNoteStart));
+}
+
+// The values the export gives the entry, as its crew holds them.
+ImportedValues ExportValues(const ImportedEntry& entry) {
+    return {CleanText(entry.Event),
+            CleanText(entry.MembersClub),
+            entry.Label.empty() ? std::string() : "(" + CleanText(entry.Label) + ")",
+            ImportedNotes(entry),
+            entry.Paid,
+            entry.Withdrawn};
+}
+
+// The notes that carry a crew's entry number: those of its last import when
+// kept, so that notes retyped by hand do not lose the entry.
+const std::string& EntryNotes(const Crew& crew) {
+    return crew.Imported ? crew.Imported->Notes : crew.Notes;
 }
 
 bool Drawn(const Boatmeet& meet, int eventKey) {
@@ -139,32 +184,40 @@ private:
 
     MergedEntry Add(const ImportedEntry& entry) {
         if (entry.Withdrawn)
-            return {EntryOutcome::Unchanged, -1, {}};
+            return {EntryOutcome::Unchanged, -1, {}, {}};
         const Crew* crew = MakeImportedCrew(meet_, entry);
         NeedsDrawEditor(crew->EventKey);
-        return {EntryOutcome::Added, crew->Id, {}};
+        return {EntryOutcome::Added, crew->Id, {}, {}};
     }
 
-    // What the crew editor would change by hand. The notes are written first,
-    // so that a move is recorded after the new notes; each change is listed
-    // in the order event, club, name, paid, notes, withdrawn.
+    // Three ways, field by field: a field the export did not change keeps the
+    // meet's value; one it changed is brought up to date as the crew editor
+    // would do it where the meet still holds the export's value of the last
+    // import, and otherwise kept and listed. A crew without those values is
+    // brought up to date wherever the export differs from the meet. The
+    // notes are written first, so that a move is recorded after the new
+    // notes; changes are listed in the order event, club, name, paid, notes,
+    // withdrawn.
     MergedEntry Update(Crew& crew, const ImportedEntry& entry) {
-        MergedEntry merged{EntryOutcome::Unchanged, crew.Id, {}};
-        const bool wasWithdrawn = MarkedWithdrawn(crew.Name);
+        MergedEntry merged{EntryOutcome::Unchanged, crew.Id, {}, {}};
+        const ImportedValues now = ExportValues(entry);
+        if (!crew.Imported)
+            ++merge_.Unrecorded;
+        const ImportedValues kept = crew.Imported ? *crew.Imported : MeetValues(crew);
         const std::string oldNotes = crew.Notes;
-        const bool notesChanged = UpdateNotes(crew, ImportedNotes(entry));
-        UpdateEvent(crew, CleanText(entry.Event), merged.Changes);
-        UpdateClub(crew, CleanText(entry.MembersClub), merged.Changes);
-        UpdateName(crew, entry, merged.Changes);
-        if (crew.FeePaid != entry.Paid) {
-            AddChange(merged.Changes, "paid", YesNo(crew.FeePaid), YesNo(entry.Paid));
-            crew.FeePaid = crew.EarlyPay = entry.Paid;
-        }
-        if (notesChanged)
+        const Take notes = Decide(kept.Notes != now.Notes, NotesHold(crew.Notes, kept.Notes),
+                                  NotesHold(crew.Notes, now.Notes));
+        if (notes == Take::Export)
+            crew.Notes = now.Notes + MoveNotes(crew.Notes);
+        MergeEvent(crew, kept.Event, now.Event, merged);
+        MergeClub(crew, kept.Club, now.Club, merged);
+        const bool withdrawn = MergeNameAndPaid(crew, kept, now, merged);
+        if (notes == Take::Export)
             AddChange(merged.Changes, "notes", Quoted(oldNotes), Quoted(crew.Notes));
-        if (wasWithdrawn && !entry.Withdrawn)
-            AddChange(merged.Changes, "withdrawn", "yes", "no");
-        if (entry.Withdrawn && !wasWithdrawn) {
+        else if (notes == Take::Yours)
+            AddKept(merged.Kept, "notes", Quoted(crew.Notes), Quoted(now.Notes));
+        crew.Imported = now;
+        if (withdrawn) {
             merged.Outcome = EntryOutcome::Withdrawn;
             NeedsDrawEditor(crew.EventKey);
         } else if (!merged.Changes.empty()) {
@@ -173,41 +226,80 @@ private:
         return merged;
     }
 
-    // The notes as imported, followed by the moves recorded since; true when they changed.
-    static bool UpdateNotes(Crew& crew, const std::string& notes) {
-        if (crew.Notes == notes || crew.Notes.starts_with(notes + std::string(MoveNoteStart)))
-            return false;
-        crew.Notes = notes + MoveNotes(crew.Notes);
-        return true;
+    // The meet's own values, standing in for the export's of the last import
+    // for a crew imported before they were kept: every difference is the
+    // export's.
+    ImportedValues MeetValues(const Crew& crew) const {
+        return {KeyText(meet_.Events, crew.EventKey),
+                KeyText(meet_.Clubs, crew.ClubKey),
+                UnmarkedName(crew.Name),
+                crew.Notes.substr(0, crew.Notes.size() - MoveNotes(crew.Notes).size()),
+                crew.FeePaid,
+                MarkedWithdrawn(crew.Name)};
     }
 
-    // The export's name when it gives one (a name it no longer gives may be a
-    // label the organiser gave, and stays), marked while the entry is withdrawn.
-    static void UpdateName(Crew& crew, const ImportedEntry& entry, std::string& changes) {
-        const std::string oldName = UnmarkedName(crew.Name);
-        const std::string name = entry.Label.empty() ? oldName : "(" + CleanText(entry.Label) + ")";
-        if (name != oldName)
-            AddChange(changes, "name", Quoted(oldName), Quoted(name));
-        crew.Name = entry.Withdrawn ? MarkedName(name) : name;
-    }
-
-    void UpdateEvent(Crew& crew, const std::string& event, std::string& changes) {
+    void MergeEvent(Crew& crew, const std::string& kept, const std::string& now,
+                    MergedEntry& merged) {
         const int old = crew.EventKey;
-        if (meet_.Events.KeyOf(event) == old)
-            return;
         const std::string oldText = KeyText(meet_.Events, old);
+        const Take take =
+            Decide(kept != now, meet_.Events.KeyOf(kept) == old, meet_.Events.KeyOf(now) == old);
+        if (take == Take::Yours)
+            AddKept(merged.Kept, "event", Quoted(oldText), Quoted(now));
+        if (take != Take::Export)
+            return;
         NeedsDrawEditor(old);
-        MoveCrewToEvent(meet_, crew, meet_.Events.Add(event), {});
+        MoveCrewToEvent(meet_, crew, meet_.Events.Add(now), {});
         NeedsDrawEditor(crew.EventKey);
-        AddChange(changes, "event", Quoted(oldText), Quoted(KeyText(meet_.Events, crew.EventKey)));
+        AddChange(merged.Changes, "event", Quoted(oldText),
+                  Quoted(KeyText(meet_.Events, crew.EventKey)));
     }
 
-    void UpdateClub(Crew& crew, const std::string& club, std::string& changes) {
-        if (meet_.Clubs.KeyOf(club) == crew.ClubKey)
-            return;
+    void MergeClub(Crew& crew, const std::string& kept, const std::string& now,
+                   MergedEntry& merged) {
         const std::string oldText = KeyText(meet_.Clubs, crew.ClubKey);
-        crew.ClubKey = meet_.Clubs.Add(club);
-        AddChange(changes, "club", Quoted(oldText), Quoted(KeyText(meet_.Clubs, crew.ClubKey)));
+        const Take take = Decide(kept != now, meet_.Clubs.KeyOf(kept) == crew.ClubKey,
+                                 meet_.Clubs.KeyOf(now) == crew.ClubKey);
+        if (take == Take::Yours)
+            AddKept(merged.Kept, "club", Quoted(oldText), Quoted(now));
+        if (take != Take::Export)
+            return;
+        crew.ClubKey = meet_.Clubs.Add(now);
+        AddChange(merged.Changes, "club", Quoted(oldText),
+                  Quoted(KeyText(meet_.Clubs, crew.ClubKey)));
+    }
+
+    // The name (marked while the crew is withdrawn), the paid flag and the
+    // withdrawal; true when this import withdrew the crew. A name the export
+    // no longer gives stays (a label that told two crews apart is no longer
+    // needed, or the organiser gave it). A flag can only take the export's
+    // value or already hold it, so only the name can be kept against the
+    // export.
+    static bool MergeNameAndPaid(Crew& crew, const ImportedValues& kept, const ImportedValues& now,
+                                 MergedEntry& merged) {
+        std::string name = UnmarkedName(crew.Name);
+        const Take takeName =
+            Decide(!now.Name.empty() && kept.Name != now.Name, name == kept.Name, name == now.Name);
+        if (takeName == Take::Export) {
+            AddChange(merged.Changes, "name", Quoted(name), Quoted(now.Name));
+            name = now.Name;
+        } else if (takeName == Take::Yours) {
+            AddKept(merged.Kept, "name", Quoted(name), Quoted(now.Name));
+        }
+        if (Decide(kept.Paid != now.Paid, crew.FeePaid == kept.Paid, crew.FeePaid == now.Paid) ==
+            Take::Export) {
+            AddChange(merged.Changes, "paid", YesNo(crew.FeePaid), YesNo(now.Paid));
+            crew.FeePaid = crew.EarlyPay = now.Paid;
+        }
+        const bool wasWithdrawn = MarkedWithdrawn(crew.Name);
+        const bool withdraw =
+            Decide(kept.Withdrawn != now.Withdrawn, wasWithdrawn == kept.Withdrawn,
+                   wasWithdrawn == now.Withdrawn) == Take::Export;
+        const bool withdrawn = withdraw ? now.Withdrawn : wasWithdrawn;
+        if (withdraw && !now.Withdrawn)
+            AddChange(merged.Changes, "withdrawn", "yes", "no");
+        crew.Name = withdrawn ? MarkedName(name) : name;
+        return withdraw && now.Withdrawn;
     }
 
     void NeedsDrawEditor(int eventKey) {
@@ -242,7 +334,13 @@ void WriteCounts(const VexaMerge& merge, std::ostream& report) {
     report << count(EntryOutcome::Added) << " added, " << count(EntryOutcome::Changed)
            << " changed, " << count(EntryOutcome::Withdrawn) << " withdrawn, "
            << merge.Missing.size() << " no longer in the export, " << count(EntryOutcome::Unchanged)
-           << " unchanged\n";
+           << " unchanged, "
+           << std::count_if(merge.Entries.begin(), merge.Entries.end(),
+                            [](const MergedEntry& e) { return !e.Kept.empty(); })
+           << " kept your change\n";
+    if (merge.Unrecorded > 0)
+        report << merge.Unrecorded
+               << " crews had no record of the last import: the export's values were applied\n";
 }
 
 void WriteDrawEditorEvents(const Boatmeet& meet, const VexaMerge& merge, std::ostream& report) {
@@ -262,19 +360,28 @@ void WriteCrewLine(const Boatmeet& meet, const std::string& number, int crewId,
     report << "\n";
 }
 
+// The entries of which the line gives a text, under the title, each with its text.
 void WriteEntryList(const Boatmeet& meet, const VexaImporter& importer, const VexaMerge& merge,
-                    EntryOutcome outcome, const char* title, std::ostream& report) {
+                    const char* title, std::ostream& report,
+                    const std::function<const std::string*(const MergedEntry&)>& line) {
     bool first = true;
     for (int index = 0; index < importer.EntryCount(); ++index) {
         const MergedEntry& merged = merge.Entries[static_cast<std::size_t>(index)];
-        if (merged.Outcome != outcome)
+        const std::string* text = line(merged);
+        if (!text)
             continue;
         if (first)
             report << "\n" << title << "\n";
         first = false;
-        WriteCrewLine(meet, CleanText(importer.Entry(index)->Id), merged.CrewId, merged.Changes,
-                      report);
+        WriteCrewLine(meet, CleanText(importer.Entry(index)->Id), merged.CrewId, *text, report);
     }
+}
+
+void WriteOutcomeList(const Boatmeet& meet, const VexaImporter& importer, const VexaMerge& merge,
+                      EntryOutcome outcome, const char* title, std::ostream& report) {
+    WriteEntryList(meet, importer, merge, title, report, [outcome](const MergedEntry& merged) {
+        return merged.Outcome == outcome ? &merged.Changes : nullptr;
+    });
 }
 
 void WriteMissing(const Boatmeet& meet, const VexaMerge& merge, std::ostream& report) {
@@ -282,7 +389,7 @@ void WriteMissing(const Boatmeet& meet, const VexaMerge& merge, std::ostream& re
         return;
     report << "\nNo longer in the export:\n";
     for (int id : merge.Missing) {
-        const std::string_view notes = meet.FindCrew(id)->Notes;
+        const std::string_view notes = EntryNotes(*meet.FindCrew(id));
         const std::string_view number = notes.substr(ImportedNotesStart.size());
         WriteCrewLine(meet, std::string(number.substr(0, number.find(' '))), id, {}, report);
     }
@@ -291,7 +398,7 @@ void WriteMissing(const Boatmeet& meet, const VexaMerge& merge, std::ostream& re
 } // namespace
 
 std::string CrewEntryNumber(const Crew& crew) {
-    const std::string_view notes = crew.Notes;
+    const std::string_view notes = EntryNotes(crew);
     if (!notes.starts_with(ImportedNotesStart))
         return {};
     const std::string_view rest = notes.substr(ImportedNotesStart.size());
@@ -300,13 +407,14 @@ std::string CrewEntryNumber(const Crew& crew) {
 
 Crew* MakeImportedCrew(Boatmeet& meet, const ImportedEntry& entry) {
     auto crew = std::make_unique<Crew>();
-    crew->ClubKey = meet.Clubs.Add(CleanText(entry.MembersClub));
-    crew->EventKey = meet.Events.Add(CleanText(entry.Event));
-    crew->Notes = ImportedNotes(entry);
+    ImportedValues values = ExportValues(entry);
+    crew->ClubKey = meet.Clubs.Add(values.Club);
+    crew->EventKey = meet.Events.Add(values.Event);
+    crew->Notes = values.Notes;
     crew->FeePaid = entry.Paid;
     crew->EarlyPay = entry.Paid;
-    if (!entry.Label.empty())
-        crew->Name = "(" + CleanText(entry.Label) + ")";
+    crew->Name = values.Name;
+    crew->Imported = std::move(values);
     return meet.AddCrew(std::move(crew));
 }
 
@@ -327,9 +435,12 @@ void WriteMergeSummary(const Boatmeet& meet, const VexaImporter& importer, const
             report << "\n";
         return;
     }
-    WriteEntryList(meet, importer, merge, EntryOutcome::Added, "Added:", report);
-    WriteEntryList(meet, importer, merge, EntryOutcome::Changed, "Changed:", report);
-    WriteEntryList(meet, importer, merge, EntryOutcome::Withdrawn, "Withdrawn:", report);
+    WriteOutcomeList(meet, importer, merge, EntryOutcome::Added, "Added:", report);
+    WriteOutcomeList(meet, importer, merge, EntryOutcome::Changed, "Changed:", report);
+    WriteOutcomeList(meet, importer, merge, EntryOutcome::Withdrawn, "Withdrawn:", report);
+    WriteEntryList(
+        meet, importer, merge, "Kept your change:", report,
+        [](const MergedEntry& merged) { return merged.Kept.empty() ? nullptr : &merged.Kept; });
     WriteMissing(meet, merge, report);
     report << "\n";
 }

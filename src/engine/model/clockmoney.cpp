@@ -26,6 +26,17 @@ int MinutesToClock(int minutes) {
     return static_cast<int>(std::clamp<std::int64_t>(clock, INT_MIN, INT_MAX));
 }
 
+int DayOfMinutes(int minutes) {
+    return minutes / MinutesPerDay + 1;
+}
+
+std::string ClockOfDayText(int minutes) {
+    const int ofDay = minutes % MinutesPerDay;
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", ofDay / 60, ofDay % 60);
+    return text;
+}
+
 std::string MoneyText(std::int64_t amount) {
     if (amount < 0)
         return "-" + MoneyText(-amount);

@@ -67,6 +67,33 @@ void Crew::WriteCrewLine(std::ostream& out) const {
     out << "\n";
 }
 
+void Crew::WriteImportedLine(std::ostream& out) const {
+    if (!Imported)
+        return;
+    const auto field = [&out](const auto& value) { out << " \"" << value << '"'; };
+    out << "Imported:";
+    field(Id);
+    field(CleanText(Imported->Event));
+    field(CleanText(Imported->Club));
+    field(CleanText(Imported->Name));
+    field(CleanText(Imported->Notes));
+    field(Imported->Paid ? "1" : "0");
+    field(Imported->Withdrawn ? "1" : "0");
+    out << "\n";
+}
+
+int Crew::ParseImportedLine(std::string_view line, ImportedValues& values) {
+    std::array<std::string_view, 7> fields;
+    QuotedFields(line, fields);
+    values.Event = CleanText(fields[1]);
+    values.Club = CleanText(fields[2]);
+    values.Name = CleanText(fields[3]);
+    values.Notes = CleanText(fields[4]);
+    values.Paid = ReadInt(fields[5]) == 1;
+    values.Withdrawn = ReadInt(fields[6]) == 1;
+    return ReadInt(fields[0]);
+}
+
 int Crew::AddLink(std::vector<int>& list, int id) const {
     if (id == Id)
         return -1;

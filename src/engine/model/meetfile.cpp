@@ -20,7 +20,7 @@ bool StartsWith(std::string_view line, std::string_view keyword) {
     return line.substr(0, keyword.size()) == keyword;
 }
 
-enum class Keyword { None, Header, StrSet, Crew, Draw, Periods };
+enum class Keyword { None, Header, StrSet, Crew, Imported, Draw, Periods };
 
 // The keyword a line begins with (looked up by its first letter, as every line
 // of a large file passes here).
@@ -37,6 +37,8 @@ Keyword KeywordOf(std::string_view line) {
         return is("Crew:", Keyword::Crew);
     case 'D':
         return is("Draw:", Keyword::Draw);
+    case 'I':
+        return is("Imported:", Keyword::Imported);
     case 'R':
         return is("RaceTimeServer:", Keyword::Periods);
     default:
@@ -105,6 +107,17 @@ void ReadHeader(Boatmeet& meet, std::string_view line) {
     meet.FType = static_cast<FinalsPlacement>(StoredChoice(fields[8], 2));
 }
 
+// Each "Imported:" line goes to the crew of its id; a later line for one crew
+// replaces an earlier one, and a line for an id no crew bears is dropped.
+void AttachImportedValues(Boatmeet& meet, const std::vector<std::string_view>& lines) {
+    for (std::string_view line : lines) {
+        ImportedValues values;
+        const int id = Crew::ParseImportedLine(line, values);
+        if (meet.HasCrew(id))
+            meet.FindCrew(id)->Imported = std::move(values);
+    }
+}
+
 } // namespace
 
 std::unique_ptr<Boatmeet> Boatmeet::LoadFromFile(const std::string& fileName) {
@@ -122,6 +135,7 @@ std::unique_ptr<Boatmeet> Boatmeet::LoadFromText(std::string_view text) {
     bool headerSeen = false;
     std::string_view periodLine;
     bool periodsSeen = false;
+    std::vector<std::string_view> importedLines;
     for (std::string_view line : lines) {
         switch (KeywordOf(line)) {
         case Keyword::StrSet: {
@@ -141,6 +155,10 @@ std::unique_ptr<Boatmeet> Boatmeet::LoadFromText(std::string_view text) {
             if (headerSeen)
                 meet->Crews.push_back(std::make_unique<Crew>(Crew::ParseCrewLine(line)));
             break;
+        case Keyword::Imported:
+            if (headerSeen)
+                importedLines.push_back(line);
+            break;
         case Keyword::Periods:
             periodLine = line.substr(15);
             periodsSeen = true;
@@ -156,6 +174,7 @@ std::unique_ptr<Boatmeet> Boatmeet::LoadFromText(std::string_view text) {
         meet->NextCrewId =
             std::max(meet->NextCrewId, crew->Id < INT32_MAX ? crew->Id + 1 : crew->Id);
     meet->ReindexCrews();
+    AttachImportedValues(*meet, importedLines);
     const std::map<int, DrawBlock> blocks = FindDrawBlocks(lines);
     for (int i = 0; i < meet->Events.Count(); ++i) {
         const int key = meet->Events.KeyOf(meet->Events.TextAt(i));
@@ -190,6 +209,8 @@ bool Boatmeet::WriteTo(std::ostream& out, bool full) const {
     if (full) {
         for (const auto& crew : Crews)
             crew->WriteCrewLine(out);
+        for (const auto& crew : Crews)
+            crew->WriteImportedLine(out);
         for (int i = 0; i < Events.Count(); ++i) {
             const int key = Events.KeyOf(Events.TextAt(i));
             if (const Draw* draw = FindDraw(key))

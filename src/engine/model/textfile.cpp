@@ -2,6 +2,7 @@
 
 #include "engine/model/safefile.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -113,8 +114,26 @@ bool ReadTextFile(const std::string& path, std::string& text) {
     std::fclose(file);
     if (failed)
         return false;
-    text = IsValidUtf8(bytes) ? std::move(bytes) : Windows1252ToUtf8(bytes);
+    text = LinesToUtf8(std::move(bytes));
     return true;
+}
+
+std::string LinesToUtf8(std::string bytes) {
+    if (IsValidUtf8(bytes))
+        return bytes;
+    const std::string_view all = bytes;
+    std::string text;
+    text.reserve(all.size() + all.size() / 8);
+    for (std::size_t begin = 0; begin < all.size();) {
+        const std::size_t end = std::min(all.find('\n', begin), all.size() - 1) + 1;
+        const std::string_view line = all.substr(begin, end - begin);
+        if (IsValidUtf8(line))
+            text += line;
+        else
+            text += Windows1252ToUtf8(line);
+        begin = end;
+    }
+    return text;
 }
 
 std::vector<std::string_view> SplitLines(std::string_view text) {

@@ -1,5 +1,6 @@
-// Reading and writing the program's text files. Files are UTF-8; a file that is
-// not valid UTF-8 is an older Windows file and is read as Windows-1252.
+// Reading and writing the program's text files. Files are UTF-8; a line that is
+// not valid UTF-8 comes from an older Windows program and is read as
+// Windows-1252, so one stray byte spoils one line, never the whole file.
 #pragma once
 
 #include <cstdint>
@@ -12,7 +13,10 @@ namespace bm {
 bool IsValidUtf8(std::string_view bytes);
 // Windows-1252 bytes as UTF-8 (bytes the code page leaves undefined keep their value).
 std::string Windows1252ToUtf8(std::string_view bytes);
-// Reads a whole file as UTF-8 text; false when it cannot be read.
+// The bytes as UTF-8, line by line: a line (up to and with its line feed) that
+// is valid UTF-8 stays as it is, any other is read as Windows-1252.
+std::string LinesToUtf8(std::string bytes);
+// Reads a whole file as UTF-8 text (LinesToUtf8); false when it cannot be read.
 bool ReadTextFile(const std::string& path, std::string& text);
 // The lines of a text, each without its line end (LF or CR LF). A last line
 // without a line end counts; an empty text has no lines.

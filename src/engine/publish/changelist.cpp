@@ -1,7 +1,7 @@
 #include "engine/publish/changelist.h"
 
 #include "engine/model/boatmeet.h"
-#include "engine/model/clockmoney.h"
+#include "engine/publish/siteraces.h"
 
 #include <algorithm>
 #include <climits>
@@ -37,8 +37,8 @@ void CompareRace(const PublishedRace& before, const PublishedRace& now,
         lines.push_back(name + "race number " + NumberText(before.Number) + " -> " +
                         NumberText(now.Number));
     if (before.Time != now.Time)
-        lines.push_back(name + "time " + ClockTimeText(before.Time) + " -> " +
-                        ClockTimeText(now.Time));
+        lines.push_back(name + "time " + SiteTimeText(before.Time) + " -> " +
+                        SiteTimeText(now.Time));
     if (before.OpponentKey != now.OpponentKey)
         lines.push_back(name + "opponent " + OrNone(before.Opponent) + " -> " +
                         OrNone(now.Opponent));
@@ -56,7 +56,7 @@ void CompareRace(const PublishedRace& before, const PublishedRace& now,
 
 std::string RaceLine(const PublishedRace& race) {
     std::string line =
-        RaceName(race) + " at " + ClockTimeText(race.Time) + " against " + OrNone(race.Opponent);
+        RaceName(race) + " at " + SiteTimeText(race.Time) + " against " + OrNone(race.Opponent);
     if (!race.Result.empty())
         line += ", " + ResultText(race);
     return line;
@@ -86,7 +86,7 @@ void CompareRaces(const std::vector<PublishedRace>& before, const std::vector<Pu
         else if (is)
             lines.push_back(RaceLine(*is));
         else if (!out || depth > now.back().Depth)
-            lines.push_back(RaceName(*was) + " at " + ClockTimeText(was->Time) +
+            lines.push_back(RaceName(*was) + " at " + SiteTimeText(was->Time) +
                             ": no longer rowed");
     }
 }

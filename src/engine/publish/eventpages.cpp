@@ -3,21 +3,13 @@
 #include "engine/publish/sitepages.h"
 
 #include "engine/model/boatmeet.h"
-#include "engine/model/clockmoney.h"
 #include "engine/publish/pageframe.h"
+#include "engine/publish/siteraces.h"
 #include "engine/publish/sitetext.h"
 
 namespace bm {
 
 namespace {
-
-std::string RoundHeading(int depth, int firstDepth) {
-    if (depth == 0)
-        return "Final";
-    if (depth == 1)
-        return "Semi-finals";
-    return "Round " + std::to_string(firstDepth - depth + 1);
-}
 
 std::string CrewLine(const std::string& label, bool won) {
     if (label.empty())
@@ -28,17 +20,19 @@ std::string CrewLine(const std::string& label, bool won) {
     return "<p class=\"crew\">" + HtmlEscaped(label) + "</p>\n";
 }
 
+// A result that does not stand shows no winner and no verdict.
 std::string RaceCard(const Boatmeet& meet, const Draw& draw, const Race& race) {
     std::string card = "<div class=\"race\">\n<p class=\"race-head\"><span>" +
-                       HtmlEscaped(RaceTitle(race)) + "</span><span>" + ClockTimeText(race.Time) +
-                       "</span></p>\n";
+                       HtmlEscaped(SiteRaceTitle(draw, race)) + "</span><span>" +
+                       SiteTimeText(race.Time) + "</span></p>\n";
     int crews[2] = {0, 0};
-    const bool resolved = draw.ResolveCrews(race, crews);
+    const bool stands = ResultStands(draw, race) && SiteCrews(draw, race, crews);
     for (int s = 0; s < 2; ++s)
-        card += CrewLine(SlotLabel(meet, draw, race, s),
-                         race.HasResult() && resolved && crews[s] == race.Winner);
-    if (race.HasResult() && !race.Verdict.empty())
+        card += CrewLine(SlotLabel(meet, draw, race, s), stands && crews[s] == race.Winner);
+    if (stands && !race.Verdict.empty())
         card += "<p class=\"verdict\">" + HtmlEscaped(race.Verdict) + "</p>\n";
+    else if (race.HasResult() && !stands)
+        card += std::string("<p class=\"verdict\">Result ") + ToBeConfirmedText + "</p>\n";
     return card + "</div>\n";
 }
 
@@ -47,7 +41,6 @@ std::string RaceCard(const Boatmeet& meet, const Draw& draw, const Race& race) {
 // shape.
 std::string Bracket(const Boatmeet& meet, const Draw& draw) {
     std::string bracket = "<div class=\"bracket\">\n";
-    const int firstDepth = BitLength(draw.Size) - 2;
     for (int first = draw.Size / 2; first >= 1; first /= 2) {
         std::string races;
         bool held = false;
@@ -58,8 +51,7 @@ std::string Bracket(const Boatmeet& meet, const Draw& draw) {
             held = held || !bye;
         }
         if (held)
-            bracket += "<section class=\"round\">\n<h2>" +
-                       RoundHeading(BitLength(first) - 1, firstDepth) +
+            bracket += "<section class=\"round\">\n<h2>" + SiteRoundName(draw, draw.RaceAt(first)) +
                        "</h2>\n<div class=\"round-races\">\n" + races + "</div>\n</section>\n";
     }
     return bracket + "</div>\n";

@@ -4,9 +4,8 @@
 
 #include "engine/draw/racelookup.h"
 #include "engine/model/boatmeet.h"
-#include "engine/model/clockmoney.h"
-#include "engine/model/text.h"
 #include "engine/publish/pageframe.h"
+#include "engine/publish/siteraces.h"
 #include "engine/publish/sitetext.h"
 
 #include <algorithm>
@@ -51,24 +50,32 @@ std::string RaceCell(const std::string& title, const std::string& round) {
     return PlainCell(html, true);
 }
 
-std::string ScheduleRow(const Boatmeet& meet, const Draw& draw, const Race& race) {
-    int crews[2] = {0, 0};
-    const bool resolved = draw.ResolveCrews(race, crews);
-    std::string both;
-    for (int s = 0; s < 2; ++s) {
-        const bool won = race.HasResult() && resolved && crews[s] == race.Winner;
-        both += std::string("<span class=\"crew") + (won ? " won" : "") + "\">" +
-                HtmlEscaped(SlotLabel(meet, draw, race, s)) + "</span>";
-    }
+// The result cell: the winner and the verdict when the result stands.
+std::string ResultCell(const Boatmeet& meet, const Race& race, bool stands) {
     std::string result;
-    if (race.HasResult()) {
+    if (stands) {
         result = HtmlEscaped(PublishedLabel(meet, meet.FindCrew(race.Winner)));
         if (!race.Verdict.empty())
             result += ", " + HtmlEscaped(race.Verdict);
+    } else if (race.HasResult()) {
+        result = ToBeConfirmedText;
     }
-    return "<tr>" + PlainCell(ClockTimeText(race.Time), true) +
-           RaceCell(RaceTitle(race), Trimmed(Draw::RoundName(race))) +
-           EventCell(meet, race.EventKey) + PlainCell(both) + Cell("Result", result) + "</tr>\n";
+    return Cell("Result", result);
+}
+
+std::string ScheduleRow(const Boatmeet& meet, const Draw& draw, const Race& race) {
+    int crews[2] = {0, 0};
+    const bool stands = ResultStands(draw, race) && SiteCrews(draw, race, crews);
+    std::string both;
+    for (int s = 0; s < 2; ++s) {
+        const bool won = stands && crews[s] == race.Winner;
+        both += std::string("<span class=\"crew") + (won ? " won" : "") + "\">" +
+                HtmlEscaped(SlotLabel(meet, draw, race, s)) + "</span>";
+    }
+    return "<tr>" + PlainCell(SiteTimeText(race.Time), true) +
+           RaceCell(SiteRaceTitle(draw, race), SiteRoundName(draw, race)) +
+           EventCell(meet, race.EventKey) + PlainCell(both) + ResultCell(meet, race, stands) +
+           "</tr>\n";
 }
 
 // A crew's race on its club's page.
@@ -99,7 +106,7 @@ std::vector<ClubRace> ClubRaces(const Boatmeet& meet,
 std::string ClubRaceRow(const Boatmeet& meet, const ClubRace& r) {
     const std::string title =
         r.Race->Number >= 0 ? "Race " + std::to_string(r.Race->Number) : r.Race->Round;
-    return "<tr>" + PlainCell(ClockTimeText(r.Race->Time), true) + RaceCell(title, r.Race->Round) +
+    return "<tr>" + PlainCell(SiteTimeText(r.Race->Time), true) + RaceCell(title, r.Race->Round) +
            EventCell(meet, r.Crew->EventKey) + PlainCell(HtmlEscaped(r.Crew->Label)) +
            Cell("Opponent", HtmlEscaped(r.Race->Opponent)) +
            Cell("Result", HtmlEscaped(ResultText(*r.Race))) + "</tr>\n";
@@ -121,8 +128,10 @@ std::string FinalRow(const Boatmeet& meet, int eventKey) {
     const Draw* draw = meet.FindDraw(eventKey);
     const Race* final = draw && draw->HeldRaceCount() > 0 ? draw->FinalRace() : nullptr;
     int crews[2] = {0, 0};
-    if (!final || !final->HasResult() || !draw->ResolveCrews(*final, crews)) {
-        const char* note = final ? "No result yet" : "Not drawn yet";
+    if (!final || !ResultStands(*draw, *final) || !SiteCrews(*draw, *final, crews)) {
+        const char* note = !final               ? "Not drawn yet"
+                           : final->HasResult() ? "Result to be confirmed"
+                                                : "No result yet";
         return "<tr>" + EventCell(meet, eventKey) +
                PlainCell(std::string("<span class=\"note\">") + note + "</span>") +
                "<td></td><td></td></tr>\n";

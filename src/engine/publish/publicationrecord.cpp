@@ -4,11 +4,16 @@
 #include "engine/model/textfile.h"
 #include "engine/publish/sitetext.h"
 
+#include <charconv>
+#include <climits>
+#include <cstdio>
+
 namespace bm {
 
 namespace {
 
-constexpr std::string_view VersionLine = "Boatmeet publication record\t1";
+constexpr std::string_view VersionLine = "Boatmeet publication record\t2";
+constexpr std::string_view CheckStart = "Check\t";
 
 std::string Escaped(std::string_view text) {
     std::string escaped;
@@ -40,6 +45,12 @@ std::string Unescaped(std::string_view text) {
     return plain;
 }
 
+std::string HexText(std::uint64_t value) {
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(value));
+    return hex;
+}
+
 // One line: its fields, escaped and joined by tabs.
 class RecordLine {
 public:
@@ -54,6 +65,10 @@ public:
         return *this;
     }
     RecordLine& operator<<(int number) { return *this << std::string_view(std::to_string(number)); }
+    RecordLine& operator<<(const PublishedFile& file) {
+        return *this << file.Name << std::string_view(std::to_string(file.Size))
+                     << std::string_view(HexText(file.Hash));
+    }
 
 private:
     std::string& out_;
@@ -81,9 +96,9 @@ void WriteCrew(std::string& out, const PublishedCrew& crew) {
 
 // Fields a line of its kind must have, after the kind itself.
 std::size_t FieldCount(const std::string& kind) {
-    if (kind == "Publication" || kind == "Time" || kind == "Intro" || kind == "File")
+    if (kind == "Publication" || kind == "Time" || kind == "Intro")
         return 1;
-    if (kind == "Change")
+    if (kind == "Change" || kind == "File" || kind == "Earlier")
         return 3;
     if (kind == "Crew")
         return 7;
@@ -92,37 +107,93 @@ std::size_t FieldCount(const std::string& kind) {
     return 0;
 }
 
-bool ReadLine(const std::vector<std::string>& f, Publication& p, std::string& error) {
-    const std::string& kind = f[0];
-    if (kind == "Publication") {
-        p.Number = ReadInt(f[1]);
-    } else if (kind == "Time") {
-        p.Time = f[1];
-    } else if (kind == "Intro") {
-        p.Changes.Intro = f[1];
-    } else if (kind == "Change") {
-        p.Changes.Changes.push_back({f[1], f[2], f[3]});
-    } else if (kind == "File") {
-        if (!IsSafeSiteFileName(f[1])) {
-            error = "it names a file outside the site: " + f[1];
-            return false;
-        }
-        p.Files.push_back(f[1]);
-    } else if (kind == "Crew") {
-        p.Crews.push_back(
-            {ReadInt(f[1]), ReadInt(f[2]), ReadInt(f[3]), f[4], f[5], f[6], ReadInt(f[7]), {}});
-    } else if (kind == "Race") {
-        if (p.Crews.empty()) {
-            error = "a race stands before any crew";
-            return false;
-        }
-        p.Crews.back().Races.push_back(
-            {ReadInt(f[1]), f[2], ReadInt(f[3]), ReadInt(f[4]), f[5], f[6], f[7], f[8]});
+// The fields of one line, numbers read strictly: a field that is not a whole
+// number within range fails the line.
+class LineReader {
+public:
+    explicit LineReader(const std::vector<std::string>& fields) : fields_(fields) {}
+
+    bool Ok() const { return ok_; }
+    const std::string& Text(std::size_t at) const { return fields_[at]; }
+    int Number(std::size_t at, int least = INT_MIN, int most = INT_MAX) {
+        int value = 0;
+        ok_ = ok_ && ParseWholeInt(fields_[at], value) && fields_[at] == std::to_string(value) &&
+              value >= least && value <= most;
+        return value;
     }
-    return true;
+    PublishedFile File(std::size_t at) {
+        PublishedFile file{fields_[at], Unsigned(fields_[at + 1], 10),
+                           Unsigned(fields_[at + 2], 16)};
+        ok_ = ok_ && IsSafeSiteFileName(file.Name);
+        return file;
+    }
+
+private:
+    std::uint64_t Unsigned(const std::string& text, int base) {
+        std::uint64_t value = 0;
+        const auto [end, failure] =
+            std::from_chars(text.data(), text.data() + text.size(), value, base);
+        ok_ = ok_ && failure == std::errc() && end == text.data() + text.size() && !text.empty();
+        return value;
+    }
+
+    const std::vector<std::string>& fields_;
+    bool ok_ = true;
+};
+
+bool ReadCrew(LineReader& f, Publication& p) {
+    PublishedCrew crew{f.Number(1), f.Number(2), f.Number(3),    f.Text(4),
+                       f.Text(5),   f.Text(6),   f.Number(7, 0), {}};
+    p.Crews.push_back(std::move(crew));
+    return f.Ok();
+}
+
+bool ReadRace(LineReader& f, Publication& p) {
+    if (p.Crews.empty())
+        return false;
+    PublishedRace race{f.Number(1, 0), f.Text(2), f.Number(3), f.Number(4),
+                       f.Text(5),      f.Text(6), f.Text(7),   f.Text(8)};
+    p.Crews.back().Races.push_back(std::move(race));
+    return f.Ok();
+}
+
+// Reads one line into the publication; false when a field is out of range.
+bool ReadLine(const std::vector<std::string>& fields, Publication& p) {
+    LineReader f(fields);
+    const std::string& kind = fields[0];
+    if (kind == "Publication")
+        p.Number = f.Number(1, 1, INT_MAX - 1);
+    else if (kind == "Time")
+        p.Time = f.Text(1);
+    else if (kind == "Intro")
+        p.Changes.Intro = f.Text(1);
+    else if (kind == "Change")
+        p.Changes.Changes.push_back({f.Text(1), f.Text(2), f.Text(3)});
+    else if (kind == "File")
+        p.Files.push_back(f.File(1));
+    else if (kind == "Earlier")
+        p.Earlier.push_back(f.File(1));
+    else if (kind == "Crew")
+        return ReadCrew(f, p);
+    else if (kind == "Race")
+        return ReadRace(f, p);
+    return f.Ok();
+}
+
+// The text before the check line when the check holds; false otherwise.
+bool CheckedPart(std::string_view text, std::string_view& checked) {
+    if (!text.ends_with('\n'))
+        return false;
+    const std::size_t start = text.rfind('\n', text.size() - 2) + 1;
+    checked = text.substr(0, start);
+    return text.substr(start) == std::string(CheckStart) + HexText(HashBytes(checked)) + "\n";
 }
 
 } // namespace
+
+PublishedFile FileOf(const std::string& name, std::string_view content) {
+    return {name, content.size(), HashBytes(content)};
+}
 
 std::string PublicationRecordText(const Publication& p) {
     std::string out(VersionLine);
@@ -132,29 +203,39 @@ std::string PublicationRecordText(const Publication& p) {
     RecordLine(out, "Intro") << p.Changes.Intro;
     for (const CrewChange& change : p.Changes.Changes)
         RecordLine(out, "Change") << change.Club << change.Crew << change.Text;
-    for (const std::string& file : p.Files)
+    for (const PublishedFile& file : p.Files)
         RecordLine(out, "File") << file;
+    for (const PublishedFile& file : p.Earlier)
+        RecordLine(out, "Earlier") << file;
     for (const PublishedCrew& crew : p.Crews)
         WriteCrew(out, crew);
+    out += std::string(CheckStart) + HexText(HashBytes(out)) + "\n";
     return out;
 }
 
 bool ReadPublicationRecord(std::string_view text, Publication& publication, std::string& error) {
+    std::string_view checked;
     const std::vector<std::string_view> lines = SplitLines(text);
     if (lines.empty() || lines.front() != VersionLine) {
         error = "it is not a publication record of this version of the program";
         return false;
     }
+    if (!CheckedPart(text, checked)) {
+        error = "it was changed after it was written";
+        return false;
+    }
     Publication read;
-    for (std::size_t i = 1; i < lines.size(); ++i) {
+    for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
         const std::vector<std::string> fields = Fields(lines[i]);
         const std::size_t count = FieldCount(fields[0]);
-        if (count == 0 || fields.size() != count + 1) {
+        if (count == 0 || fields.size() != count + 1 || !ReadLine(fields, read)) {
             error = "line " + std::to_string(i + 1) + " is damaged";
             return false;
         }
-        if (!ReadLine(fields, read, error))
-            return false;
+    }
+    if (read.Number == 0) {
+        error = "it gives no publication number";
+        return false;
     }
     publication = std::move(read);
     return true;

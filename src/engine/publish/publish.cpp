@@ -1,16 +1,13 @@
 #include "engine/publish/publish.h"
 
 #include "engine/model/boatmeet.h"
-#include "engine/model/textfile.h"
 #include "engine/publish/publicationrecord.h"
-#include "engine/publish/sitefolder.h"
+#include "engine/publish/publishedfolder.h"
 #include "engine/publish/sitepages.h"
 
-#include <algorithm>
 #include <ctime>
 #include <filesystem>
 #include <iomanip>
-#include <optional>
 #include <sstream>
 
 namespace bm {
@@ -19,8 +16,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The folder as an absolute path without a trailing separator, so that its
-// parent is the folder it stands in.
+// The folder as an absolute path without a trailing separator.
 fs::path FolderPath(const std::string& folder) {
     std::error_code error;
     fs::path path = fs::absolute(fs::path(folder), error).lexically_normal();
@@ -42,45 +38,37 @@ std::string IntroText(const std::optional<Publication>& before, bool changes) {
     return "No crew's entry, draw, races or results changed since " + Since(*before) + ".";
 }
 
-// The publication the folder holds; false with the message when its record
-// cannot be read.
-bool ReadEarlier(const fs::path& folder, std::optional<Publication>& before, std::string& error) {
-    const fs::path path = folder / PublicationRecordName;
-    std::error_code missing;
-    if (!fs::exists(path, missing))
-        return true;
-    std::string text;
-    Publication read;
-    std::string reason = "it cannot be opened";
-    if (!ReadTextFile(path.string(), text) || !ReadPublicationRecord(text, read, reason)) {
-        error = "The folder " + folder.string() + " holds a publication record (" +
-                PublicationRecordName + ") that cannot be read: " + reason +
-                ". Nothing was written.";
-        return false;
-    }
-    before = std::move(read);
-    return true;
+std::vector<PublishedFile> FilesOf(const SitePages& pages) {
+    std::vector<PublishedFile> files;
+    for (const auto& [name, content] : pages)
+        files.push_back(FileOf(name, content));
+    return files;
 }
 
-std::vector<std::string> Names(const SitePages& pages) {
-    std::vector<std::string> names;
-    for (const auto& [name, content] : pages)
-        names.push_back(name);
-    return names;
+// True when the folder holds the page (its file, of the content) as it is:
+// as a publication wrote it (known without reading it again), or the
+// organiser put the same there.
+bool Holds(const PublishedFolder& held, const PublishedFile& page, const SitePages& pages) {
+    const auto ours = held.Ours().find(page.Name);
+    if (ours != held.Ours().end())
+        return ours->second == page;
+    return FolderHolds(held.Path(), page.Name, pages.at(page.Name));
 }
 
-bool FolderHoldsAll(const fs::path& folder, const SitePages& pages) {
-    for (const auto& [name, content] : pages)
-        if (!FolderHolds(folder, name, content))
+bool HoldsAll(const PublishedFolder& held, const Publication& publication, const SitePages& pages) {
+    for (const PublishedFile& page : publication.Files)
+        if (!Holds(held, page, pages))
             return false;
     return true;
 }
 
-// True when publishing again would give the earlier publication exactly: the
-// same crews, and the same pages under its number, time and change list.
+// True when publishing again would give the last publication exactly (the
+// same crews, and the same pages under its number, time and change list) and
+// the folder holds it as it was done.
 bool SameAsBefore(const Boatmeet& meet, const Publication& now, const SitePages& meetPages,
-                  const Publication& before, const fs::path& folder) {
-    if (!now.Changes.Changes.empty())
+                  const PublishedFolder& held) {
+    const Publication& before = *held.Last();
+    if (held.Interrupted() || !now.Changes.Changes.empty())
         return false;
     Publication same = now;
     same.Number = before.Number;
@@ -88,19 +76,18 @@ bool SameAsBefore(const Boatmeet& meet, const Publication& now, const SitePages&
     same.Changes = before.Changes;
     SitePages pages = meetPages;
     AddPublicationPages(meet, now.Crews, same, pages);
-    same.Files = Names(pages);
-    return same == before && FolderHoldsAll(folder, pages);
+    same.Files = FilesOf(pages);
+    return same == before && HoldsAll(held, same, pages);
 }
 
-// The site's names under which the folder holds a file that no publication wrote.
-std::vector<std::string> ForeignFiles(const fs::path& folder, const SitePages& pages,
-                                      const std::optional<Publication>& before) {
+// The site's names under which the folder holds a file that is not as a
+// publication wrote it, nor the page itself.
+std::vector<std::string> ForeignFiles(const SitePages& pages, const PublishedFolder& held) {
     std::vector<std::string> foreign;
     for (const auto& [name, content] : pages) {
         std::error_code error;
-        const bool ours = before && std::find(before->Files.begin(), before->Files.end(), name) !=
-                                        before->Files.end();
-        if (!ours && fs::exists(fs::symlink_status(folder / name, error)))
+        if (!held.Ours().count(name) && fs::exists(fs::symlink_status(held.Path() / name, error)) &&
+            !FolderHolds(held.Path(), name, content))
             foreign.push_back(name);
     }
     return foreign;
@@ -113,30 +100,53 @@ std::string Joined(const std::vector<std::string>& names) {
     return joined;
 }
 
-// The earlier publication's files that the site no longer has.
-std::vector<std::string> StaleFiles(const SitePages& pages,
-                                    const std::optional<Publication>& before) {
-    std::vector<std::string> stale;
-    if (before)
-        for (const std::string& name : before->Files)
-            if (!pages.count(name))
-                stale.push_back(name);
-    return stale;
+// The pages to write (those the folder does not hold as they are; the change
+// page and then the index last, so that they link only to pages in place),
+// the files of earlier publications to remove, and both records: the pending
+// one lists only the files, those of this publication and those the folder
+// holds as earlier ones wrote them. A file of an earlier publication changed
+// since stays, with a line in Kept.
+FolderPlan Plan(const SitePages& pages, const Publication& now, const PublishedFolder& held,
+                PublishResult& result) {
+    FolderPlan plan;
+    std::vector<std::string> last;
+    for (const PublishedFile& page : now.Files)
+        if (!Holds(held, page, pages))
+            (page.Name == "index.html" || page.Name == "changes.html" ? last : plan.Write)
+                .push_back(page.Name);
+    plan.Write.insert(plan.Write.end(), last.begin(), last.end());
+    for (const auto& [name, file] : held.Ours())
+        if (!pages.count(name))
+            plan.Stale.push_back(name);
+    for (const std::string& name : held.Changed())
+        if (!pages.count(name))
+            result.Kept.push_back("Kept " + name + ": it changed since it was published");
+    plan.Record = PublicationRecordText(now);
+    Publication pending;
+    pending.Number = now.Number;
+    pending.Time = now.Time;
+    pending.Files = now.Files;
+    for (const auto& [name, file] : held.Ours())
+        pending.Earlier.push_back(file);
+    plan.Pending = PublicationRecordText(pending);
+    return plan;
 }
 
-void Write(const fs::path& folder, const SitePages& pages, const Publication& now,
-           const std::optional<Publication>& before, PublishResult& result) {
-    const std::vector<std::string> foreign = ForeignFiles(folder, pages, before);
+void Write(const SitePages& pages, const Publication& now, const PublishedFolder& held,
+           const PublishRequest& request, PublishResult& result) {
+    const fs::path& folder = held.Path();
+    const std::vector<std::string> foreign = ForeignFiles(pages, held);
     if (!foreign.empty()) {
-        result.Error = "The folder " + folder.string() +
-                       " holds files that no publication wrote: " + Joined(foreign) +
-                       ". Nothing was written; move them away or choose another folder.";
+        result.Error =
+            "The folder " + folder.string() +
+            " holds files that no publication wrote, or that changed since: " + Joined(foreign) +
+            ". Nothing was written; move them away or choose another folder.";
         return;
     }
     FolderUpdate update;
     std::string reason;
-    result.Ok = UpdateFolder(folder, pages, StaleFiles(pages, before), PublicationRecordText(now),
-                             update, reason);
+    result.Ok = UpdateFolder(folder, pages, Plan(pages, now, held, result), update, reason,
+                             request.Reached);
     result.Written = update.Written;
     result.Removed = update.Removed;
     if (!result.Ok)
@@ -144,7 +154,63 @@ void Write(const fs::path& folder, const SitePages& pages, const Publication& no
                        reason + ".";
 }
 
+// Works out the publication from the folder as read, and writes it unless
+// only the changes are asked for.
+void Publish(const Boatmeet& meet, const PublishRequest& request, const PublishedFolder& held,
+             PublishResult& result) {
+    const std::optional<Publication>& before = held.Last();
+    Publication now;
+    now.Crews = PublishedCrews(meet);
+    if (before)
+        now.Changes.Changes = CompareCrews(meet, before->Crews, now.Crews);
+    SitePages pages = MeetPages(meet, now.Crews);
+    if (before && SameAsBefore(meet, now, pages, held)) {
+        result.Ok = true;
+        result.NothingChanged = true;
+        result.Number = before->Number;
+        result.Changes = {"Nothing has changed since " + Since(*before) + "."};
+        return;
+    }
+    now.Number = before ? before->Number + 1 : 1;
+    now.Time = request.Time;
+    now.Changes.Intro = IntroText(before, !now.Changes.Changes.empty());
+    AddPublicationPages(meet, now.Crews, now, pages);
+    now.Files = FilesOf(pages);
+    result.Changes = ChangeListLines(now.Changes);
+    result.Number = now.Number;
+    if (request.ChangesOnly)
+        result.Ok = true;
+    else
+        Write(pages, now, held, request, result);
+}
+
+// Makes the folder and publishes into it under its lock, after removing what
+// a stopped publication left.
+void PublishUnderLock(const Boatmeet& meet, const PublishRequest& request, const fs::path& folder,
+                      PublishResult& result) {
+    std::error_code failure;
+    fs::create_directories(folder, failure);
+    if (failure) {
+        result.Error = "The site could not be written into the folder " + folder.string() + ": " +
+                       failure.message() + ".";
+        return;
+    }
+    const WriteLock lock((folder / PublicationLockName).string(), request.LockWait);
+    if (lock.Busy()) {
+        result.Error = BeingPublishedText(request.Folder);
+        return;
+    }
+    RemoveStaging(folder);
+    PublishedFolder held(folder);
+    if (held.Read(result.Error))
+        Publish(meet, request, held, result);
+}
+
 } // namespace
+
+std::string BeingPublishedText(const std::string& folder) {
+    return folder + " is being published by another program";
+}
 
 PublishResult PublishSite(const Boatmeet& meet, const PublishRequest& request) {
     PublishResult result;
@@ -154,32 +220,13 @@ PublishResult PublishSite(const Boatmeet& meet, const PublishRequest& request) {
         result.Error = folder.string() + " is not a folder. Nothing was written.";
         return result;
     }
-    std::optional<Publication> before;
-    if (!ReadEarlier(folder, before, result.Error))
-        return result;
-    Publication now;
-    now.Crews = PublishedCrews(meet);
-    if (before)
-        now.Changes.Changes = CompareCrews(meet, before->Crews, now.Crews);
-    SitePages pages = MeetPages(meet, now.Crews);
-    if (before && SameAsBefore(meet, now, pages, *before, folder)) {
-        result.Ok = true;
-        result.NothingChanged = true;
-        result.Number = before->Number;
-        result.Changes = {"Nothing has changed since " + Since(*before) + "."};
+    if (!request.ChangesOnly) {
+        PublishUnderLock(meet, request, folder, result);
         return result;
     }
-    now.Number = before ? before->Number + 1 : 1;
-    now.Time = request.Time;
-    now.Changes.Intro = IntroText(before, !now.Changes.Changes.empty());
-    AddPublicationPages(meet, now.Crews, now, pages);
-    now.Files = Names(pages);
-    result.Changes = ChangeListLines(now.Changes);
-    result.Number = now.Number;
-    if (request.ChangesOnly)
-        result.Ok = true;
-    else
-        Write(folder, pages, now, before, result);
+    PublishedFolder held(folder);
+    if (held.Read(result.Error))
+        Publish(meet, request, held, result);
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/model/boatmeet.h"
 #include "engine/model/text.h"
+#include "engine/publish/siteraces.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -22,7 +23,7 @@ void SetOpponent(const Boatmeet& meet, const Draw& draw, const Race& race, int s
     const Race* feeder = value < 0 ? draw.FeederRace(race, s) : nullptr;
     if (value > 0)
         published.OpponentKey = "c" + std::to_string(value);
-    else if (feeder && feeder->HasResult())
+    else if (feeder && ResultStands(draw, *feeder))
         published.OpponentKey = "c" + std::to_string(feeder->Winner);
     else
         published.OpponentKey = "w" + std::to_string(-value);
@@ -33,13 +34,15 @@ PublishedRace RaceOfCrew(const Boatmeet& meet, const Draw& draw, const Race& rac
                          int crewId) {
     PublishedRace published;
     published.Depth = DepthOf(race.Index);
-    published.Round = Trimmed(Draw::RoundName(race));
+    published.Round = SiteRoundName(draw, race);
     published.Number = race.Number;
     published.Time = race.Time;
     SetOpponent(meet, draw, race, 1 - ownSlot, published);
-    if (race.HasResult()) {
+    if (ResultStands(draw, race)) {
         published.Result = race.Winner == crewId ? "won" : "lost";
         published.Verdict = race.Verdict;
+    } else if (race.HasResult()) {
+        published.Result = ToBeConfirmedText;
     }
     return published;
 }
@@ -57,7 +60,7 @@ std::vector<PublishedRace> RacesOfCrew(const Boatmeet& meet, const Draw& draw, i
         if (!race.IsContested())
             continue;
         races.push_back(RaceOfCrew(meet, draw, race, slot, crewId));
-        if (race.HasResult() && race.Winner != crewId)
+        if (races.back().Result == "lost")
             break;
     }
     return races;
@@ -83,17 +86,11 @@ std::string SlotLabel(const Boatmeet& meet, const Draw& draw, const Race& race, 
     if (value == 0)
         return {};
     const Race* feeder = draw.FeederRace(race, s);
-    if (feeder && feeder->HasResult())
+    if (feeder && ResultStands(draw, *feeder))
         return PublishedLabel(meet, meet.FindCrew(feeder->Winner));
-    if (feeder && feeder->Number >= 0)
+    if (feeder && NamedByNumber(*feeder))
         return "Winner of race " + std::to_string(feeder->Number);
     return "Winner of an earlier race";
-}
-
-std::string RaceTitle(const Race& race) {
-    if (race.Number >= 0)
-        return "Race " + std::to_string(race.Number);
-    return Trimmed(Draw::RoundName(race));
 }
 
 std::string ResultText(const PublishedRace& race) {

@@ -16,13 +16,14 @@ struct Race;
 
 struct PublishedRace {
     int Depth = 0;           // rounds still to come after it: 0 for the final
-    std::string Round;       // "Heat", "Semi" or "Final"
+    std::string Round;       // its round, as SiteRoundName names it
     int Number = -1;         // -1 while not numbered
     int Time = -1;           // HHMM, -1 while not timed
     std::string OpponentKey; // "c" and a crew id, "w" and the index of an undecided
                              // race whose winner comes, or empty for none
     std::string Opponent;    // the opponent as the pages name it
-    std::string Result;      // "won" or "lost"; empty while undecided
+    std::string Result;      // "won", "lost" or "to be confirmed" (a result that does
+                             // not stand); empty while undecided
     std::string Verdict;
 
     bool operator==(const PublishedRace&) const = default;
@@ -49,11 +50,10 @@ std::vector<PublishedCrew> PublishedCrews(const Boatmeet& meet);
 // "(7) Riverside Alpha", or "Riverside Alpha" for a crew without a number.
 std::string PublishedLabel(const Boatmeet& meet, const Crew* crew);
 // What slot s of a race holds as the pages show it: a crew's label, the
-// winner of a decided feeding race, "Winner of race N" for an undecided one;
-// empty for an empty slot.
+// winner of a feeding race whose result stands, "Winner of race N" for
+// another feeding race named by its number, "Winner of an earlier race" for
+// the rest; empty for an empty slot.
 std::string SlotLabel(const Boatmeet& meet, const Draw& draw, const Race& race, int s);
-// "Race 12" for a numbered race, the round's name ("Heat") for another.
-std::string RaceTitle(const Race& race);
 // "won" or "lost" and the verdict, as a crew's result reads: "won, Easily".
 std::string ResultText(const PublishedRace& race);
 

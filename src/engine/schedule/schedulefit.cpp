@@ -6,14 +6,11 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdio>
 #include <unordered_set>
 
 namespace bm {
 
 namespace {
-
-constexpr int MinutesPerDay = 24 * 60;
 
 // A time on the first day as the clock value the reports show ("1250"); a time
 // past midnight as the clock time on its day, the first day being day 1
@@ -33,12 +30,10 @@ std::optional<int> LatestPeriodEnd(const RaceTimeServer& times) {
 }
 
 std::string DayTimeText(int minutes) {
-    const int ofDay = minutes % MinutesPerDay;
-    char clock[8];
-    std::snprintf(clock, sizeof clock, "%02d:%02d", ofDay / 60, ofDay % 60);
+    const std::string clock = ClockOfDayText(minutes);
     if (minutes < MinutesPerDay)
         return clock;
-    return std::string(clock) + " on day " + std::to_string(minutes / MinutesPerDay + 1);
+    return clock + " on day " + std::to_string(DayOfMinutes(minutes));
 }
 
 PeriodCapacity PeriodCapacityOf(const Boatmeet& meet) {

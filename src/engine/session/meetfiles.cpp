@@ -1,7 +1,7 @@
 #include "engine/session/meetfiles.h"
 
 #include "engine/model/text.h"
-#include "engine/session/writelock.h"
+#include "engine/model/writelock.h"
 
 #include <filesystem>
 #include <system_error>

@@ -3,7 +3,7 @@
 #include "engine/model/safefile.h"
 #include "engine/model/text.h"
 #include "engine/model/textfile.h"
-#include "engine/session/writelock.h"
+#include "engine/model/writelock.h"
 
 #include <algorithm>
 #include <charconv>

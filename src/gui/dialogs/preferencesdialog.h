@@ -1,7 +1,7 @@
 // TPrefsF: the preferences dialog: five tabs of report, draw-tree,
 // crew-editor and billing settings. Filled from the settings, and on OK the settings take the
 // controls' values. OK refuses an amount that is no money value ("Money values are written
-// like 12 or 12.50") and the dialog stays open on it.
+// like 12 or 12.50, at most 21474836.47") and the dialog stays open on it.
 #pragma once
 
 #include "engine/model/settings.h"

@@ -32,6 +32,11 @@ void TForm1::PublishToFolder() {
         session_.Messages().Inform(result.Error);
         return;
     }
-    // The change list stays on screen, as the import report does.
-    Panel1->ShowLocked(result.Changes);
+    // The change list stays on screen, as the import report does, after the
+    // files of earlier publications that were kept.
+    std::vector<std::string> lines = result.Kept;
+    if (!lines.empty())
+        lines.emplace_back();
+    lines.insert(lines.end(), result.Changes.begin(), result.Changes.end());
+    Panel1->ShowLocked(lines);
 }

@@ -6,6 +6,7 @@
 #include "gui/common/valuelabel.h"
 #include "gui/raceday/racedaycontrols.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -67,6 +68,11 @@ TRaceResults::TRaceResults(bm::MeetSession& session, QWidget* parent)
     Verdict_CB->setInsertPolicy(QComboBox::NoInsert);
     Verdict_CB->addItems(Items(bm::VerdictChoices()));
     Verdict_CB->setEditText(QString());
+    Warning_L = new QLabel;
+    Warning_L->setObjectName(QStringLiteral("Warning_L"));
+    Warning_L->setTextFormat(Qt::PlainText);
+    Warning_L->setWordWrap(true);
+    ShowWarning({});
     Close_B = NamedButton("Close_B", "Close");
     auto* grid = new QGridLayout;
     grid->addWidget(LabelFor("Race Number: ", RaceNo_ME), 0, 0);
@@ -76,6 +82,7 @@ TRaceResults::TRaceResults(bm::MeetSession& session, QWidget* parent)
     grid->addWidget(Winner_CB, 2, 1);
     grid->addWidget(LabelFor("Verdict: ", Verdict_CB), 3, 0);
     grid->addWidget(Verdict_CB, 3, 1, Qt::AlignLeft);
+    grid->addWidget(Warning_L, 4, 1);
     grid->setColumnStretch(1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -135,6 +142,7 @@ void TRaceResults::Show(const bm::ResultShown& shown) {
     Winner_CB->setCurrentIndex(shown.SelectedWinner);
     Verdict_CB->setEditText(Text(shown.VerdictText));
     filling_ = false;
+    ShowWarning({});
 }
 
 void TRaceResults::RaceNoChanged() {
@@ -171,7 +179,17 @@ void TRaceResults::CrewSelected(int item) {
         Verdict_CB->setEditText(QString());
         filling_ = false;
     }
+    ShowWarning(choice.Warning);
     Changed(choice, {});
+}
+
+void TRaceResults::ShowWarning(const std::string& warning) {
+    SetLabelValue(Warning_L, QStringLiteral("Warning"), Text(warning));
+    Warning_L->setVisible(!warning.empty());
+    if (!warning.empty()) {
+        QAccessibleEvent alert(Warning_L, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
 }
 
 void TRaceResults::VerdictChanged(const QString& verdict) {

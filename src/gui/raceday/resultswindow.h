@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include <string>
 #include <string_view>
 
 class QComboBox;
@@ -49,6 +50,8 @@ private:
     void ShowCurrentRace();
     void Changed(const bm::EditResult& result, std::string_view group);
     void ShowStoredVerdict(const QString& stored);
+    // Shows the warning in words (a screen reader is alerted to it); empty hides it.
+    void ShowWarning(const std::string& warning);
     bm::Boatmeet* Meet() const;
 
     bm::ResultsEditor editor_;
@@ -59,5 +62,6 @@ private:
     QLabel* Event_L = nullptr;
     QComboBox* Winner_CB = nullptr;
     QComboBox* Verdict_CB = nullptr;
+    QLabel* Warning_L = nullptr;
     QPushButton* Close_B = nullptr;
 };

@@ -1,4 +1,4 @@
-#include "engine/session/writelock.h"
+#include "engine/model/writelock.h"
 
 #include "engine/model/textfile.h"
 

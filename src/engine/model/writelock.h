@@ -7,7 +7,8 @@
 // long for that), not on the meet file itself: a save renames a new file over
 // the old one, so a lock on the old file would not hold off the next writer.
 // The lock file goes when the lock is let go; one left by a program that was
-// killed is taken over and removed by the next writer.
+// killed is taken over and removed by the next writer. Publishing the site
+// takes the same kind of lock on a name inside the published folder.
 #pragma once
 
 #include <chrono>
