@@ -161,7 +161,8 @@ TEST_F(PublishedFolderTest, OnePublicationAtATime) {
 // A publication killed before, during and after moving its pages into place,
 // the first into a folder or the second: the next publication, of a meet
 // changed meanwhile, leaves the folder exactly as if the killed one had never
-// run, the organiser's file untouched and no staging folder anywhere.
+// run, the organiser's file untouched and no staging folder anywhere, an
+// earlier version's included.
 TEST_F(PublishedFolderTest, AKilledPublicationIsFinishedByTheNext) {
     const auto before = Load("rep_small.bmf");
     const auto later = Load("rep_small.bmf");
@@ -175,6 +176,11 @@ TEST_F(PublishedFolderTest, AKilledPublicationIsFinishedByTheNext) {
     const auto publishBoth = [&](const std::string& folder, bool earlier) {
         fs::create_directories(dir.Path() / folder);
         WriteFile(dir.File(folder + "/my-notes.txt"), "mine");
+        // What a publication of an earlier version left when it was stopped:
+        // its staging folder beside the folder, or inside it.
+        for (const std::string& staging :
+             {"." + folder + ".publishing-1234", folder + "/.boatmeet.publishing-56"})
+            WriteFile(dir.File(staging + "/index.html"), "half");
         if (earlier) {
             ASSERT_TRUE(Publish(*before, folder, "10:15").Ok);
         }

@@ -2,6 +2,7 @@
 
 #include "engine/model/textfile.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -83,6 +84,39 @@ void Reach(const PublishStageHook& reached, PublishStage stage) {
         reached(stage);
 }
 
+// A folder in which an earlier version staged a publication: PREFIX followed
+// by a number.
+bool EarlierStaging(const fs::directory_entry& entry, const std::string& prefix) {
+    std::error_code error;
+    const std::string name = entry.path().filename().string();
+    return entry.is_directory(error) && !entry.is_symlink(error) && name.starts_with(prefix) &&
+           name.size() > prefix.size() &&
+           std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
+}
+
+void RemoveStagingIn(const fs::path& where, const std::string& prefix) {
+    std::error_code error;
+    std::vector<fs::path> left;
+    for (fs::directory_iterator it(where, error), end; !error && it != end; it.increment(error))
+        if (EarlierStaging(*it, prefix))
+            left.push_back(it->path());
+    for (const fs::path& path : left)
+        fs::remove_all(path, error);
+}
+
+// Earlier versions staged a publication beside the folder (".NAME.publishing-N")
+// or, when that could not be used, inside it (".boatmeet.publishing-N"), and a
+// publication stopped on the way left it there.
+void RemoveEarlierStaging(const fs::path& folder) {
+    std::error_code error;
+    fs::path absolute = fs::absolute(folder, error).lexically_normal();
+    if (absolute.filename().empty())
+        absolute = absolute.parent_path();
+    RemoveStagingIn(absolute.parent_path(), "." + absolute.filename().string() + ".publishing-");
+    RemoveStagingIn(absolute, ".boatmeet.publishing-");
+}
+
 } // namespace
 
 bool FolderHolds(const fs::path& folder, const std::string& name, const std::string& content) {
@@ -114,6 +148,7 @@ bool UpdateFolder(const fs::path& folder, const SitePages& pages, const FolderPl
         error = failure.message();
         return false;
     }
+    RemoveEarlierStaging(folder);
     const Staging staging(folder);
     if (!staging.Ready()) {
         error = "no file can be made there";
