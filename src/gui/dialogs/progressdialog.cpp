@@ -38,6 +38,7 @@ TProgressF::TProgressF(QWidget* parent) : QWidget(parent, Qt::Dialog) {
 }
 
 void TProgressF::ShowProgress() {
+    SetMode(WaitMode::Blocking);
     cancel_ = nullptr;
     Cancel_B->hide();
     setWindowTitle(QString::fromUtf8(SchedulingCaption));
@@ -59,7 +60,9 @@ void TProgressF::Advance(int percent) {
         LetPaint();
 }
 
-void TProgressF::ShowWaiting(const QString& caption, std::function<void()> cancel) {
+void TProgressF::ShowWaiting(const QString& caption, std::function<void()> cancel,
+                             WaitMode mode) {
+    SetMode(mode);
     cancel_ = std::move(cancel);
     setWindowTitle(caption);
     ProgressBar1->setAccessibleName(caption);
@@ -68,8 +71,21 @@ void TProgressF::ShowWaiting(const QString& caption, std::function<void()> cance
     Cancel_B->show();
     show();
     raise();
+    if (mode == WaitMode::Beside)
+        return;
     activateWindow();
     Cancel_B->setFocus();
+}
+
+void TProgressF::SetMode(WaitMode mode) {
+    const bool beside = mode == WaitMode::Beside;
+    if (isVisible() && beside == (windowModality() == Qt::NonModal))
+        return;
+    // Modality is set while the window is hidden. Beside, the window is
+    // never made active by showing; the user may still switch to it.
+    hide();
+    setWindowModality(beside ? Qt::NonModal : Qt::ApplicationModal);
+    setAttribute(Qt::WA_ShowWithoutActivating, beside);
 }
 
 void TProgressF::CancelWaiting() {

@@ -8,6 +8,7 @@
 #include "gui/dialogs/aboutbox.h"
 #include "gui/dialogs/helpwindow.h"
 #include "gui/dialogs/preferencesdialog.h"
+#include "gui/dialogs/lockwait.h"
 #include "gui/dialogs/progressdialog.h"
 #include "gui/draweditor/draweditor.h"
 #include "gui/draweditor/eventsplitter.h"
@@ -75,6 +76,7 @@ void TForm1::BuildWindows() {
     ListEdit_F = new TListEdit_F(session_, this);
     CEdit = new TCEdit(session_, this);
     ProgressF = new TProgressF(this);
+    lockWait_ = std::make_unique<LockWait>(this);
     PrefsF = new TPrefsF(session_.Messages(), this);
     AboutBox = new TAboutBox(this);
     HelpF = new THelpF(this);

@@ -23,9 +23,11 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -42,6 +44,10 @@ ReportView::ReportView(bm::MeetSession& session, DialogProvider& dialogs, QWidge
     LayOutControls();
     BuildPopupMenu();
     progress_ = new TProgressF(this);
+    changePause_ = new QTimer(this);
+    changePause_->setSingleShot(true);
+    changePause_->setInterval(250);
+    connect(changePause_, &QTimer::timeout, this, [this] { StartReport(); });
 }
 
 ReportView::~ReportView() = default;
@@ -129,14 +135,47 @@ bm::ShowType ReportView::DrawShowType() const {
     return static_cast<bm::ShowType>(DrawShowType_CB->currentIndex());
 }
 
+void ReportView::SetChangePause(std::chrono::milliseconds pause) {
+    changePause_->setInterval(pause);
+}
+
+bool ReportView::Producing() const {
+    return producing_ != nullptr || changePause_->isActive();
+}
+
+void ReportView::ReloadFromMeet() {
+    if (std::exchange(replaced_, false)) {
+        RefreshDisplay();
+        return;
+    }
+    AbandonReport();
+    changePause_->start();
+}
+
 void ReportView::RefreshDisplay() {
+    if (!StartReport())
+        return;
+    if (producing_->WaitFor(reportWait_)) {
+        ReportReady(generation_);
+        return;
+    }
+    progress_->ShowWaiting(
+        Text(ProducingCaption),
+        [this] {
+            AbandonReport();
+            REdit->SetText({});
+        },
+        WaitMode::Beside);
+}
+
+bool ReportView::StartReport() {
     if (DSelect_CB->currentIndex() < 0) {
         const QSignalBlocker blocker(DSelect_CB);
         DSelect_CB->setCurrentIndex(0);
     }
     const bm::Boatmeet* meet = session_.Meet();
     if (!meet || (takenOver_ && takenOver_()) || DisplayLock_CB->isChecked())
-        return;
+        return false;
     AbandonReport();
     // The writer gets a copy of the meet and of the settings, which the
     // window may change while it writes. A report not in this version leaves
@@ -154,13 +193,7 @@ void ReportView::RefreshDisplay() {
             QMetaObject::invokeMethod(
                 this, [this, generation] { ReportReady(generation); }, Qt::QueuedConnection);
         });
-    if (producing_->WaitFor(reportWait_))
-        ReportReady(generation);
-    else
-        progress_->ShowWaiting(Text(ProducingCaption), [this] {
-            AbandonReport();
-            REdit->SetText({});
-        });
+    return true;
 }
 
 void ReportView::ReportReady(int generation) {
@@ -173,6 +206,7 @@ void ReportView::ReportReady(int generation) {
 }
 
 void ReportView::AbandonReport() {
+    changePause_->stop();
     if (!producing_)
         return;
     producing_.reset();
