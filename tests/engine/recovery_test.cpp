@@ -109,16 +109,16 @@ TEST_F(RecoveryTest, CopiesAreJudgedByWhatTheirFileHolds) {
     test::WriteFile(garbage, "garbage");
 
     const std::vector<RecoveryCopy> found = FindRecoveryCopies(folder);
-    ASSERT_EQ(Paths(found), (std::vector<std::string>{unsaved, kept, changed, orphan, garbage}));
-    EXPECT_EQ(found[0].Kind, RecoveryKind::Unsaved);
-    EXPECT_EQ(found[1].Kind, RecoveryKind::Unsaved) << "a touched file holds what it held";
-    EXPECT_EQ(found[2].Kind, RecoveryKind::FileChanged);
-    EXPECT_EQ(found[3].Kind, RecoveryKind::Unsaved);
-    EXPECT_EQ(found[4].Kind, RecoveryKind::Unreadable);
+    ASSERT_EQ(Paths(found), (std::vector<std::string>{garbage, unsaved, kept, changed, orphan}));
+    EXPECT_EQ(found[0].Kind, RecoveryKind::Unreadable);
+    EXPECT_EQ(found[1].Kind, RecoveryKind::Unsaved);
+    EXPECT_EQ(found[2].Kind, RecoveryKind::Unsaved) << "a touched file holds what it held";
+    EXPECT_EQ(found[3].Kind, RecoveryKind::FileChanged);
+    EXPECT_EQ(found[4].Kind, RecoveryKind::Unsaved);
     EXPECT_FALSE(fs::exists(outdated)) << "a copy its file holds is discarded";
     EXPECT_TRUE(fs::exists(fs::path(folder) / "notes.bmf")) << "other files are left alone";
-    EXPECT_TRUE(RecoversAsNewMeet(found[2]));
-    EXPECT_FALSE(RecoversAsNewMeet(found[1]));
+    EXPECT_TRUE(RecoversAsNewMeet(found[3]));
+    EXPECT_FALSE(RecoversAsNewMeet(found[2]));
 }
 
 // Two windows on one file both left changes; two more copies were damaged.

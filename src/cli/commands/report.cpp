@@ -76,7 +76,7 @@ int WriteOutput(const Boatmeet& meet, int index, const ReportWriter& write,
         WriteFormatted(io.out, meet, caption, write, format);
     }
     if (!written) {
-        io.err << "Could not write to file : " << target << "\n";
+        io.err << OutputFailedText(target) << "\n";
         return Problem;
     }
     return Done;

@@ -127,6 +127,10 @@ std::string ReadOnlyFileText(const std::string& name) {
     return name + " is read-only: it was not written";
 }
 
+std::string OutputFailedText(const std::string& name) {
+    return IsReadOnlyFile(name) ? ReadOnlyFileText(name) : "Could not write to file : " + name;
+}
+
 // Buffered writing to the temporary file; a failed write makes the stream bad.
 class SafeFileWriter::Buffer : public std::streambuf {
 public:

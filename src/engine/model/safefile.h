@@ -29,6 +29,9 @@ bool IsStreamTarget(const std::string& path);
 bool IsReadOnlyFile(const std::string& path);
 // "NAME is read-only: it was not written"
 std::string ReadOnlyFileText(const std::string& name);
+// Why an output file was not written: ReadOnlyFileText when it is
+// read-only, else "Could not write to file : NAME".
+std::string OutputFailedText(const std::string& name);
 
 class SafeFileWriter {
 public:

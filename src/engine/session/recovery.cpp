@@ -290,7 +290,12 @@ std::vector<RecoveryCopy> ScanCopies(const std::string& folder, bool inUseToo) {
         else if (reading == Reading::Discarded && !inUse)
             DiscardRecoveryCopy(copy);
     }
+    // Copies nothing can be read from first: they are set aside without a question.
     std::sort(found.begin(), found.end(), [](const RecoveryCopy& a, const RecoveryCopy& b) {
+        const bool aUnreadable = a.Kind == RecoveryKind::Unreadable;
+        const bool bUnreadable = b.Kind == RecoveryKind::Unreadable;
+        if (aUnreadable != bUnreadable)
+            return aUnreadable;
         return a.Changed != b.Changed ? a.Changed > b.Changed : a.Path < b.Path;
     });
     return found;

@@ -55,7 +55,7 @@ struct RecoveryCopy {
     FileStamp Base;           // the meet file the changes were made on
     FileStamp Content;        // the saved form of the meet the copy holds
     RecoveryKind Kind = RecoveryKind::Unsaved;
-    bool InUse = false;       // claimed by another running program
+    bool InUse = false; // claimed by another running program
 };
 
 // The time now in milliseconds since 1970 (UTC).
@@ -84,7 +84,7 @@ std::unique_ptr<Boatmeet> LoadRecoveryCopy(const RecoveryCopy& copy);
 void DiscardRecoveryCopy(const RecoveryCopy& copy);
 
 // The copies of the folder that hold something their meet file lacks, newest
-// first, each with its kind (copies nothing can be read from too). A whole
+// first, each with its kind (copies nothing can be read from too, before all). A whole
 // copy whose meet is what its meet file holds is discarded; copies a running
 // program has open are passed over. Lock files and unfinished writes left by
 // programs that ended are removed.

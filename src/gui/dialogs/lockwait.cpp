@@ -30,8 +30,8 @@ bool LockWait::KeepWaiting(const std::string& fileName) {
     } else {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         if (waiting_.hasExpired(ShowAfterMs))
-            window_->ShowWaiting(WaitingCaption(fileName), [this] { cancelled_ = true; },
-                                 WaitMode::Blocking);
+            window_->ShowWaiting(
+                WaitingCaption(fileName), [this] { cancelled_ = true; }, WaitMode::Blocking);
     }
     return !cancelled_;
 }

@@ -60,8 +60,7 @@ void TProgressF::Advance(int percent) {
         LetPaint();
 }
 
-void TProgressF::ShowWaiting(const QString& caption, std::function<void()> cancel,
-                             WaitMode mode) {
+void TProgressF::ShowWaiting(const QString& caption, std::function<void()> cancel, WaitMode mode) {
     SetMode(mode);
     cancel_ = std::move(cancel);
     setWindowTitle(caption);
@@ -81,11 +80,13 @@ void TProgressF::SetMode(WaitMode mode) {
     const bool beside = mode == WaitMode::Beside;
     if (isVisible() && beside == (windowModality() == Qt::NonModal))
         return;
-    // Modality is set while the window is hidden. Beside, the window is
-    // never made active by showing; the user may still switch to it.
+    // Modality and focus are set while the window is hidden. Beside, the
+    // window never takes the focus: its Cancel is clicked, or Escape is
+    // pressed where the work was asked for.
     hide();
     setWindowModality(beside ? Qt::NonModal : Qt::ApplicationModal);
     setAttribute(Qt::WA_ShowWithoutActivating, beside);
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus, beside);
 }
 
 void TProgressF::CancelWaiting() {

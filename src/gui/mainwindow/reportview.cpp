@@ -1,5 +1,6 @@
 #include "gui/mainwindow/reportview.h"
 
+#include "engine/model/safefile.h"
 #include "engine/model/settings.h"
 #include "engine/model/textfile.h"
 #include "engine/reports/catalogue.h"
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPrinter>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -48,6 +50,13 @@ ReportView::ReportView(bm::MeetSession& session, DialogProvider& dialogs, QWidge
     changePause_->setSingleShot(true);
     changePause_->setInterval(250);
     connect(changePause_, &QTimer::timeout, this, [this] { StartReport(); });
+    // The busy window never takes the focus: Escape in the main window cancels too.
+    auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    cancel->setContext(Qt::WindowShortcut);
+    connect(cancel, &QShortcut::activated, this, [this] {
+        if (producing_)
+            CancelReport();
+    });
 }
 
 ReportView::~ReportView() = default;
@@ -160,12 +169,12 @@ void ReportView::RefreshDisplay() {
         return;
     }
     progress_->ShowWaiting(
-        Text(ProducingCaption),
-        [this] {
-            AbandonReport();
-            REdit->SetText({});
-        },
-        WaitMode::Beside);
+        Text(ProducingCaption), [this] { CancelReport(); }, WaitMode::Beside);
+}
+
+void ReportView::CancelReport() {
+    AbandonReport();
+    REdit->SetText({});
 }
 
 bool ReportView::StartReport() {
@@ -246,7 +255,7 @@ QString ReportView::ChooseOutputFile(const char* filter, const char* suffix) {
 
 void ReportView::WriteOutput(const QString& name, const std::string& content) {
     if (!bm::WriteFileSafely(name.toStdString(), content))
-        session_.Messages().Inform("Could not write to file : " + name.toStdString());
+        session_.Messages().Inform(bm::OutputFailedText(name.toStdString()));
 }
 
 void ReportView::SaveViewAsText() {
@@ -293,7 +302,7 @@ void ReportView::SaveViewAsPdf() {
     if (!bm::WritePdfReport(name.toStdString(), printer_->pageLayout(), REdit->font(), ViewLines(),
                             bm::CurrentSettings().SplitOnBlankLine,
                             DSelect_CB->currentText().toStdString()))
-        session_.Messages().Inform("Could not write to file : " + name.toStdString());
+        session_.Messages().Inform(bm::OutputFailedText(name.toStdString()));
 }
 
 void ReportView::PrintView() {

@@ -6,9 +6,10 @@
 // Reports are written on a thread of their own from a copy of the meet. One
 // asked for (the selector, the show type, the lock let go) that is ready
 // within half a second shows at once, a longer one when it is ready, with a
-// progress window beside that can cancel it and never takes the keys. After
-// a change of the meet the report is made once the changes pause (typing
-// goes on undisturbed), and the next change cancels it; no window shows.
+// progress window beside that can cancel it (as Escape does) and never takes
+// the keys. After a change of the meet the report is made once the changes
+// pause (typing goes on undisturbed), and the next change cancels it; no
+// window shows.
 #pragma once
 
 #include "engine/draw/drawdisplay.h"
@@ -106,6 +107,8 @@ private:
     void ReportReady(int generation);
     void ShowReport(ReportText text);
     void AbandonReport();
+    // The report asked for is given up: the view empties.
+    void CancelReport();
     // The file name chosen in a save dialog for the view's text, "" when cancelled.
     QString ChooseOutputFile(const char* filter, const char* suffix);
     void WriteOutput(const QString& name, const std::string& content);
