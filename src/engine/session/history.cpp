@@ -61,7 +61,7 @@ void MeetHistory::Start(const Boatmeet& meet, bool saved) {
     states_.emplace_back();
     SetMeet(states_.back(), meet);
     saved_ = saved ? 0 : None;
-    presentText_ = meet.SavedText();
+    presentText_ = std::make_shared<const std::string>(meet.SavedText());
 }
 
 void MeetHistory::Clear() {
@@ -70,7 +70,7 @@ void MeetHistory::Clear() {
     saved_ = None;
     typingOpen_ = false;
     bytes_ = 0;
-    presentText_.clear();
+    presentText_ = std::make_shared<const std::string>();
 }
 
 bool MeetHistory::Record(const Boatmeet& meet, std::string_view name, std::string_view group) {
@@ -79,7 +79,7 @@ bool MeetHistory::Record(const Boatmeet& meet, std::string_view name, std::strin
         return false;
     }
     std::string text = meet.SavedText();
-    if (text == presentText_) {
+    if (text == *presentText_) {
         // Nothing the file holds changed; the present copy still takes what
         // did (a collected race list, say), so that restoring it is exact.
         SetMeet(states_[present_], meet);
@@ -96,7 +96,7 @@ bool MeetHistory::Record(const Boatmeet& meet, std::string_view name, std::strin
         ++present_;
     }
     typingOpen_ = !group.empty();
-    presentText_ = std::move(text);
+    presentText_ = std::make_shared<const std::string>(std::move(text));
     DropOldest();
     return true;
 }
@@ -132,7 +132,7 @@ void MeetHistory::MarkSaved(const Boatmeet& meet) {
     SetMeet(states_[present_], meet);
     saved_ = present_;
     typingOpen_ = false;
-    presentText_ = meet.SavedText();
+    presentText_ = std::make_shared<const std::string>(meet.SavedText());
 }
 
 void MeetHistory::SetMeet(State& state, const Boatmeet& meet) {
@@ -145,7 +145,7 @@ void MeetHistory::SetMeet(State& state, const Boatmeet& meet) {
 void MeetHistory::Restore(Boatmeet& meet) {
     meet = std::move(*states_[present_].meet->Clone());
     typingOpen_ = false;
-    presentText_ = meet.SavedText();
+    presentText_ = std::make_shared<const std::string>(meet.SavedText());
 }
 
 void MeetHistory::DropRedo() {

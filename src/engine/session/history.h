@@ -72,7 +72,9 @@ public:
     // The memory the kept states take, as MeetMemoryBytes counts it.
     std::size_t Bytes() const { return bytes_; }
     // The saved form of the meet in its present state.
-    const std::string& PresentText() const { return presentText_; }
+    const std::string& PresentText() const { return *presentText_; }
+    // The same, to be read on another thread: it is never changed, only replaced.
+    std::shared_ptr<const std::string> SharedPresentText() const { return presentText_; }
 
 private:
     struct State {
@@ -95,7 +97,7 @@ private:
     std::size_t saved_ = None; // the state the file holds, None when not kept
     bool typingOpen_ = false;
     std::size_t bytes_ = 0;
-    std::string presentText_;
+    std::shared_ptr<const std::string> presentText_ = std::make_shared<const std::string>();
 };
 
 } // namespace bm

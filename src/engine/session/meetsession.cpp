@@ -421,8 +421,11 @@ void MeetSession::UpdateRecovery() {
     if (!writer_ || copyPath_.empty())
         return;
     if (history_.IsModified())
-        writer_->Write(copyPath_, RecoveryCopyText(history_.PresentText(), fileIdentity_,
-                                                   MillisecondsNow(), fileStamp_));
+        // The copy's text is made on the writer's thread, once for a burst of typing.
+        writer_->Write(copyPath_, [text = history_.SharedPresentText(), file = fileIdentity_,
+                                   changed = MillisecondsNow(), base = fileStamp_] {
+            return RecoveryCopyText(*text, file, changed, base);
+        });
     else
         writer_->Remove(copyPath_);
 }
