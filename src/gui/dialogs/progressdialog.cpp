@@ -101,9 +101,10 @@ void TProgressF::HideProgress() {
     cancel_ = nullptr;
     if (!isVisible())
         return;
-    // Input held back during the work reaches the windows now, while this
-    // modal window still blocks them, and so is dropped.
-    QCoreApplication::processEvents();
+    // Input held back during modal work reaches the windows now, while this
+    // window still blocks them, and so is dropped. Beside, nothing was held.
+    if (isModal())
+        QCoreApplication::processEvents();
     hide();
 }
 

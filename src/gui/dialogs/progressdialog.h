@@ -33,7 +33,8 @@ public:
     // Moves the bar for the percentage of work done, and lets the windows
     // repaint when they last could a while ago.
     void Advance(int percent);
-    // Hides the window; what the user typed or clicked meanwhile is dropped.
+    // Hides the window; what the user typed or clicked while it blocked the
+    // windows is dropped.
     void HideProgress();
     // Shows the window for work going on elsewhere: the caption says what it
     // is, the bar runs to and fro, and Cancel (or closing the window) hides
