@@ -18,8 +18,7 @@ ArgumentRule ChangedFileArgument() {
 OptionRule OutputOption() {
     return {.name = "-o",
             .values = "OUT",
-            .help = "Writes the changed meet to OUT instead; FILE stays as it is. A FIFO or a "
-                    "device is written into, never replaced; a read-only OUT is refused."};
+            .help = "Writes the changed meet to OUT instead; FILE stays as it is."};
 }
 
 namespace {

@@ -421,10 +421,11 @@ void MeetSession::UpdateRecovery() {
     if (!writer_ || copyPath_.empty())
         return;
     if (history_.IsModified())
-        // The copy's text is made on the writer's thread, once for a burst of typing.
-        writer_->Write(copyPath_, [text = history_.SharedPresentText(), file = fileIdentity_,
+        // The copy's text is made on the writer's thread, once for a burst of
+        // typing, from the present state the history shares.
+        writer_->Write(copyPath_, [meet = history_.PresentMeet(), file = fileIdentity_,
                                    changed = MillisecondsNow(), base = fileStamp_] {
-            return RecoveryCopyText(*text, file, changed, base);
+            return RecoveryCopyText(meet->SavedText(), file, changed, base);
         });
     else
         writer_->Remove(copyPath_);
