@@ -126,6 +126,34 @@ void TypeInName(benchmark::State& state) {
 }
 BENCHMARK(TypeInName)->Unit(benchmark::kMillisecond);
 
+// One character typed into a crew's name, then taken back, on a drawn meet of
+// 20,000 crews (400 events, 300 clubs) and of 100,000 crews (2,000 events,
+// 1,500 clubs) with "Draws for each Club" on screen: from the key to the
+// character painted in its field, the views told of the change.
+void TypeInNameLarge(benchmark::State& state) {
+    static Window large({"", 20000, 400, 300, 0, 0}, false);
+    static Window huge({"", 100000, 2000, 1500, 0, 0}, false);
+    Window& window = state.range(0) == 20000 ? large : huge;
+    window.Selector().setCurrentIndex(15);
+    window.WaitForReport();
+    QWidget& editor = CrewEditorOn(window, static_cast<int>(state.range(0) / 2));
+    auto& name = Control<QLineEdit>(editor, "Name_E");
+    name.setFocus();
+    bool grow = true;
+    for (auto _ : state) {
+        if (grow)
+            Press(name, Qt::Key_X, QStringLiteral("x"));
+        else
+            Press(name, Qt::Key_Backspace);
+        grow = !grow;
+        QCoreApplication::sendPostedEvents();
+        name.repaint();
+    }
+    Report(state, window);
+    window.WaitForReport();
+}
+BENCHMARK(TypeInNameLarge)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(6);
+
 // Refresh all with the crew editor open, as each change above ends.
 void RefreshAll(benchmark::State& state) {
     Window& window = Championship();

@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bm::RecoveryCopy copy;
     if (!bm::ParseRecoveryCopy(bytes, copy))
         return 0;
-    for (const bm::RecoveryKind kind :
-         {bm::RecoveryKind::Unsaved, bm::RecoveryKind::FileChanged, bm::RecoveryKind::Damaged}) {
+    for (const bm::RecoveryKind kind : {bm::RecoveryKind::Unsaved, bm::RecoveryKind::FileChanged,
+                                        bm::RecoveryKind::Damaged, bm::RecoveryKind::Unreadable}) {
         copy.Kind = kind;
         bm::RecoveryQuestion(copy);
     }

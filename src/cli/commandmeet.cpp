@@ -59,9 +59,10 @@ int ChangeMeet(const ParsedArgs& args, Streams& io, const MeetWork& change) {
         return Usage;
     // From reading to writing back, no other writer comes between.
     const std::string target = args.Has("-o") ? args.Value("-o") : args.positional.front();
+    // No lock, no write; where the folder is missing the write fails by itself.
     const WriteLock lock(target);
-    if (lock.Busy()) {
-        io.err << BeingChangedText(target) << "\n";
+    if (!lock.Held() && lock.Result() != WriteLock::State::NoFolder) {
+        io.err << LockRefusal(lock, target) << "\n";
         return Problem;
     }
     // The meet is the document of a session, as in the desktop program: the

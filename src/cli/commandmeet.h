@@ -35,8 +35,9 @@ int ReadMeet(const ParsedArgs& args, Streams& io, const MeetWork& read);
 // it in full to -o OUT or back to FILE, holding the write lock of that target
 // throughout. Usage when the meet could not be opened, Problem with "TARGET is
 // being changed by another program" when another program held the lock all
-// the time waited, the change's status when it refused (nothing is written in
-// either case), else the status of the write.
+// the time waited, or with the lock file named when no lock can be had
+// there, the change's status when it refused (nothing is written in any of
+// these cases), else the status of the write.
 int ChangeMeet(const ParsedArgs& args, Streams& io, const MeetWork& change);
 
 // Writes the meet (in full, or its key data) to the target.

@@ -7,11 +7,17 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <poll.h>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace bm;
 using bm::test::CopyFixture;
@@ -469,4 +475,95 @@ TEST(CliProgram, ConcurrentWritersKeepEveryChange) {
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, meet + " is being changed by another program\n");
     EXPECT_EQ(ReadFile(meet), before);
+}
+
+// No lock, no write: a lock that cannot be had for another reason than a
+// writer holding it (a folder in its place; a lock file this user may not
+// open, which the superuser always may) keeps every writer from writing.
+TEST(CliLocks, ALockThatCannotBeHadWritesNothing) {
+    TempDir dir;
+    const std::string meet = CopyFixture(dir, "meet_small.bmf");
+    const std::string before = ReadFile(meet);
+    const std::string lock =
+        (std::filesystem::weakly_canonical(meet).parent_path() / ".meet_small.bmf.lock").string();
+    std::filesystem::create_directory(lock);
+    Outcome result = RunCli({"events", meet, "add", "Late"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, meet + " was not written: its lock file " + lock +
+                              " cannot be used (a folder has its name)\n");
+    result = RunCli({"new", dir.File("meet_small.bmf"), "--force"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(ReadFile(meet), before);
+    std::filesystem::remove(lock);
+    if (::geteuid() != 0) {
+        WriteFile(lock, "");
+        std::filesystem::permissions(lock, std::filesystem::perms::none);
+        result = RunCli({"events", meet, "add", "Late"});
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err, meet + " was not written: its lock file " + lock +
+                                  " cannot be used (permission denied)\n");
+        EXPECT_EQ(ReadFile(meet), before);
+    }
+}
+
+namespace {
+
+// What a reader of the FIFO gets until its writer closes it (at most ten
+// seconds: a FIFO replaced by a file never gets a writer).
+std::string ReadFifo(int fd) {
+    std::string received;
+    bool writerSeen = false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < deadline) {
+        pollfd wait{fd, POLLIN, 0};
+        if (::poll(&wait, 1, 50) <= 0)
+            continue;
+        char buffer[4096];
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got > 0) {
+            received.append(buffer, static_cast<std::size_t>(got));
+            writerSeen = true;
+        } else if (got == 0 && (writerSeen || (wait.revents & POLLHUP))) {
+            break;
+        }
+    }
+    return received;
+}
+
+} // namespace
+
+// Output to a FIFO is written into it, never replaced; a meet file or an
+// output file that may not be written (no write bit: read-only for the
+// superuser too) is refused, and stays as it was.
+TEST(CliFiles, AFifoIsWrittenIntoAndAReadOnlyFileIsRefused) {
+    TempDir dir;
+    const std::string meet = CopyFixture(dir, "meet_small.bmf");
+    const std::string fifo = dir.File("report.fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(reader, 0);
+    Outcome written{};
+    std::thread writer([&] { written = RunCli({"report", meet, "0", "-o", fifo}); });
+    const std::string received = ReadFifo(reader);
+    writer.join();
+    ::close(reader);
+    EXPECT_EQ(written.status, 0);
+    EXPECT_EQ(received, RunCli({"report", meet, "0"}).out);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+
+    const std::string before = ReadFile(meet);
+    std::filesystem::permissions(meet, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+    Outcome result = RunCli({"number-crews", meet, "--by", "club"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, meet + " is read-only: it was not written\n");
+    EXPECT_EQ(ReadFile(meet), before);
+    const std::string out = dir.File("out.txt");
+    WriteFile(out, "kept");
+    std::filesystem::permissions(out, std::filesystem::perms::owner_read);
+    result = RunCli({"report", meet, "0", "-o", out});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, out + " is read-only: it was not written\n");
+    EXPECT_EQ(ReadFile(out), "kept");
 }

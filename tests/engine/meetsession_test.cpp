@@ -16,6 +16,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <utility>
 
 using namespace bm;
 
@@ -669,4 +670,92 @@ TEST_F(MeetRecoveryTest, ADamagedCopyNeverReplacesTheFile) {
     EXPECT_FALSE(session.Save()) << "Save goes to Save As, here cancelled";
     EXPECT_EQ(host.proposals.back(), "");
     EXPECT_EQ(test::ReadFile(path), before);
+}
+
+namespace {
+
+// Answers Yes to every question, having another program act while the
+// first question is up.
+class MeanwhileMessages : public test::ScriptedMessages {
+public:
+    bool Ask(const std::string& question) override {
+        asked.push_back(question);
+        if (meanwhile)
+            std::exchange(meanwhile, nullptr)();
+        return true;
+    }
+    std::function<void()> meanwhile;
+};
+
+} // namespace
+
+// Two programs started together over one copy left behind: the one that asks
+// about it has claimed it first, so the other is never offered it, and when
+// it opens the copy's file it says so and opens the file as it is. Each then
+// keeps its changes in a copy of its own.
+TEST_F(MeetRecoveryTest, TwoProgramsNeverShareOneCopy) {
+    const std::string path = MeetFile("spring.bmf", "Spring");
+    ASSERT_TRUE(session.OpenFile(path));
+    const std::string copyPath = ChangeAndFlush(session, "Changed");
+    session.CloseMeet(); // No to "Save Existing Data?"
+    const std::size_t askedBefore = messages.asked.size();
+
+    MeanwhileMessages firstMessages;
+    MeetSession first(host, firstMessages);
+    first.SetRecoveryFolder(folder);
+    firstMessages.meanwhile = [&] {
+        EXPECT_FALSE(session.OfferRecovery());
+        EXPECT_TRUE(session.OpenFile(path));
+    };
+    ASSERT_TRUE(first.OfferRecovery());
+    EXPECT_EQ(first.Meet()->Title, "Changed");
+    EXPECT_EQ(first.RecoveryCopyPath(), copyPath);
+    EXPECT_EQ(messages.asked.size(), askedBefore) << "the other program asked nothing";
+    EXPECT_EQ(messages.informed,
+              std::vector<std::string>{"The unsaved changes to spring.bmf are open in another "
+                                       "program"});
+    EXPECT_EQ(session.Meet()->Title, "Spring");
+    EXPECT_EQ(session.FileName(), path);
+    EXPECT_FALSE(session.IsModified());
+
+    const std::string otherCopy = ChangeAndFlush(session, "Theirs");
+    ChangeAndFlush(first, "Mine");
+    EXPECT_NE(otherCopy, copyPath);
+    RecoveryCopy mine;
+    RecoveryCopy theirs;
+    ASSERT_TRUE(ReadRecoveryCopy(copyPath, mine));
+    ASSERT_TRUE(ReadRecoveryCopy(otherCopy, theirs));
+    EXPECT_EQ(LoadRecoveryCopy(mine)->Title, "Mine");
+    EXPECT_EQ(LoadRecoveryCopy(theirs)->Title, "Theirs");
+}
+
+// A copy whose first line was damaged is still offered, as damaged: what can
+// be read opens as a new meet. One that nothing can be read from is set
+// aside under a name no search finds, and named.
+TEST_F(MeetRecoveryTest, ACopyWithADamagedFirstLineIsOfferedAndAnUnreadableOneSetAside) {
+    const std::string path = MeetFile("spring.bmf", "Spring");
+    ASSERT_TRUE(session.OpenFile(path));
+    const std::string copyPath = ChangeAndFlush(session, "Changed");
+    session.CloseMeet(); // No to "Save Existing Data?"
+    std::string bytes = test::ReadFile(copyPath);
+    ASSERT_TRUE(bytes.starts_with("Boatmeet:"));
+    bytes[4] ^= 1;
+    test::WriteFile(copyPath, bytes);
+    const std::string unreadable = (std::filesystem::path(folder) / "recovery-1.bmf").string();
+    test::WriteFile(unreadable, std::string("\0\1\2\n", 4));
+
+    messages.SetNextAnswer(true);
+    ASSERT_TRUE(session.OfferRecovery());
+    EXPECT_EQ(messages.asked.back(), "The recovery copy of spring.bmf is damaged. Recover what "
+                                     "could be read as a new, unsaved meet?");
+    EXPECT_EQ(session.Meet()->Title, "Changed");
+    EXPECT_EQ(session.Meet()->Crews.size(), 1u);
+    EXPECT_EQ(session.FileName(), "");
+    EXPECT_TRUE(session.IsModified());
+    const std::string kept = unreadable + ".unreadable";
+    EXPECT_EQ(messages.informed,
+              std::vector<std::string>{"The recovery copy " + unreadable +
+                                       " could not be read. It is kept as " + kept + "."});
+    EXPECT_FALSE(std::filesystem::exists(unreadable));
+    EXPECT_TRUE(std::filesystem::exists(kept));
 }

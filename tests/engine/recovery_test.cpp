@@ -9,7 +9,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
-#include <deque>
 #include <filesystem>
 #include <thread>
 
@@ -79,7 +78,11 @@ TEST_F(RecoveryTest, ACopyIsAMeetFileThatKnowsItsFileTimeAndBase) {
     ASSERT_TRUE(meet);
     EXPECT_EQ(meet->SavedText(), meetText);
 
-    EXPECT_FALSE(ParseRecoveryCopy("garbage\nRecoveryFile: \n", copy));
+    // A copy whose first line is no header is a damaged copy, not none.
+    ASSERT_TRUE(ParseRecoveryCopy("garbage\nRecoveryFile: /meets/a.bmf\n", copy));
+    EXPECT_EQ(copy.Kind, RecoveryKind::Damaged);
+    EXPECT_EQ(copy.MeetFile, "/meets/a.bmf");
+    EXPECT_FALSE(ParseRecoveryCopy("", copy));
     EXPECT_FALSE(ReadRecoveryCopy(dir.File("absent.bmf"), copy));
 }
 
@@ -102,19 +105,20 @@ TEST_F(RecoveryTest, CopiesAreJudgedByWhatTheirFileHolds) {
         Copy("recovery-d.bmf", dir.File("moved.bmf"), FiveAfterTwo - 2 * hour);
     const std::string unsaved = Copy("recovery-e.bmf", "", FiveAfterTwo + hour);
     test::WriteFile(fs::path(folder) / "notes.bmf", MeetText("not a copy"));
-    test::WriteFile(fs::path(folder) / "recovery-f.bmf", "garbage");
+    const std::string garbage = (fs::path(folder) / "recovery-f.bmf").string();
+    test::WriteFile(garbage, "garbage");
 
     const std::vector<RecoveryCopy> found = FindRecoveryCopies(folder);
-    ASSERT_EQ(Paths(found), (std::vector<std::string>{unsaved, kept, changed, orphan}));
-    EXPECT_EQ(found[0].Kind, RecoveryKind::Unsaved);
-    EXPECT_EQ(found[1].Kind, RecoveryKind::Unsaved) << "a touched file holds what it held";
-    EXPECT_EQ(found[2].Kind, RecoveryKind::FileChanged);
-    EXPECT_EQ(found[3].Kind, RecoveryKind::Unsaved);
+    ASSERT_EQ(Paths(found), (std::vector<std::string>{garbage, unsaved, kept, changed, orphan}));
+    EXPECT_EQ(found[0].Kind, RecoveryKind::Unreadable);
+    EXPECT_EQ(found[1].Kind, RecoveryKind::Unsaved);
+    EXPECT_EQ(found[2].Kind, RecoveryKind::Unsaved) << "a touched file holds what it held";
+    EXPECT_EQ(found[3].Kind, RecoveryKind::FileChanged);
+    EXPECT_EQ(found[4].Kind, RecoveryKind::Unsaved);
     EXPECT_FALSE(fs::exists(outdated)) << "a copy its file holds is discarded";
-    EXPECT_TRUE(fs::exists(fs::path(folder) / "recovery-f.bmf")) << "unknown files are left alone";
-    EXPECT_TRUE(fs::exists(fs::path(folder) / "notes.bmf"));
-    EXPECT_TRUE(RecoversAsNewMeet(found[2]));
-    EXPECT_FALSE(RecoversAsNewMeet(found[1]));
+    EXPECT_TRUE(fs::exists(fs::path(folder) / "notes.bmf")) << "other files are left alone";
+    EXPECT_TRUE(RecoversAsNewMeet(found[3]));
+    EXPECT_FALSE(RecoversAsNewMeet(found[2]));
 }
 
 // Two windows on one file both left changes; two more copies were damaged.
@@ -153,22 +157,14 @@ TEST_F(RecoveryTest, EveryCopyOfAFileIsFoundAndADamagedCopyIsKnown) {
 
     // Each is offered in turn: No discards it, the first Yes is opened and
     // the rest stay for later.
-    std::vector<std::string> asked;
-    std::deque<bool> answers{false, false, true};
-    RecoveryCopy chosen;
-    const auto recovered = ChooseRecoveryCopy(
-        found,
-        [&](const std::string& question) {
-            asked.push_back(question);
-            const bool yes = answers.front();
-            answers.pop_front();
-            return yes;
-        },
-        chosen);
-    ASSERT_TRUE(recovered);
-    EXPECT_EQ(asked.size(), 3u);
-    EXPECT_EQ(recovered->Title, "Window B");
-    EXPECT_EQ(chosen.Path, newer);
+    test::ScriptedMessages messages;
+    messages.SetAnswers({false, false, true});
+    const RecoveryChoice chosen = ChooseRecoveryCopy(found, messages);
+    ASSERT_TRUE(chosen.Meet);
+    EXPECT_EQ(messages.asked.size(), 3u);
+    EXPECT_EQ(chosen.Meet->Title, "Window B");
+    EXPECT_EQ(chosen.Copy.Path, newer);
+    EXPECT_TRUE(chosen.Claim && chosen.Claim->Held()) << "claimed for this program";
     EXPECT_FALSE(fs::exists(flipped));
     EXPECT_FALSE(fs::exists(cut));
     EXPECT_TRUE(fs::exists(older));

@@ -321,6 +321,7 @@ void DrawEditorTest::splitterRefusesThenSplits() {
     QCOMPARE(Form().Session().Meet()->Events.Texts(),
              (std::vector<std::string>{"MS 4- (A)", "MS 4- (B)", "WS 1x"}));
     QCOMPARE(Form().Session().History().UndoText(), std::string("Undo Split Event"));
+    QVERIFY(ReportShown(Form()));
     QVERIFY(ViewText(12).contains(QStringLiteral("WS 1x")));
     QVERIFY(!ViewText(12).contains(QStringLiteral("MS 4-")));
     QCOMPARE(driver.Unanswered(), 0);

@@ -162,6 +162,13 @@ inline void Settle() {
     QCoreApplication::processEvents();
 }
 
+// The report view shows the report of the meet as it now is: the changes
+// just made are told, and the report made once they pause is waited for.
+inline bool ReportShown(TForm1& form) {
+    Settle();
+    return QTest::qWaitFor([&form] { return !form.Report().Producing(); }, 10000);
+}
+
 // Chooses an entry of a drop-down in its open list, as a user does: the box
 // has the focus, Alt+Down opens the list, and the entry is clicked, or
 // reached from the top with Home and Down and confirmed with Enter.

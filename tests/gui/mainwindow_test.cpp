@@ -2,7 +2,9 @@
 // triggered, questions answered from a script, dialogs answered by the driver.
 #include "guitestsupport.h"
 
+#include "engine/model/writelock.h"
 #include "engine/session/meetsession.h"
+#include "gui/dialogs/progressdialog.h"
 #include "gui/mainwindow/mainwindow.h"
 
 #include <QDir>
@@ -13,7 +15,10 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 using namespace guitest;
 
@@ -41,6 +46,7 @@ private slots:
     void resizingLaysOutTheReportPanel();
     void aFileArgumentIsOpenedAndListedByItsFullName();
     void aFileChangedOnDiskIsOfferedAgainAndNotOverwrittenUnasked();
+    void saveWaitsForAnotherWriterAndAsksWithoutTheLock();
 
 private:
     void Trigger(const char* name) {
@@ -424,6 +430,101 @@ void MainWindowTest::aFileChangedOnDiskIsOfferedAgainAndNotOverwrittenUnasked() 
     QCOMPARE(bm::test::ReadFile(path), theirs);
     QCOMPARE(Form().windowTitle(),
              QStringLiteral("Boatmeet: Spring Regatta Results  on  12 April"));
+}
+
+namespace {
+
+// Another program writing the meet file: it holds the file's lock from the
+// start until it is told to finish (or two seconds have gone), then writes
+// its meet and lets the lock go.
+class Writer {
+public:
+    Writer(const std::string& path, std::string content)
+        : thread_([this, path, content = std::move(content)] {
+              const bm::WriteLock lock(path);
+              locked_ = true;
+              for (int i = 0; i < 200 && !finish_; ++i)
+                  std::this_thread::sleep_for(std::chrono::milliseconds(10));
+              if (!content.empty())
+                  bm::test::WriteFile(path, content);
+          }) {
+        while (!locked_)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ~Writer() {
+        finish_ = true;
+        thread_.join();
+    }
+    void Finish() { finish_ = true; }
+
+private:
+    std::atomic<bool> locked_ = false;
+    std::atomic<bool> finish_ = false;
+    std::thread thread_;
+};
+
+// The window's waiting for the lock, once it shows; none before.
+TProgressF* LockWaitWindow(QWidget& form) {
+    for (TProgressF* window : form.findChildren<TProgressF*>())
+        if (window->isVisible() && window->windowTitle().startsWith(QStringLiteral("Waiting")))
+            return window;
+    return nullptr;
+}
+
+// Calls the function once the window waits for the lock (checked every 10 ms).
+void WhenWaiting(QWidget& form, QTimer& timer, std::function<void(TProgressF*)> then) {
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, &form, [&form, &timer, then] {
+        if (TProgressF* window = LockWaitWindow(form)) {
+            timer.stop();
+            then(window);
+        }
+    });
+    timer.start();
+}
+
+} // namespace
+
+// Save while another program writes the file: the window waits behind its
+// progress window, looks at the file once it holds the lock, and asks before
+// overwriting what the other program wrote; Cancel while it waits writes nothing.
+void MainWindowTest::saveWaitsForAnotherWriterAndAsksWithoutTheLock() {
+    const std::string path = OpenRegatta("spring.bmf");
+    Form().show();
+    messages_->SetNextText("Mine");
+    messages_->SetNextText("12 April");
+    Trigger("OpsChangeTitle");
+    const std::string theirs = bm::test::ReadFile(WriteRegatta(*dir_, "theirs.bmf", true));
+    QString caption;
+    {
+        Writer writer(path, theirs);
+        QTimer poll;
+        WhenWaiting(Form(), poll, [&](TProgressF* window) {
+            caption = window->windowTitle();
+            writer.Finish();
+        });
+        messages_->SetNextAnswer(false);
+        Trigger("FileSave");
+    }
+    QCOMPARE(caption,
+             QStringLiteral("Waiting for another program to finish writing spring.bmf..."));
+    QCOMPARE(messages_->asked.back(), "The file " + path +
+                                          " was changed by another program since it was opened. "
+                                          "Overwrite it?");
+    QCOMPARE(bm::test::ReadFile(path), theirs);
+    QVERIFY(!LockWaitWindow(Form()));
+
+    const std::size_t asked = messages_->asked.size();
+    {
+        Writer writer(path, {});
+        QTimer poll;
+        WhenWaiting(Form(), poll,
+                    [](TProgressF* window) { Child<QPushButton>(window, "Cancel_B")->click(); });
+        Trigger("FileSave");
+    }
+    QCOMPARE(messages_->asked.size(), asked);
+    QCOMPARE(bm::test::ReadFile(path), theirs);
+    QVERIFY(Form().Session().IsModified());
 }
 
 QTEST_MAIN(MainWindowTest)

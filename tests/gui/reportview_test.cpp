@@ -21,11 +21,13 @@
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTest>
 #include <QWheelEvent>
 #include <QtMath>
@@ -70,6 +72,19 @@ int PdfPages(const std::string& path) {
     return static_cast<int>(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
 }
 
+// Counts the times a window is shown.
+class ShowCounter : public QObject {
+public:
+    explicit ShowCounter(QWidget* window) { window->installEventFilter(this); }
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        shown += event->type() == QEvent::Show ? 1 : 0;
+        return false;
+    }
+};
+
 } // namespace
 
 class ReportViewTest : public WindowTest {
@@ -96,6 +111,7 @@ private slots:
     void screenReaderReadsTheReportAndFollowsTheCaret();
     void reportFontIsChosenByMeasuring();
     void longReportWaitsBehindTheProgressWindowAndCancels();
+    void everyKeyArrivesWhileALongReportIsMade();
 
 private:
     ReportLinesView* View() { return Form().findChild<ReportLinesView*>(QStringLiteral("REdit")); }
@@ -578,10 +594,77 @@ void ReportViewTest::longReportWaitsBehindTheProgressWindowAndCancels() {
     QVERIFY(!progress->isVisible());
     QTest::qWait(50);
     QCOMPARE(View()->LineCount(), 0);
+    // Escape in the main window cancels as well (the window system keeps
+    // the main window the active one: the offscreen one does not).
+    Selector()->setCurrentIndex(14);
+    QVERIFY(progress->isVisible());
+    auto* escape = Form().Report().findChild<QShortcut*>();
+    QCOMPARE(escape->key(), QKeySequence(Qt::Key_Escape));
+    emit escape->activated();
+    QVERIFY(!progress->isVisible());
+    QCOMPARE(View()->LineCount(), 0);
     // The next report shows once it is ready, and the window goes.
     Selector()->setCurrentIndex(2);
     QTRY_VERIFY(!progress->isVisible());
     QTRY_COMPARE(Shown() + QLatin1Char('\n'), Written(*Form().Session().Meet(), 2));
+}
+
+// Keys typed at a typist's pace while "Draws for each Club" of a meet of
+// 20,000 crews is on screen, each report counting as long: a change made by
+// typing brings up no window and the report follows once typing pauses; keys
+// that move the selector through reports asked for stay with it. Keys go to
+// the active window's focus, as the window system delivers them.
+void ReportViewTest::everyKeyArrivesWhileALongReportIsMade() {
+    std::string error;
+    std::unique_ptr<bm::Boatmeet> meet = bm::GenerateMeet({"", 20000, 400, 300, 0, 0}, error);
+    bm::DrawAllEvents(*meet);
+    meet->SaveToFile(dir_->File("large.bmf"), true);
+    Form().OpenFile(Q(dir_->File("large.bmf")));
+    Form().show();
+    Selector()->setCurrentIndex(15);
+    QVERIFY(ReportShown(Form()));
+    Form().Report().SetReportWait(std::chrono::milliseconds(0));
+    auto* busy = Form().Report().findChild<TProgressF*>();
+    ShowCounter progress(busy);
+    const auto type = [](QWidget* window, const QString& keys) {
+        for (const QChar key : keys) {
+            QTest::keyClick(window->windowHandle(), key.toLatin1());
+            QTest::qWait(80);
+        }
+    };
+
+    Form().EditCrew();
+    QWidget* editor = Child<QWidget>(&Form(), "CEdit");
+    auto* crews = Child<QAbstractItemView>(editor, "CrewList_LB");
+    crews->setCurrentIndex(crews->model()->index(10000, 0));
+    QTest::keyClick(crews, Qt::Key_Return);
+    auto* name = Child<QLineEdit>(editor, "Name_E");
+    QApplication::setActiveWindow(editor);
+    name->setFocus();
+    name->clear();
+    QTRY_COMPARE(QApplication::focusWidget(), name);
+    type(editor, QStringLiteral("Mary Ann Lee"));
+    QCOMPARE(progress.shown, 0);
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(name->text(), QStringLiteral("Mary Ann Lee"));
+    QVERIFY(ReportShown(Form()));
+    QVERIFY(Shown().contains(QStringLiteral("Mary Ann Lee")));
+
+    QApplication::setActiveWindow(&Form());
+    Selector()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), Selector());
+    for (int key = 0; key < 3; ++key) {
+        QTest::keyClick(Form().windowHandle(), Qt::Key_Up);
+        QTest::qWait(80);
+    }
+    // The busy window showed beside, and could take no key.
+    QVERIFY(progress.shown > 0);
+    QVERIFY(!busy->isModal());
+    QVERIFY(busy->testAttribute(Qt::WA_ShowWithoutActivating));
+    QVERIFY(busy->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+    QCOMPARE(Selector()->currentIndex(), 12);
+    QVERIFY(ReportShown(Form()));
+    QCOMPARE(Shown() + QLatin1Char('\n'), Written(*Form().Session().Meet(), 12));
 }
 
 // The test font set's fonts, loaded whatever the machine has: "Fixture Mono"

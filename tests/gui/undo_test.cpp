@@ -118,6 +118,7 @@ void UndoTest::commandsAreUndoneAndRedoneByMenuAndKeys() {
     // Every view and the title show the meet as it was opened.
     QCOMPARE(view.reloads, 3);
     QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet: Spring Regatta  on  12 April"));
+    QVERIFY(ReportShown(Form()));
     QCOMPARE(Form().Report().ViewLines(), undrawnView);
     Trigger("EditUndo"); // nothing left: no change, no refresh
     QCOMPARE(view.reloads, 3);
@@ -127,6 +128,7 @@ void UndoTest::commandsAreUndoneAndRedoneByMenuAndKeys() {
     QCOMPARE(Form().windowTitle(), QStringLiteral("Boatmeet: Summer Regatta  on  5 July"));
     Press(&Form(), Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(SavedBytes(), drawn);
+    QVERIFY(ReportShown(Form()));
     QVERIFY(Form().Report().ViewLines() != undrawnView);
     Trigger("EditRedo");
     QCOMPARE(SavedBytes(), numbered);

@@ -5,6 +5,7 @@
 #include "cli/settingsoptions.h"
 #include "engine/import/makedata.h"
 #include "engine/model/writelock.h"
+#include "engine/session/meetfiles.h"
 
 namespace bm::cli {
 
@@ -40,8 +41,8 @@ int RunGenerate(const ParsedArgs& args, Streams& io) {
     if (!MayWriteNewFile(args, target, io))
         return Problem;
     const WriteLock lock(target);
-    if (lock.Busy()) {
-        io.err << BeingChangedText(target) << "\n";
+    if (!lock.Held() && lock.Result() != WriteLock::State::NoFolder) {
+        io.err << LockRefusal(lock, target) << "\n";
         return Problem;
     }
     std::string message;

@@ -76,7 +76,7 @@ int WriteOutput(const Boatmeet& meet, int index, const ReportWriter& write,
         WriteFormatted(io.out, meet, caption, write, format);
     }
     if (!written) {
-        io.err << "Could not write to file : " << target << "\n";
+        io.err << OutputFailedText(target) << "\n";
         return Problem;
     }
     return Done;
@@ -130,7 +130,9 @@ Command ReportCommand() {
                                  "RTF file, or its PDF file (needs -o)."},
                         {.name = "-o",
                          .values = "OUT",
-                         .help = "Writes the report to the file OUT instead of stdout. A PDF "
+                         .help = "Writes the report to the file OUT instead of stdout (a FIFO "
+                                 "or a device is written into, never replaced; a read-only OUT "
+                                 "is refused). A PDF "
                                  "is laid out as the desktop program prints: each line fitted "
                                  "across the page (turned or in a smaller font where needed), "
                                  "on Letter paper in a US-like locale (LC_ALL, LC_PAPER, LANG), "

@@ -51,20 +51,31 @@ Crew Crew::ParseCrewLine(std::string_view line) {
 }
 
 void Crew::WriteCrewLine(std::ostream& out) const {
-    const auto field = [&out](const auto& value) { out << " \"" << value << '"'; };
-    out << "Crew:";
-    field(Id);
-    field(ClubKey);
-    field(EventKey);
-    field(Number);
-    field(LinkIdsText(DoubleUps));
-    field(LinkIdsText(BoatShares));
-    field(CleanText(Name));
-    field(CleanText(Notes));
-    field(DayLicences);
-    field(FeePaid ? "1" : "0");
-    field(EarlyPay ? "1" : "0");
-    out << "\n";
+    std::string line = "Crew:";
+    line.reserve(96 + Name.size() + Notes.size());
+    const auto number = [&line](int value) {
+        line += " \"";
+        AppendNumber(line, value);
+        line += '"';
+    };
+    const auto text = [&line](std::string_view value) {
+        line += " \"";
+        line += value;
+        line += '"';
+    };
+    number(Id);
+    number(ClubKey);
+    number(EventKey);
+    number(Number);
+    text(LinkIdsText(DoubleUps));
+    text(LinkIdsText(BoatShares));
+    text(CleanText(Name));
+    text(CleanText(Notes));
+    number(DayLicences);
+    text(FeePaid ? "1" : "0");
+    text(EarlyPay ? "1" : "0");
+    line += '\n';
+    out.write(line.data(), static_cast<std::streamsize>(line.size()));
 }
 
 void Crew::WriteImportedLine(std::ostream& out) const {

@@ -10,7 +10,8 @@
 #include <cstdint>
 #include <fstream>
 #include <map>
-#include <sstream>
+#include <ostream>
+#include <streambuf>
 
 namespace bm {
 
@@ -222,10 +223,42 @@ bool Boatmeet::WriteTo(std::ostream& out, bool full) const {
     return static_cast<bool>(out);
 }
 
+namespace {
+
+// A stream buffer that appends to a string made room for beforehand: the
+// saved form of a large meet is put together without copying it as it grows.
+class AppendingBuffer : public std::streambuf {
+public:
+    explicit AppendingBuffer(std::string& text) : text_(text) {}
+
+protected:
+    int_type overflow(int_type c) override {
+        if (!traits_type::eq_int_type(c, traits_type::eof()))
+            text_ += traits_type::to_char_type(c);
+        return traits_type::not_eof(c);
+    }
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        text_.append(s, static_cast<std::size_t>(n));
+        return n;
+    }
+
+private:
+    std::string& text_;
+};
+
+} // namespace
+
 std::string Boatmeet::SavedText() const {
-    std::ostringstream out;
+    std::string text;
+    // About what a crew's line and a race's line take, so the text rarely grows.
+    std::size_t races = 0;
+    for (const auto& draw : Draws)
+        races += static_cast<std::size_t>(std::max(draw->Size, 0));
+    text.reserve(4096 + Crews.size() * 72 + races * 40);
+    AppendingBuffer buffer(text);
+    std::ostream out(&buffer);
     WriteTo(out, true);
-    return std::move(out).str();
+    return text;
 }
 
 bool Boatmeet::SaveToFile(const std::string& fileName, bool full) {

@@ -16,8 +16,16 @@ std::string Race::TimeText() const {
 }
 
 void Race::WriteLine(std::ostream& out) const {
-    out << Index << ' ' << Number << ' ' << Time << ' ' << EventKey << " 2 " << Slots[0] << ' '
-        << Slots[1] << ' ' << Winner << " <" << CleanVerdict(Verdict) << ">\n";
+    std::string line;
+    line.reserve(64 + Verdict.size());
+    for (const int value : {Index, Number, Time, EventKey, 2, Slots[0], Slots[1], Winner}) {
+        AppendNumber(line, value);
+        line += ' ';
+    }
+    line += '<';
+    line += CleanVerdict(Verdict);
+    line += ">\n";
+    out.write(line.data(), static_cast<std::streamsize>(line.size()));
 }
 
 Race Race::ParseLine(std::string_view line) {

@@ -11,6 +11,7 @@
 #include <mutex>
 #include <set>
 #include <signal.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 #include <vector>
@@ -110,6 +111,26 @@ void RemoveDeadSaveLeftovers(const std::string& folder) {
     RemoveDeadLeftovers(folder, TempPrefix);
 }
 
+bool IsStreamTarget(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && (S_ISFIFO(info.st_mode) || S_ISCHR(info.st_mode));
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    return ::access(path.c_str(), W_OK) != 0 || (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+std::string ReadOnlyFileText(const std::string& name) {
+    return name + " is read-only: it was not written";
+}
+
+std::string OutputFailedText(const std::string& name) {
+    return IsReadOnlyFile(name) ? ReadOnlyFileText(name) : "Could not write to file : " + name;
+}
+
 // Buffered writing to the temporary file; a failed write makes the stream bad.
 class SafeFileWriter::Buffer : public std::streambuf {
 public:
@@ -177,29 +198,37 @@ SafeFileWriter::SafeFileWriter(const std::string& path) {
             target = real;
     }
     target_ = target.string();
-    if (!target.filename().empty()) {
-        const fs::path folder = target.parent_path();
-        const std::string stem = TempStem(target);
-        RemoveDeadLeftovers(folder, stem);
-        // Exclusive creation: never the file of another write.
-        for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-            const std::string name = stem + std::to_string(::getpid()) + "-" +
-                                     std::to_string(tempCount++) + std::string(TempSuffix);
-            MarkOpen(name, true);
-            temp_ = (folder / name).string();
-            fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd_ < 0) {
-                MarkOpen(name, false);
-                temp_.clear();
-                if (errno != EEXIST)
-                    break;
-            }
-        }
-    }
+    streamTarget_ = IsStreamTarget(target_);
+    if (streamTarget_)
+        fd_ = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
+    else if (!IsReadOnlyFile(target_))
+        OpenTemporary(target);
     buffer_ = std::make_unique<Buffer>(fd_);
     stream_ = std::make_unique<std::ostream>(buffer_.get());
     if (fd_ < 0)
         stream_->setstate(std::ios::badbit);
+}
+
+void SafeFileWriter::OpenTemporary(const fs::path& target) {
+    if (target.filename().empty())
+        return;
+    const fs::path folder = target.parent_path();
+    const std::string stem = TempStem(target);
+    RemoveDeadLeftovers(folder, stem);
+    // Exclusive creation: never the file of another write.
+    for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+        const std::string name = stem + std::to_string(::getpid()) + "-" +
+                                 std::to_string(tempCount++) + std::string(TempSuffix);
+        MarkOpen(name, true);
+        temp_ = (folder / name).string();
+        fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd_ < 0) {
+            MarkOpen(name, false);
+            temp_.clear();
+            if (errno != EEXIST)
+                break;
+        }
+    }
 }
 
 SafeFileWriter::~SafeFileWriter() {
@@ -213,6 +242,8 @@ std::ostream& SafeFileWriter::Stream() {
 bool SafeFileWriter::Commit() {
     if (fd_ < 0)
         return false;
+    if (streamTarget_)
+        return CommitStream();
     stream_->flush();
     bool ok = !stream_->fail() && !buffer_->Failed();
     ok = ::fsync(fd_) == 0 && ok;
@@ -234,6 +265,14 @@ bool SafeFileWriter::Commit() {
     temp_.clear();
     SyncFolder(fs::path(target_).parent_path());
     return true;
+}
+
+bool SafeFileWriter::CommitStream() {
+    stream_->flush();
+    const bool ok = !stream_->fail() && !buffer_->Failed();
+    const bool closed = ::close(fd_) == 0;
+    fd_ = -1;
+    return ok && closed;
 }
 
 void SafeFileWriter::Discard() {

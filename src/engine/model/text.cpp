@@ -3,6 +3,7 @@
 
 #include "engine/model/textfile.h"
 
+#include <charconv>
 #include <climits>
 #include <vector>
 
@@ -104,6 +105,12 @@ std::string CleanText(std::string_view text) {
             c = ' ';
     }
     return result;
+}
+
+void AppendNumber(std::string& text, long long number) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    text.append(digits, end);
 }
 
 std::string Trimmed(std::string_view text) {

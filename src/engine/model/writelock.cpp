@@ -1,5 +1,6 @@
 #include "engine/model/writelock.h"
 
+#include "engine/model/safefile.h"
 #include "engine/model/textfile.h"
 
 #include <cerrno>
@@ -51,10 +52,31 @@ bool StillNamed(int fd, const std::string& path) {
            open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
+// The reason a lock file could not be used, from the error of the system.
+std::string ReasonText(int error) {
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return "permission denied";
+    case EISDIR:
+        return "a folder has its name";
+    case EROFS:
+        return "the folder is read-only";
+    default:
+        return std::generic_category().message(error);
+    }
+}
+
 } // namespace
 
 std::string BeingChangedText(const std::string& name) {
     return name + " is being changed by another program";
+}
+
+std::string LockFailedText(const std::string& name, const std::string& lockPath,
+                           const std::string& reason) {
+    return name + " was not written: its lock file " + lockPath + " cannot be used (" + reason +
+           ")";
 }
 
 int TakeLockFile(const std::string& path, bool& busy) {
@@ -65,8 +87,10 @@ int TakeLockFile(const std::string& path, bool& busy) {
         if (fd < 0)
             return -1;
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            busy = errno == EWOULDBLOCK;
+            const int error = errno;
+            busy = error == EWOULDBLOCK;
             ::close(fd);
+            errno = error;
             return -1;
         }
         if (StillNamed(fd, path))
@@ -82,8 +106,11 @@ void ReleaseLockFile(const std::string& path, int fd) {
     ::close(fd);
 }
 
-WriteLock::WriteLock(const std::string& path, std::chrono::milliseconds wait)
+WriteLock::WriteLock(const std::string& path, std::chrono::milliseconds wait,
+                     const std::function<bool()>& keepWaiting)
     : lockPath_(LockPathOf(path)) {
+    if (IsStreamTarget(path))
+        return; // written into, never replaced: no other writer's change is lost
     {
         const std::lock_guard lock(heldMutex);
         const auto found = held.find(lockPath_);
@@ -92,17 +119,34 @@ WriteLock::WriteLock(const std::string& path, std::chrono::milliseconds wait)
             return;
         }
     }
+    Take(wait, keepWaiting);
+}
+
+void WriteLock::Take(std::chrono::milliseconds wait, const std::function<bool()>& keepWaiting) {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     bool busy = false;
     while ((fd_ = TakeLockFile(lockPath_, busy)) < 0 && busy) {
         if (std::chrono::steady_clock::now() >= deadline) {
-            busy_ = true;
+            state_ = State::Busy;
+            return;
+        }
+        waited_ = true;
+        if (keepWaiting && !keepWaiting()) {
+            state_ = State::Cancelled;
             return;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    if (fd_ >= 0)
+    if (fd_ >= 0) {
         Register();
+        return;
+    }
+    const int error = errno;
+    std::error_code code;
+    const bool noFolder = (error == ENOENT || error == ENOTDIR) &&
+                          !fs::is_directory(fs::path(lockPath_).parent_path(), code);
+    state_ = noFolder ? State::NoFolder : State::Failed;
+    reason_ = noFolder ? std::string() : ReasonText(error);
 }
 
 WriteLock::~WriteLock() {

@@ -70,7 +70,7 @@ void MeetHistory::Clear() {
     saved_ = None;
     typingOpen_ = false;
     bytes_ = 0;
-    presentText_.clear();
+    presentText_ = std::string();
 }
 
 bool MeetHistory::Record(const Boatmeet& meet, std::string_view name, std::string_view group) {
@@ -78,23 +78,25 @@ bool MeetHistory::Record(const Boatmeet& meet, std::string_view name, std::strin
         Start(meet, false);
         return false;
     }
+    if (!group.empty() && typingOpen_ && present_ > 0 && states_[present_].group == group) {
+        // Typing goes on in the same field: the step takes the meet as it
+        // now is, and its saved form is made when it is asked for.
+        SetMeet(states_[present_], meet);
+        presentText_.reset();
+        DropOldest();
+        return true;
+    }
     std::string text = meet.SavedText();
-    if (text == presentText_) {
+    if (text == PresentText()) {
         // Nothing the file holds changed; the present copy still takes what
         // did (a collected race list, say), so that restoring it is exact.
         SetMeet(states_[present_], meet);
         return false;
     }
     DropRedo();
-    State& present = states_[present_];
-    const bool joins = !group.empty() && typingOpen_ && present_ > 0 && present.group == group;
-    if (joins) {
-        SetMeet(present, meet);
-    } else {
-        states_.push_back(State{nullptr, std::string(name), std::string(group), 0});
-        SetMeet(states_.back(), meet);
-        ++present_;
-    }
+    states_.push_back(State{nullptr, std::string(name), std::string(group), 0});
+    SetMeet(states_.back(), meet);
+    ++present_;
     typingOpen_ = !group.empty();
     presentText_ = std::move(text);
     DropOldest();
@@ -133,6 +135,16 @@ void MeetHistory::MarkSaved(const Boatmeet& meet) {
     saved_ = present_;
     typingOpen_ = false;
     presentText_ = meet.SavedText();
+}
+
+const std::string& MeetHistory::PresentText() const {
+    if (!presentText_)
+        presentText_ = states_[present_].meet->SavedText();
+    return *presentText_;
+}
+
+std::shared_ptr<const Boatmeet> MeetHistory::PresentMeet() const {
+    return states_.empty() ? nullptr : states_[present_].meet;
 }
 
 void MeetHistory::SetMeet(State& state, const Boatmeet& meet) {

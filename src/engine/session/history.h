@@ -4,8 +4,9 @@
 // Each kept state is a deep copy of the meet (Boatmeet::Clone), so a restored
 // meet is the meet as it was, including what its file does not hold: the
 // order of the draws, draws of deleted events, RaceList and texts the file
-// would clean. The history also keeps the saved form of the present state,
-// which the recovery copy is written from.
+// would clean. The history also keeps the saved form of the present state;
+// while typing goes on in one field it is made only when asked for, so that
+// a key typed into a large meet costs one copy of it.
 #pragma once
 
 #include "engine/model/boatmeet.h"
@@ -13,6 +14,7 @@
 #include <cstddef>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -72,11 +74,14 @@ public:
     // The memory the kept states take, as MeetMemoryBytes counts it.
     std::size_t Bytes() const { return bytes_; }
     // The saved form of the meet in its present state.
-    const std::string& PresentText() const { return presentText_; }
+    const std::string& PresentText() const;
+    // The meet in its present state, to be read on another thread: it is
+    // never changed, only replaced; none while no meet is kept.
+    std::shared_ptr<const Boatmeet> PresentMeet() const;
 
 private:
     struct State {
-        std::unique_ptr<Boatmeet> meet;
+        std::shared_ptr<const Boatmeet> meet;
         std::string name;  // the step that led here (empty for the first state)
         std::string group; // its grouping key
         std::size_t bytes = 0;
@@ -95,7 +100,8 @@ private:
     std::size_t saved_ = None; // the state the file holds, None when not kept
     bool typingOpen_ = false;
     std::size_t bytes_ = 0;
-    std::string presentText_;
+    // The saved form of the present state; empty while typing goes on, until asked for.
+    mutable std::optional<std::string> presentText_ = std::string();
 };
 
 } // namespace bm

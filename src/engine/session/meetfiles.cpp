@@ -1,5 +1,6 @@
 #include "engine/session/meetfiles.h"
 
+#include "engine/model/safefile.h"
 #include "engine/model/text.h"
 #include "engine/model/writelock.h"
 
@@ -31,10 +32,24 @@ std::unique_ptr<Boatmeet> NewMeet(std::string_view title, std::string_view date)
     return meet;
 }
 
-bool SaveMeetFile(Boatmeet& meet, const std::string& name, bool full, std::string& error) {
-    const WriteLock lock(name);
-    if (lock.Busy()) {
-        error = BeingChangedText(name);
+std::string LockRefusal(const WriteLock& lock, const std::string& name) {
+    switch (lock.Result()) {
+    case WriteLock::State::Busy:
+        return BeingChangedText(name);
+    case WriteLock::State::Failed:
+        return LockFailedText(name, lock.LockPath(), lock.Reason());
+    case WriteLock::State::NoFolder:
+        return SaveFailedText;
+    case WriteLock::State::Held:
+    case WriteLock::State::Cancelled:
+        break;
+    }
+    return {};
+}
+
+bool WriteMeetFile(Boatmeet& meet, const std::string& name, bool full, std::string& error) {
+    if (IsReadOnlyFile(name)) {
+        error = ReadOnlyFileText(name);
         return false;
     }
     if (!meet.SaveToFile(name, full)) {
@@ -43,6 +58,15 @@ bool SaveMeetFile(Boatmeet& meet, const std::string& name, bool full, std::strin
     }
     error.clear();
     return true;
+}
+
+bool SaveMeetFile(Boatmeet& meet, const std::string& name, bool full, std::string& error) {
+    const WriteLock lock(name);
+    if (!lock.Held()) {
+        error = LockRefusal(lock, name);
+        return false;
+    }
+    return WriteMeetFile(meet, name, full, error);
 }
 
 bool IsSameFile(const std::string& first, const std::string& second) {

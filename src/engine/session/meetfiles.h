@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/model/boatmeet.h"
+#include "engine/model/writelock.h"
 
 #include <memory>
 #include <string>
@@ -29,9 +30,16 @@ std::unique_ptr<Boatmeet> NewMeet(std::string_view title, std::string_view date)
 // True when both names reach the same existing file (its own name, another
 // path to it or a link).
 bool IsSameFile(const std::string& first, const std::string& second);
-// Writes the meet safely, in full or its key data, holding the file's write
-// lock; false with SaveFailedText in error, or BeingChangedText when another
-// program held the lock all the time waited.
+// Why the file NAME may not be written under the lock, as the user is told:
+// BeingChangedText, LockFailedText, SaveFailedText when its folder does not
+// exist; empty when the lock is held or the waiting was given up.
+std::string LockRefusal(const WriteLock& lock, const std::string& name);
+// Writes the meet safely, in full or its key data, to the file NAME; the
+// caller holds its write lock. False with ReadOnlyFileText in error when
+// the file may not be written, else SaveFailedText when the write failed.
+bool WriteMeetFile(Boatmeet& meet, const std::string& name, bool full, std::string& error);
+// WriteMeetFile holding the file's write lock; false with LockRefusal in
+// error when the lock was not had.
 bool SaveMeetFile(Boatmeet& meet, const std::string& name, bool full, std::string& error);
 
 } // namespace bm

@@ -3,6 +3,7 @@
 #include "engine/draw/randomdraw.h"
 #include "engine/model/text.h"
 #include "engine/schedule/numbering.h"
+#include "engine/session/lockedsave.h"
 #include "engine/session/meetfiles.h"
 #include "engine/session/messages.h"
 
@@ -45,22 +46,21 @@ bool MeetSession::OpenFile(const std::string& name) {
     }
     if (!LetGo())
         return false;
-    // Changes a crash or a No to "Save Existing Data?" left behind.
-    RecoveryCopy copy;
-    std::unique_ptr<Boatmeet> recovered;
+    // Changes a crash or a No to "Save Existing Data?" left behind; those
+    // another program has open stay its own, and the file opens as it is.
+    RecoveryChoice recovered;
     if (!recoveryFolder_.empty())
-        recovered = ChooseRecoveryCopy(FindRecoveryCopies(recoveryFolder_, name),
-                                       messages_.Confirmation(), copy);
-    const bool isRecovered = recovered != nullptr;
+        recovered = ChooseRecoveryCopy(FindRecoveryCopies(recoveryFolder_, name), messages_);
+    const bool isRecovered = recovered.Meet != nullptr;
     // Changes made on another version of the file, or read from a damaged
     // copy, become a new meet: saving them never replaces the file unasked.
-    const bool asNew = isRecovered && RecoversAsNewMeet(copy);
-    meet_ = isRecovered ? std::move(recovered) : std::move(opened);
+    const bool asNew = isRecovered && RecoversAsNewMeet(recovered.Copy);
+    meet_ = isRecovered ? std::move(recovered.Meet) : std::move(opened);
     SetFileName(asNew ? std::string() : name);
     if (!asNew)
         fileStamp_ = stamp;
     AfterOpen();
-    BeginMeet(!isRecovered, isRecovered ? copy.Path : std::string());
+    BeginMeet(!isRecovered, std::move(recovered));
     if (!asNew)
         host_.AddRecentFile(name);
     Replaced();
@@ -86,7 +86,7 @@ bool MeetSession::CreateNew() {
     meet_ = NewMeet(*title, *date);
     AfterOpen();
     SetFileName({});
-    BeginMeet(true, {});
+    BeginMeet(true);
     Replaced();
     return true;
 }
@@ -130,9 +130,7 @@ bool MeetSession::Save() {
         return false;
     if (fileName_.empty())
         return SaveAs();
-    if (FileChangedOnDisk() && !messages_.Ask(OverwriteQuestion(fileName_)))
-        return false;
-    if (!SaveTo(fileName_, true))
+    if (!SaveTo(fileName_, true, fileStamp_))
         return false;
     AfterSave();
     return true;
@@ -163,10 +161,18 @@ bool MeetSession::SaveKeyData() {
     return SaveTo(name, false);
 }
 
-bool MeetSession::SaveTo(const std::string& name, bool full) {
+bool MeetSession::SaveTo(const std::string& name, bool full, std::optional<FileStamp> seen) {
+    const LockedSave save{
+        .Name = name,
+        .Full = full,
+        .Seen = seen,
+        .KeepWaiting = [this, &name] { return host_.KeepWaitingForLock(name); },
+        .WaitOver = [this] { host_.LockWaitOver(); },
+        .Overwrite = [this, &name] { return messages_.Ask(OverwriteQuestion(name)); }};
     std::string error;
-    if (!SaveMeetFile(*meet_, name, full, error)) {
-        messages_.Inform(error);
+    if (!SaveUnderLock(*meet_, save, written_, error)) {
+        if (!error.empty())
+            messages_.Inform(error);
         return false;
     }
     host_.AddRecentFile(name);
@@ -238,16 +244,14 @@ void MeetSession::SetRecoveryFolder(const std::string& folder) {
 bool MeetSession::OfferRecovery() {
     if (recoveryFolder_.empty())
         return false;
-    RecoveryCopy copy;
-    std::unique_ptr<Boatmeet> recovered =
-        ChooseRecoveryCopy(FindRecoveryCopies(recoveryFolder_), messages_.Confirmation(), copy);
-    if (!recovered || !LetGo())
+    RecoveryChoice recovered = ChooseRecoveryCopy(FindRecoveryCopies(recoveryFolder_), messages_);
+    if (!recovered.Meet || !LetGo())
         return false;
-    meet_ = std::move(recovered);
-    SetFileName(RecoversAsNewMeet(copy) ? std::string() : copy.MeetFile);
+    meet_ = std::move(recovered.Meet);
+    SetFileName(RecoversAsNewMeet(recovered.Copy) ? std::string() : recovered.Copy.MeetFile);
     fileStamp_ = StampFile(fileName_);
     AfterOpen();
-    BeginMeet(false, copy.Path);
+    BeginMeet(false, std::move(recovered));
     Replaced();
     return true;
 }
@@ -340,12 +344,17 @@ void MeetSession::FlushRecovery() {
         writer_->Flush();
 }
 
-void MeetSession::BeginMeet(bool saved, const std::string& copyPath) {
+void MeetSession::BeginMeet(bool saved, RecoveryChoice recovered) {
     if (keepSteps_)
         history_.Start(*meet_, saved);
     if (recoveryFolder_.empty())
         return;
-    copyPath_ = copyPath.empty() ? NewRecoveryCopyPath(recoveryFolder_) : copyPath;
+    if (recovered.Claim) {
+        copyPath_ = recovered.Copy.Path;
+        copyLock_ = std::move(recovered.Claim);
+        return;
+    }
+    copyPath_ = NewRecoveryCopyPath(recoveryFolder_);
     copyLock_ = std::make_unique<RecoveryLock>(copyPath_);
 }
 
@@ -363,7 +372,7 @@ void MeetSession::EndMeet() {
 }
 
 void MeetSession::AfterSave() {
-    fileStamp_ = StampFile(fileName_);
+    fileStamp_ = written_;
     declinedReload_ = {};
     history_.MarkSaved(*meet_);
     if (writer_ && !copyPath_.empty())
@@ -403,7 +412,7 @@ bool MeetSession::OfferReload() {
     meet_ = std::move(reloaded);
     fileStamp_ = now;
     AfterOpen();
-    BeginMeet(true, {});
+    BeginMeet(true);
     Replaced();
     return true;
 }
@@ -412,8 +421,12 @@ void MeetSession::UpdateRecovery() {
     if (!writer_ || copyPath_.empty())
         return;
     if (history_.IsModified())
-        writer_->Write(copyPath_, RecoveryCopyText(history_.PresentText(), fileIdentity_,
-                                                   MillisecondsNow(), fileStamp_));
+        // The copy's text is made on the writer's thread, once for a burst of
+        // typing, from the present state the history shares.
+        writer_->Write(copyPath_, [meet = history_.PresentMeet(), file = fileIdentity_,
+                                   changed = MillisecondsNow(), base = fileStamp_] {
+            return RecoveryCopyText(meet->SavedText(), file, changed, base);
+        });
     else
         writer_->Remove(copyPath_);
 }

@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,16 @@ public:
     // Has the call made once the program's current event is handled (a
     // program with an event loop posts it); by default it is made at once.
     virtual void Post(std::function<void()> call) { call(); }
+    // Asked about every 10 ms while a save waits for another program to
+    // finish writing the file NAME (at most WriteLock::DefaultWait): false
+    // gives the save up, and nothing is written. A program with windows
+    // shows the waiting, with a way to cancel it.
+    virtual bool KeepWaitingForLock(const std::string& name) {
+        (void)name;
+        return true;
+    }
+    // The waiting for the lock is over, whatever its end.
+    virtual void LockWaitOver() {}
 };
 
 // Whether the session keeps the undo history of its meet. A program that
@@ -72,9 +83,14 @@ public:
     bool QueryExit();
 
     // --- Saving; true when the file was written ---
-    // When another program changed the file since it was opened or last
-    // saved here, asks "The file NAME was changed by another program since
-    // it was opened. Overwrite it?" first; No leaves the file as it is.
+    // Each save takes the file's write lock, waiting while another program
+    // writes it (the host may give the waiting up: nothing is written), and
+    // writes under it. A lock that cannot be had, or a read-only file, is
+    // told and nothing is written. Save looks at the file under the lock:
+    // when another program changed it since it was opened or last saved
+    // here, the lock is let go and "The file NAME was changed by another
+    // program since it was opened. Overwrite it?" is asked; No leaves the
+    // file as it is, Yes takes the lock again and looks again.
     bool Save();
     bool SaveAs();
     bool SaveKeyData();
@@ -146,15 +162,17 @@ public:
     std::string WindowTitle() const;
 
 private:
-    bool SaveTo(const std::string& name, bool full);
+    // Seen: the file as last seen here, when it is to be looked at first.
+    bool SaveTo(const std::string& name, bool full, std::optional<FileStamp> seen = {});
     // The close flow without telling the observers (another meet follows, or
     // CloseMeet tells them): false when the meet stays open.
     bool LetGo();
     void AfterOpen();
     void AfterSave();
     // Starts the history and the recovery copy of the meet just made current;
-    // copyPath names a recovered copy to carry on with.
-    void BeginMeet(bool saved, const std::string& copyPath);
+    // a recovered copy is carried on with, under the claim taken when it was
+    // offered.
+    void BeginMeet(bool saved, RecoveryChoice recovered = {});
     void EndMeet();
     void SetFileName(const std::string& name);
     void UpdateRecovery();
@@ -177,6 +195,7 @@ private:
     std::string fileName_;
     std::string fileIdentity_; // the file name as recovery copies give it
     FileStamp fileStamp_;      // the file as it was opened or last saved here
+    FileStamp written_;        // the file as the last save here wrote it
     FileStamp declinedReload_; // the file's content when a reload was declined
     MeetHistory history_;
     std::string recoveryFolder_;

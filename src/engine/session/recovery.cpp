@@ -22,6 +22,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr std::string_view HeaderStart = "Boatmeet:";
 constexpr std::string_view RecordStart = "Recovery";
 constexpr std::string_view FileTag = "RecoveryFile: ";
 constexpr std::string_view ChangedTag = "RecoveryChanged: ";
@@ -30,6 +31,8 @@ constexpr std::string_view CheckTag = "RecoveryCheck: ";
 constexpr int RecordLines = 4;
 constexpr std::string_view CopyPrefix = "recovery-";
 constexpr std::string_view CopyExtension = ".bmf";
+// Appended to the name of a copy nothing can be read from, kept aside.
+constexpr std::string_view UnreadableSuffix = ".unreadable";
 
 std::string LockPath(const std::string& copyPath) {
     return copyPath + ".lock";
@@ -215,6 +218,113 @@ bool IsCopyName(const fs::path& path) {
     return name.starts_with(CopyPrefix) && name.ends_with(CopyExtension);
 }
 
+void RemoveCopy(const std::string& path) {
+    std::error_code error;
+    fs::remove(path, error);
+}
+
+// The text of a copy whose first line is no meet header, with one: the
+// fields the line holds from its first quote on, or none.
+std::string WithHeader(std::string text) {
+    if (text.starts_with(HeaderStart))
+        return text;
+    const std::size_t lineEnd = std::min(text.find('\n'), text.size());
+    const std::size_t quote = std::string_view(text).substr(0, lineEnd).find('"');
+    if (quote == std::string::npos)
+        return std::string(HeaderStart) + "\n" + text;
+    return std::string(HeaderStart) + " " + text.substr(quote);
+}
+
+// True when the meet read from a copy holds anything at all.
+bool HoldsAnything(const Boatmeet* meet) {
+    return meet && (!meet->Title.empty() || !meet->Date.empty() || meet->Events.Count() > 0 ||
+                    meet->Clubs.Count() > 0 || !meet->Crews.empty());
+}
+
+enum class Reading { Found, Discarded, Gone };
+
+// Reads and judges the copy at path. A copy that cannot be read, or whose
+// damage leaves nothing to read, is found Unreadable.
+Reading ReadAndJudge(const std::string& path, RecoveryCopy& copy) {
+    std::error_code error;
+    if (!ReadRecoveryCopy(path, copy)) {
+        if (!fs::exists(path, error))
+            return Reading::Gone;
+        copy = RecoveryCopy{};
+        copy.Path = path;
+        copy.Kind = RecoveryKind::Unreadable;
+        return Reading::Found;
+    }
+    if (copy.Kind == RecoveryKind::Damaged && !HoldsAnything(LoadRecoveryCopy(copy).get()))
+        copy.Kind = RecoveryKind::Unreadable;
+    return JudgeAgainstFile(copy) ? Reading::Found : Reading::Discarded;
+}
+
+// The copies of the folder; those that running programs have open are read
+// only when asked for, and marked InUse.
+std::vector<RecoveryCopy> ScanCopies(const std::string& folder, bool inUseToo) {
+    RemoveDeadSaveLeftovers(folder);
+    // The names first: the folder is not changed while it is being listed.
+    std::vector<std::string> paths;
+    std::vector<std::string> lockedPaths;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const fs::path& path = it->path();
+        if (IsCopyName(path) && it->is_regular_file(error))
+            paths.push_back(path.string());
+        else if (path.extension() == ".lock" && IsCopyName(fs::path(path).replace_extension()))
+            lockedPaths.push_back(fs::path(path).replace_extension().string());
+    }
+    for (const std::string& path : lockedPaths)
+        IsInUse(path); // removes the lock file when its program ended
+    std::vector<RecoveryCopy> found;
+    for (const std::string& path : paths) {
+        const bool inUse = IsInUse(path);
+        RecoveryCopy copy;
+        if (inUse && !inUseToo)
+            continue;
+        const Reading reading = ReadAndJudge(path, copy);
+        copy.InUse = inUse;
+        if (reading == Reading::Found)
+            found.push_back(copy);
+        else if (reading == Reading::Discarded && !inUse)
+            DiscardRecoveryCopy(copy);
+    }
+    // Copies nothing can be read from first: they are set aside without a question.
+    std::sort(found.begin(), found.end(), [](const RecoveryCopy& a, const RecoveryCopy& b) {
+        const bool aUnreadable = a.Kind == RecoveryKind::Unreadable;
+        const bool bUnreadable = b.Kind == RecoveryKind::Unreadable;
+        if (aUnreadable != bUnreadable)
+            return aUnreadable;
+        return a.Changed != b.Changed ? a.Changed > b.Changed : a.Path < b.Path;
+    });
+    return found;
+}
+
+enum class Claim { Taken, ByAnother, Gone };
+
+// Claims the copy for this program, then reads it again: the program that
+// had it may have changed or removed it. Where no lock can be made at all
+// (a folder that cannot be written) the copy is offered unclaimed.
+Claim ClaimCopy(RecoveryChoice& choice) {
+    if (choice.Copy.InUse)
+        return Claim::ByAnother;
+    choice.Claim = std::make_unique<RecoveryLock>(choice.Copy.Path);
+    if (choice.Claim->ClaimedElsewhere())
+        return Claim::ByAnother;
+    const std::string path = choice.Copy.Path;
+    switch (ReadAndJudge(path, choice.Copy)) {
+    case Reading::Found:
+        return Claim::Taken;
+    case Reading::Discarded:
+        RemoveCopy(path);
+        return Claim::Gone;
+    case Reading::Gone:
+        break;
+    }
+    return Claim::Gone;
+}
+
 } // namespace
 
 std::int64_t MillisecondsNow() {
@@ -268,7 +378,7 @@ std::string RecoveryCopyText(const std::string& meetText, const std::string& mee
 bool ParseRecoveryCopy(std::string_view bytes, RecoveryCopy& copy) {
     LineReader lines(bytes);
     std::string_view header;
-    if (!lines.Next(header) || !header.starts_with("Boatmeet:"))
+    if (!lines.Next(header))
         return false;
     copy = RecoveryCopy{};
     const std::string title(QuotedField(header, 0));
@@ -286,7 +396,8 @@ bool ParseRecoveryCopy(std::string_view bytes, RecoveryCopy& copy) {
     const std::string_view rest = bytes.substr(lines.End());
     copy.Content = {true, headerEnd + rest.size(),
                     HashBytes(rest, HashBytes(bytes.substr(0, headerEnd)))};
-    copy.Kind = PassesCheck(bytes, record) ? RecoveryKind::Unsaved : RecoveryKind::Damaged;
+    const bool whole = header.starts_with(HeaderStart) && PassesCheck(bytes, record);
+    copy.Kind = whole ? RecoveryKind::Unsaved : RecoveryKind::Damaged;
     return true;
 }
 
@@ -305,56 +416,35 @@ std::unique_ptr<Boatmeet> LoadRecoveryCopy(const RecoveryCopy& copy) {
     std::string text;
     if (!ReadTextFile(copy.Path, text))
         return nullptr;
-    return Boatmeet::LoadFromText(text);
+    return Boatmeet::LoadFromText(WithHeader(std::move(text)));
 }
 
 void DiscardRecoveryCopy(const RecoveryCopy& copy) {
     const RecoveryLock lock(copy.Path);
-    if (!lock.Held())
-        return;
-    std::error_code error;
-    fs::remove(copy.Path, error);
+    if (lock.Held())
+        RemoveCopy(copy.Path);
 }
 
 std::vector<RecoveryCopy> FindRecoveryCopies(const std::string& folder) {
-    RemoveDeadSaveLeftovers(folder);
-    // The names first: the folder is not changed while it is being listed.
-    std::vector<std::string> paths;
-    std::vector<std::string> lockedPaths;
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const fs::path& path = it->path();
-        if (IsCopyName(path) && it->is_regular_file(error))
-            paths.push_back(path.string());
-        else if (path.extension() == ".lock" && IsCopyName(fs::path(path).replace_extension()))
-            lockedPaths.push_back(fs::path(path).replace_extension().string());
-    }
-    for (const std::string& path : lockedPaths)
-        IsInUse(path); // removes the lock file when its program ended
-    std::vector<RecoveryCopy> found;
-    for (const std::string& path : paths) {
-        RecoveryCopy copy;
-        if (IsInUse(path) || !ReadRecoveryCopy(path, copy))
-            continue;
-        if (JudgeAgainstFile(copy))
-            found.push_back(copy);
-        else
-            DiscardRecoveryCopy(copy);
-    }
-    std::sort(found.begin(), found.end(), [](const RecoveryCopy& a, const RecoveryCopy& b) {
-        return a.Changed != b.Changed ? a.Changed > b.Changed : a.Path < b.Path;
-    });
-    return found;
+    return ScanCopies(folder, false);
 }
 
 std::vector<RecoveryCopy> FindRecoveryCopies(const std::string& folder,
                                              const std::string& meetFile) {
     const std::string identity = MeetFileIdentity(meetFile);
-    std::vector<RecoveryCopy> found = FindRecoveryCopies(folder);
+    std::vector<RecoveryCopy> found = ScanCopies(folder, true);
     std::erase_if(found, [&identity](const RecoveryCopy& copy) {
         return identity.empty() || copy.MeetFile != identity;
     });
     return found;
+}
+
+std::string ClaimedCopyText(const RecoveryCopy& copy) {
+    return "The unsaved changes to " + CopyName(copy) + " are open in another program";
+}
+
+std::string UnreadableCopyText(const std::string& copyPath, const std::string& keptPath) {
+    return "The recovery copy " + copyPath + " could not be read. It is kept as " + keptPath + ".";
 }
 
 std::string RecoveryQuestion(const RecoveryCopy& copy) {
@@ -369,34 +459,45 @@ std::string RecoveryQuestion(const RecoveryCopy& copy) {
         return "The recovery copy of " + name +
                " is damaged. Recover what could be read as a new, unsaved meet?";
     case RecoveryKind::Unsaved:
+    case RecoveryKind::Unreadable:
         break;
     }
     return "Boatmeet was closed without saving changes to " + name + " (last change at " +
            ChangeTimeText(copy, false) + "). Recover them?";
 }
 
-std::unique_ptr<Boatmeet> ChooseRecoveryCopy(const std::vector<RecoveryCopy>& copies,
-                                             const std::function<bool(const std::string&)>& ask,
-                                             RecoveryCopy& chosen) {
-    for (const RecoveryCopy& copy : copies) {
-        if (!ask(RecoveryQuestion(copy))) {
-            DiscardRecoveryCopy(copy);
+RecoveryChoice ChooseRecoveryCopy(const std::vector<RecoveryCopy>& copies,
+                                  MessageHandler& messages) {
+    for (const RecoveryCopy& found : copies) {
+        RecoveryChoice choice{nullptr, found, nullptr};
+        const Claim claim = ClaimCopy(choice);
+        if (claim == Claim::ByAnother)
+            messages.Inform(ClaimedCopyText(choice.Copy));
+        if (claim != Claim::Taken)
+            continue;
+        if (choice.Copy.Kind == RecoveryKind::Unreadable) {
+            const std::string kept = choice.Copy.Path + std::string(UnreadableSuffix);
+            std::error_code error;
+            fs::rename(choice.Copy.Path, kept, error);
+            messages.Inform(UnreadableCopyText(choice.Copy.Path, error ? choice.Copy.Path : kept));
             continue;
         }
-        if (std::unique_ptr<Boatmeet> meet = LoadRecoveryCopy(copy)) {
-            chosen = copy;
-            return meet;
+        if (!messages.Ask(RecoveryQuestion(choice.Copy))) {
+            RemoveCopy(choice.Copy.Path); // while claimed: no other program is offering it
+            continue;
         }
+        choice.Meet = LoadRecoveryCopy(choice.Copy);
+        if (choice.Meet)
+            return choice;
         // gone meanwhile
     }
-    return nullptr;
+    return {};
 }
 
 RecoveryLock::RecoveryLock(const std::string& copyPath) : lockPath_(LockPath(copyPath)) {
     std::error_code error;
     fs::create_directories(fs::path(copyPath).parent_path(), error);
-    bool busy = false;
-    fd_ = TakeLockFile(lockPath_, busy);
+    fd_ = TakeLockFile(lockPath_, busy_);
 }
 
 RecoveryLock::~RecoveryLock() {

@@ -21,11 +21,15 @@ RecoveryWriter::~RecoveryWriter() {
 }
 
 void RecoveryWriter::Write(const std::string& path, std::string content) {
-    Add(Job{path, std::move(content), false});
+    Write(path, [content = std::move(content)] { return content; });
+}
+
+void RecoveryWriter::Write(const std::string& path, std::function<std::string()> make) {
+    Add(Job{path, std::move(make)});
 }
 
 void RecoveryWriter::Remove(const std::string& path) {
-    Add(Job{path, {}, true});
+    Add(Job{path, nullptr});
 }
 
 void RecoveryWriter::Add(Job job) {
@@ -73,12 +77,12 @@ void RecoveryWriter::Run() {
 
 void RecoveryWriter::Do(const Job& job) {
     std::error_code error;
-    if (job.remove) {
+    if (!job.make) {
         std::filesystem::remove(job.path, error);
         return;
     }
     std::filesystem::create_directories(std::filesystem::path(job.path).parent_path(), error);
-    failed_ = !WriteFileSafely(job.path, job.content);
+    failed_ = !WriteFileSafely(job.path, job.make());
 }
 
 } // namespace bm

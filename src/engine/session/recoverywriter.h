@@ -1,14 +1,16 @@
 // Writes and removes recovery copies on a thread of its own, so that the disk
-// never holds up the user. It is handed finished texts only and never sees the
-// meet. Jobs are done in the order given; a write waits a short while for
-// later changes so that a burst of typing is written once, and a newer job for
-// the same file replaces one still waiting.
+// never holds up the user. It is handed texts, or functions that make them
+// from what they own (never the meet), which it calls on its own thread.
+// Jobs are done in the order given; a write waits a short while for later
+// changes so that a burst of typing is made and written once, and a newer job
+// for the same file replaces one still waiting.
 #pragma once
 
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -28,6 +30,8 @@ public:
 
     // Writes the content safely to the file (creating its folder).
     void Write(const std::string& path, std::string content);
+    // The same with the content that make gives, called on the writer's thread.
+    void Write(const std::string& path, std::function<std::string()> make);
     // Removes the file.
     void Remove(const std::string& path);
     // Returns once every job given so far is done.
@@ -38,8 +42,7 @@ public:
 private:
     struct Job {
         std::string path;
-        std::string content;
-        bool remove = false;
+        std::function<std::string()> make; // none: the file is removed
     };
 
     void Add(Job job);

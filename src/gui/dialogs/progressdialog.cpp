@@ -38,6 +38,7 @@ TProgressF::TProgressF(QWidget* parent) : QWidget(parent, Qt::Dialog) {
 }
 
 void TProgressF::ShowProgress() {
+    SetMode(WaitMode::Blocking);
     cancel_ = nullptr;
     Cancel_B->hide();
     setWindowTitle(QString::fromUtf8(SchedulingCaption));
@@ -59,7 +60,8 @@ void TProgressF::Advance(int percent) {
         LetPaint();
 }
 
-void TProgressF::ShowWaiting(const QString& caption, std::function<void()> cancel) {
+void TProgressF::ShowWaiting(const QString& caption, std::function<void()> cancel, WaitMode mode) {
+    SetMode(mode);
     cancel_ = std::move(cancel);
     setWindowTitle(caption);
     ProgressBar1->setAccessibleName(caption);
@@ -68,8 +70,23 @@ void TProgressF::ShowWaiting(const QString& caption, std::function<void()> cance
     Cancel_B->show();
     show();
     raise();
+    if (mode == WaitMode::Beside)
+        return;
     activateWindow();
     Cancel_B->setFocus();
+}
+
+void TProgressF::SetMode(WaitMode mode) {
+    const bool beside = mode == WaitMode::Beside;
+    if (isVisible() && beside == (windowModality() == Qt::NonModal))
+        return;
+    // Modality and focus are set while the window is hidden. Beside, the
+    // window never takes the focus: its Cancel is clicked, or Escape is
+    // pressed where the work was asked for.
+    hide();
+    setWindowModality(beside ? Qt::NonModal : Qt::ApplicationModal);
+    setAttribute(Qt::WA_ShowWithoutActivating, beside);
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus, beside);
 }
 
 void TProgressF::CancelWaiting() {
@@ -84,9 +101,10 @@ void TProgressF::HideProgress() {
     cancel_ = nullptr;
     if (!isVisible())
         return;
-    // Input held back during the work reaches the windows now, while this
-    // modal window still blocks them, and so is dropped.
-    QCoreApplication::processEvents();
+    // Input held back during modal work reaches the windows now, while this
+    // window still blocks them, and so is dropped. Beside, nothing was held.
+    if (isModal())
+        QCoreApplication::processEvents();
     hide();
 }
 

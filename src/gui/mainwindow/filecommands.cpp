@@ -6,6 +6,7 @@
 #include "engine/reports/reportoutput.h"
 #include "gui/common/dialogprovider.h"
 #include "gui/common/textconversion.h"
+#include "gui/dialogs/lockwait.h"
 #include "gui/draweditor/eventsplitter.h"
 #include "gui/import/testdatawindow.h"
 #include "gui/mainwindow/reportview.h"
@@ -42,6 +43,16 @@ std::vector<std::string> TForm1::RecentFiles() {
 
 void TForm1::AddRecentFile(const std::string& name) {
     store_.AddRecentFile(name);
+}
+
+// A save waiting for another program to finish writing the file shows the
+// waiting, with Cancel.
+bool TForm1::KeepWaitingForLock(const std::string& name) {
+    return lockWait_->KeepWaiting(name);
+}
+
+void TForm1::LockWaitOver() {
+    lockWait_->Over();
 }
 
 void TForm1::DoFileReopen() {

@@ -7,6 +7,7 @@
 #include "gui/common/textconversion.h"
 #include "gui/dialogs/aboutbox.h"
 #include "gui/dialogs/helpwindow.h"
+#include "gui/dialogs/lockwait.h"
 #include "gui/dialogs/preferencesdialog.h"
 #include "gui/dialogs/progressdialog.h"
 #include "gui/draweditor/draweditor.h"
@@ -76,6 +77,7 @@ void TForm1::BuildWindows() {
     ListEdit_F = new TListEdit_F(session_, this);
     CEdit = new TCEdit(session_, this);
     ProgressF = new TProgressF(this);
+    lockWait_ = std::make_unique<LockWait>(this);
     PrefsF = new TPrefsF(session_.Messages(), this);
     AboutBox = new TAboutBox(this);
     HelpF = new THelpF(this);

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,7 @@ class TMakeData_F;
 class TPlan_F;
 class TPrefsF;
 class TProgressF;
+class LockWait;
 class TRaceEdit_F;
 class TRaceResults;
 
@@ -128,6 +130,8 @@ private:
     std::vector<std::string> RecentFiles() override;
     void AddRecentFile(const std::string& name) override;
     void Post(std::function<void()> call) override;
+    bool KeepWaitingForLock(const std::string& name) override;
+    void LockWaitOver() override;
     // MeetObserver: the title, the Edit menu and the commands follow the
     // meet; another meet shows in them at once.
     void MeetChanged(const bm::MeetChanges& changes) override;
@@ -177,6 +181,7 @@ private:
     TListEdit_F* ListEdit_F = nullptr;
     TCEdit* CEdit = nullptr;
     TProgressF* ProgressF = nullptr;
+    std::unique_ptr<LockWait> lockWait_;
     TPrefsF* PrefsF = nullptr;
     TAboutBox* AboutBox = nullptr;
     THelpF* HelpF = nullptr;

@@ -1,5 +1,6 @@
 #include "gui/mainwindow/reportview.h"
 
+#include "engine/model/safefile.h"
 #include "engine/model/settings.h"
 #include "engine/model/textfile.h"
 #include "engine/reports/catalogue.h"
@@ -22,10 +23,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPrinter>
+#include <QShortcut>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -42,6 +46,17 @@ ReportView::ReportView(bm::MeetSession& session, DialogProvider& dialogs, QWidge
     LayOutControls();
     BuildPopupMenu();
     progress_ = new TProgressF(this);
+    changePause_ = new QTimer(this);
+    changePause_->setSingleShot(true);
+    changePause_->setInterval(250);
+    connect(changePause_, &QTimer::timeout, this, [this] { StartReport(); });
+    // The busy window never takes the focus: Escape in the main window cancels too.
+    auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    cancel->setContext(Qt::WindowShortcut);
+    connect(cancel, &QShortcut::activated, this, [this] {
+        if (producing_)
+            CancelReport();
+    });
 }
 
 ReportView::~ReportView() = default;
@@ -129,14 +144,47 @@ bm::ShowType ReportView::DrawShowType() const {
     return static_cast<bm::ShowType>(DrawShowType_CB->currentIndex());
 }
 
+void ReportView::SetChangePause(std::chrono::milliseconds pause) {
+    changePause_->setInterval(pause);
+}
+
+bool ReportView::Producing() const {
+    return producing_ != nullptr || changePause_->isActive();
+}
+
+void ReportView::ReloadFromMeet() {
+    if (std::exchange(replaced_, false)) {
+        RefreshDisplay();
+        return;
+    }
+    AbandonReport();
+    changePause_->start();
+}
+
 void ReportView::RefreshDisplay() {
+    if (!StartReport())
+        return;
+    if (producing_->WaitFor(reportWait_)) {
+        ReportReady(generation_);
+        return;
+    }
+    progress_->ShowWaiting(
+        Text(ProducingCaption), [this] { CancelReport(); }, WaitMode::Beside);
+}
+
+void ReportView::CancelReport() {
+    AbandonReport();
+    REdit->SetText({});
+}
+
+bool ReportView::StartReport() {
     if (DSelect_CB->currentIndex() < 0) {
         const QSignalBlocker blocker(DSelect_CB);
         DSelect_CB->setCurrentIndex(0);
     }
     const bm::Boatmeet* meet = session_.Meet();
     if (!meet || (takenOver_ && takenOver_()) || DisplayLock_CB->isChecked())
-        return;
+        return false;
     AbandonReport();
     // The writer gets a copy of the meet and of the settings, which the
     // window may change while it writes. A report not in this version leaves
@@ -154,13 +202,7 @@ void ReportView::RefreshDisplay() {
             QMetaObject::invokeMethod(
                 this, [this, generation] { ReportReady(generation); }, Qt::QueuedConnection);
         });
-    if (producing_->WaitFor(reportWait_))
-        ReportReady(generation);
-    else
-        progress_->ShowWaiting(Text(ProducingCaption), [this] {
-            AbandonReport();
-            REdit->SetText({});
-        });
+    return true;
 }
 
 void ReportView::ReportReady(int generation) {
@@ -173,6 +215,7 @@ void ReportView::ReportReady(int generation) {
 }
 
 void ReportView::AbandonReport() {
+    changePause_->stop();
     if (!producing_)
         return;
     producing_.reset();
@@ -212,7 +255,7 @@ QString ReportView::ChooseOutputFile(const char* filter, const char* suffix) {
 
 void ReportView::WriteOutput(const QString& name, const std::string& content) {
     if (!bm::WriteFileSafely(name.toStdString(), content))
-        session_.Messages().Inform("Could not write to file : " + name.toStdString());
+        session_.Messages().Inform(bm::OutputFailedText(name.toStdString()));
 }
 
 void ReportView::SaveViewAsText() {
@@ -259,7 +302,7 @@ void ReportView::SaveViewAsPdf() {
     if (!bm::WritePdfReport(name.toStdString(), printer_->pageLayout(), REdit->font(), ViewLines(),
                             bm::CurrentSettings().SplitOnBlankLine,
                             DSelect_CB->currentText().toStdString()))
-        session_.Messages().Inform("Could not write to file : " + name.toStdString());
+        session_.Messages().Inform(bm::OutputFailedText(name.toStdString()));
 }
 
 void ReportView::PrintView() {
