@@ -156,6 +156,14 @@ TEST_F(PublishedFolderTest, OnePublicationAtATime) {
     ASSERT_TRUE(followed.Ok) << followed.Error;
     EXPECT_EQ(followed.Number, 2);
     EXPECT_TRUE(Publish(*second, "site", "10:18").NothingChanged);
+
+    // No lock, no publication: a folder in the lock's place stops it.
+    fs::create_directories(dir.Path() / "locked" / ".boatmeet-publication.lock");
+    const PublishResult unlocked = Publish(*first, "locked", "10:19");
+    EXPECT_FALSE(unlocked.Ok);
+    EXPECT_TRUE(unlocked.Error.starts_with(dir.File("locked") + " was not written: its lock file "))
+        << unlocked.Error;
+    EXPECT_FALSE(fs::exists(dir.Path() / "locked/index.html"));
 }
 
 // A publication killed before, during and after moving its pages into place,

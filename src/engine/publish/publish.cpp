@@ -200,6 +200,10 @@ void PublishUnderLock(const Boatmeet& meet, const PublishRequest& request, const
         result.Error = BeingPublishedText(request.Folder);
         return;
     }
+    if (!lock.Held()) {
+        result.Error = LockFailedText(request.Folder, lock.LockPath(), lock.Reason());
+        return;
+    }
     RemoveStaging(folder);
     PublishedFolder held(folder);
     if (held.Read(result.Error))
